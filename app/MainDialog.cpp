@@ -1,0 +1,170 @@
+#include "app/MainDialog.h"
+
+#include <wx/button.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include "common/DialogColours.h"
+#include "common/Settings.h"
+#include "platform/KeyboardLock.h"
+#include "platform/MessageBox.h"
+#include "play/KeyboardHook.h"
+#include "play/PlayTimers.h"
+#include "res/AppIcon.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
+    EVT_MENU_RANGE(IDM_ABOUTBOX, IDM_ABOUTBOX + 0x0F, CMainDialog::OnSysCommand)
+    EVT_BUTTON(IDC_START, CMainDialog::OnStartButton)
+    EVT_BUTTON(IDC_SETUP, CMainDialog::OnSetup)
+    EVT_BUTTON(IDC_HELP_BUTTON, CMainDialog::OnHelp)
+    EVT_TIMER(wxID_ANY, CMainDialog::OnTimerEvent)
+    EVT_HELP(wxID_ANY, CMainDialog::OnHelpInfo)
+    EVT_BUTTON(wxID_OK, CMainDialog::OnOK)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+static const char kTitle[] = "Welcome to Plinkapad !";
+static const char kHeadline[] = "Create the baby's movie and baby's game!";
+static const char kExplanation[] =
+    "Press the button \"Start\", then your baby can play with the computer,  pressing the "
+    "keyboard and clicking the mouse at will.  And this will make your baby feeling "
+    "satisfied. Be sure that you attend your baby, instead of letting it alone.";
+
+CMainDialog::CMainDialog(wxWindow* parent)
+    : wxDialog(parent, IDD_MAIN, kTitle, wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxMINIMIZE_BOX),
+      m_timerLimit(this, TIMER_TIME_LIMIT),
+      m_timerAuto(this, TIMER_AUTO_DISPLAY) {
+    const wxSize minimum = ConvertDialogToPixels(wxSize(230, 127));
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    top->Add(new wxStaticText(this, wxID_ANY, kHeadline, wxDefaultPosition, wxDefaultSize,
+                              wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE),
+             wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 12));
+    auto* text = new wxStaticText(this, wxID_ANY, kExplanation);
+    text->Wrap(minimum.x - 24);
+    top->Add(text, wxSizerFlags().Expand().Border(wxALL, 12));
+
+    auto* buttons = new wxGridSizer(2, 2, 8, 16);
+    auto* start = new wxButton(this, IDC_START, "&Start...");
+    buttons->Add(start, wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, IDC_SETUP, "Se&tup..."), wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, wxID_OK, "&Close"), wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, IDC_HELP_BUTTON, "&Help..."), wxSizerFlags().Expand());
+    top->Add(buttons, wxSizerFlags().Center().Border(wxLEFT | wxRIGHT | wxBOTTOM, 16));
+
+    start->SetDefault();
+    SetMinSize(minimum);
+    SetSizerAndFit(top);
+    ApplyDialogColours(this);
+    m_wndGame.SetGameEndHandler([this] { KillTimer(TIMER_TIME_LIMIT); });
+    OnInitDialog();
+}
+
+CMainDialog::~CMainDialog() {
+    m_timerLimit.Stop();
+    m_timerAuto.Stop();
+}
+
+void CMainDialog::OnInitDialog() {
+    SetIcons(LoadAppIcons());
+    RegisterAppPath();
+    CentreOnScreen();
+    FindWindow(IDC_START)->SetFocus();
+}
+
+void CMainDialog::OnSysCommand(wxCommandEvent& event) {
+    if ((event.GetId() & ~0x000F) == IDM_ABOUTBOX) {
+        // The About box arrives with the help and link labels.
+    }
+}
+
+void CMainDialog::OnStartButton(wxCommandEvent&) { OnStart(); }
+
+void CMainDialog::OnStart() {
+    if (!theSettings.Load()) {
+        return;
+    }
+    if (!m_wndGame.BeginGame()) {
+        return;
+    }
+    if (!CreatePlayWindow()) {
+        RemoveKeyboardHook();
+        return;
+    }
+    m_wndGame.ShowWindow();
+    m_wndGame.FitToScreen();
+    if (!m_wndGame.CreateBackBuffer()) {
+        // Without its bitmap the window could show nothing; end the game rather than leave
+        // the keyboard locked behind a blank screen.
+        m_wndGame.DestroyWindow();
+        return;
+    }
+    m_wndGame.ShowBackBuffer();
+    if (theSettings.m_bTimeLimit) {
+        SetTimer(TIMER_TIME_LIMIT, TimeLimitPeriod(theSettings.m_nTimeLimit));
+    }
+    if (theSettings.m_bAutoDisplay) {
+        SetTimer(TIMER_AUTO_DISPLAY, AUTO_DISPLAY_PERIOD);
+    }
+    theSettings.m_bPlaying = 1;
+}
+
+bool CMainDialog::CreatePlayWindow() {
+    const wxSize screen = wxGetDisplaySize();
+    if (!m_wndGame.CreateEx("Plinkapad", 0, 0, screen.GetWidth(), screen.GetHeight())) {
+        MessageBox(this, LoadString(IDS_CREATE_WINDOW_FAILED), LoadString(IDS_ERROR),
+                   MB_ICONHAND);
+        return false;
+    }
+    return true;
+}
+
+void CMainDialog::OnSetup(wxCommandEvent&) {
+    // The Setup dialog arrives with the options editor.
+}
+
+void CMainDialog::OnHelp(wxCommandEvent&) {
+    // The help file arrives with the help viewer.
+}
+
+void CMainDialog::OnTimerEvent(wxTimerEvent& event) { OnTimer(event.GetId()); }
+
+void CMainDialog::OnTimer(int nIDEvent) {
+    if (nIDEvent == TIMER_TIME_LIMIT) {
+        KillTimer(TIMER_TIME_LIMIT);
+        if (theSettings.m_bPlaying) {
+            m_wndGame.DestroyWindow();
+            MessageBox(this, LoadString(IDS_HAVE_A_REST), LoadString(IDS_INFORMATION),
+                       MB_ICONINFORMATION | MB_OK);
+        }
+    } else if (nIDEvent == TIMER_AUTO_DISPLAY) {
+        if (theSettings.m_bPlaying) {
+            if (AutoDisplayDue(m_wndGame.m_stopwatch.Elapsed(), theSettings.m_nAutoDisplay)) {
+                m_wndGame.ShowNext();
+            }
+        } else {
+            KillTimer(TIMER_AUTO_DISPLAY);
+        }
+    }
+}
+
+void CMainDialog::OnHelpInfo(wxHelpEvent&) {
+    // F1 opens the help file once the help viewer is in.
+}
+
+void CMainDialog::OnOK(wxCommandEvent&) { EndModal(wxID_OK); }
+
+void CMainDialog::SetTimer(int nIDEvent, int period) {
+    (nIDEvent == TIMER_TIME_LIMIT ? m_timerLimit : m_timerAuto).Start(period);
+}
+
+void CMainDialog::KillTimer(int nIDEvent) {
+    (nIDEvent == TIMER_TIME_LIMIT ? m_timerLimit : m_timerAuto).Stop();
+}
+
+bool CMainDialog::IsTimerRunning(int nIDEvent) const {
+    return (nIDEvent == TIMER_TIME_LIMIT ? m_timerLimit : m_timerAuto).IsRunning();
+}

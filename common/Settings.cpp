@@ -1,0 +1,105 @@
+#include "common/Settings.h"
+
+#include <cstdint>
+
+#include "platform/Archive.h"
+#include "platform/File.h"
+#include "platform/FileSystem.h"
+#include "platform/KeyStore.h"
+
+CSettings theSettings;
+
+CSettings::CSettings() : m_bPlaying(0) { Load(); }
+
+CSettings::~CSettings() {
+    try {
+        Save();
+    } catch (...) {
+        // The process is ending; a settings file that cannot be written stays as it was.
+    }
+}
+
+void CSettings::SetDefaults() {
+    m_bRandomColor = 0;
+    m_bClearBackground = 1;
+    m_nKeyDelay = 300;
+    m_nTimeLimit = 10;
+    m_bKeyDelay = 1;
+    m_crBackground = 0x00FF0000;
+    m_bTimeLimit = 1;
+    m_bAutoDisplay = 1;
+    m_nAutoDisplay = 5;
+}
+
+void CSettings::ComputePaths() {
+    std::string module;
+    if (!GetModuleFileName(module)) {
+        m_strAppDir.clear();
+        m_strIniPath.clear();
+        return;
+    }
+    std::size_t slash = module.rfind('/');
+    m_strAppDir = slash == std::string::npos ? std::string() : module.substr(0, slash);
+    m_strIniPath = PathJoin(m_strAppDir, "Nuv.ini");
+}
+
+bool CSettings::Load() {
+    ComputePaths();
+    CFile file;
+    if (m_strIniPath.empty() || !file.Open(m_strIniPath, CFile::modeRead)) {
+        SetDefaults();
+        return false;
+    }
+    CArchive ar(file, CArchive::load);
+    std::int32_t values[9];
+    for (std::int32_t& value : values) {
+        if (!ar.ReadInt(value)) {
+            SetDefaults();
+            return false;
+        }
+    }
+    m_bRandomColor = values[0];
+    m_bClearBackground = values[1];
+    m_nKeyDelay = values[2];
+    m_nTimeLimit = values[3];
+    m_bKeyDelay = values[4];
+    m_crBackground = static_cast<COLORREF>(values[5]);
+    m_bTimeLimit = values[6];
+    m_bAutoDisplay = values[7];
+    m_nAutoDisplay = values[8];
+    return true;
+}
+
+void CSettings::Save() {
+    CFile file;
+    if (m_strIniPath.empty() || !file.Open(m_strIniPath, CFile::modeCreate | CFile::modeWrite)) {
+        return;
+    }
+    CArchive ar(file, CArchive::store);
+    ar.WriteInt(m_bRandomColor);
+    ar.WriteInt(m_bClearBackground);
+    ar.WriteInt(m_nKeyDelay);
+    ar.WriteInt(m_nTimeLimit);
+    ar.WriteInt(m_bKeyDelay);
+    ar.WriteInt(static_cast<std::int32_t>(m_crBackground));
+    ar.WriteInt(m_bTimeLimit);
+    ar.WriteInt(m_bAutoDisplay);
+    ar.WriteInt(m_nAutoDisplay);
+    if (ar.Flush()) {
+        file.Close();
+    }
+}
+
+void RegisterAppPath() {
+    static const char* const kKeys[][3] = {
+        {"SOFTWARE\\Quorvel", "SOFTWARE", "Quorvel"},
+        {"SOFTWARE\\Quorvel\\Plinkapad", "SOFTWARE\\Quorvel", "Plinkapad"},
+        {"SOFTWARE\\Quorvel\\Plinkapad\\2.0", "SOFTWARE\\Quorvel\\Plinkapad", "2.0"},
+    };
+    for (const auto& key : kKeys) {
+        if (!KeyStoreKeyExists(key[0]) && !KeyStoreCreateKey(key[1], key[2])) {
+            return;
+        }
+    }
+    KeyStoreSetValue("SOFTWARE\\Quorvel\\Plinkapad\\2.0", "AppPath", theSettings.m_strAppDir);
+}

@@ -1,0 +1,43 @@
+// The play options, the program's directory and the one run-time flag of a game, kept in
+// the settings file "Nuv.ini" beside the executable: nine 32-bit little-endian integers.
+#pragma once
+
+#include <string>
+
+#include "platform/WinTypes.h"
+
+class CSettings {
+public:
+    CSettings();
+    ~CSettings();
+    CSettings(const CSettings&) = delete;
+    CSettings& operator=(const CSettings&) = delete;
+
+    // Recomputes the paths and reads the file; false (with the defaults in force) unless all
+    // nine values were read.
+    bool Load();
+    // Writes the nine values whole; never throws and reports nothing.
+    void Save();
+    void SetDefaults();
+
+    BOOL m_bClearBackground;
+    BOOL m_bRandomColor;
+    int m_nTimeLimit;  // minutes
+    int m_nKeyDelay;   // milliseconds
+    std::string m_strIniPath;
+    std::string m_strAppDir;
+    BOOL m_bKeyDelay;
+    COLORREF m_crBackground;
+    BOOL m_bPlaying;
+    BOOL m_bTimeLimit;
+    BOOL m_bAutoDisplay;
+    int m_nAutoDisplay;  // seconds
+
+private:
+    void ComputePaths();
+};
+
+extern CSettings theSettings;
+
+// Records the application directory in the key store ("AppPath"); silent on failure.
+void RegisterAppPath();

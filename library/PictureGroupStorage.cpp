@@ -1,0 +1,108 @@
+#include "library/PictureGroupStorage.h"
+
+#include <algorithm>
+
+#include "platform/Archive.h"
+#include "platform/File.h"
+#include "platform/FileFind.h"
+#include "platform/FileSystem.h"
+#include "platform/Uuid.h"
+
+static const char kCutListName[] = "cutshow.ini";
+
+bool IsDefaultSoundsFolder(const std::string& folderName) {
+    return ToUpper(folderName) == "DEFVOICE";
+}
+
+std::string GroupFilePath(const std::string& groupFolder, const std::string& folderName) {
+    return PathJoin(groupFolder, folderName + ".ini");
+}
+
+std::vector<PictureGroupEntry> ListPictureGroups(const std::string& appDir) {
+    std::vector<PictureGroupEntry> groups;
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(PathJoin(appDir, "*.*"));
+    while (bWorking) {
+        bWorking = finder.FindNextFile();
+        if (finder.IsDots() || !finder.IsDirectory() || IsDefaultSoundsFolder(finder.GetFileName())) {
+            continue;
+        }
+        std::string folder = finder.GetFileName();
+        std::string path = PathJoin(appDir, folder);
+        if (PathFileExists(GroupFilePath(path, folder))) {
+            groups.push_back({std::move(folder), std::move(path)});
+        }
+    }
+    return groups;
+}
+
+bool ReadGroupFile(const std::string& path, std::string& name, std::string& description,
+                   BOOL& bDisplay) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+        return false;
+    }
+    CArchive ar(file, CArchive::load);
+    std::int32_t flag;
+    if (!ar.ReadString(name) || !ar.ReadString(description) || !ar.ReadInt(flag)) {
+        return false;
+    }
+    bDisplay = flag;
+    return true;
+}
+
+bool WriteGroupFile(const std::string& path, const std::string& name,
+                    const std::string& description, BOOL bDisplay) {
+    CFile file;
+    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+        return false;
+    }
+    CArchive ar(file, CArchive::store);
+    ar.WriteString(name);
+    ar.WriteString(description);
+    ar.WriteInt(bDisplay);
+    return ar.Flush() && file.Close();
+}
+
+std::vector<std::string> ReadCutList(const std::string& groupFolder) {
+    std::vector<std::string> names;
+    CFile file;
+    if (!file.Open(PathJoin(groupFolder, kCutListName), CFile::modeRead | CFile::shareDenyNone)) {
+        return names;
+    }
+    CArchive ar(file, CArchive::load);
+    std::int32_t count;
+    if (!ar.ReadInt(count) || count <= 0) {
+        return names;
+    }
+    // Every name takes at least its one-byte length, so the file bounds the count.
+    const std::uint64_t places = std::min<std::uint64_t>(static_cast<std::uint32_t>(count),
+                                                         ar.Remaining());
+    names.resize(static_cast<std::size_t>(places));
+    for (std::string& name : names) {
+        if (!ar.ReadString(name)) {
+            break;
+        }
+    }
+    return names;
+}
+
+bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names) {
+    CFile file;
+    if (!file.Open(PathJoin(groupFolder, kCutListName), CFile::modeCreate | CFile::modeWrite)) {
+        return false;
+    }
+    CArchive ar(file, CArchive::store);
+    ar.WriteInt(static_cast<std::int32_t>(names.size()));
+    for (const std::string& name : names) {
+        ar.WriteString(name);
+    }
+    return ar.Flush() && file.Close();
+}
+
+std::string PictureSoundPath(const std::string& picturePath) {
+    std::string sound = picturePath.substr(0, picturePath.size() >= 3 ? picturePath.size() - 3 : 0);
+    return sound + "wav";
+}
+
+std::string NewGroupFolderName() { return NewUuidString(); }

@@ -1,0 +1,40 @@
+// The picture library on disk. A picture group is a folder X of the application directory,
+// other than "DefVoice", that holds its description file X/X.ini (name, description and
+// display flag); its pictures are its *.bmp files, a picture's own sound lies beside it with
+// the extension "wav", and "cutshow.ini" lists the pictures drawn with their background cut
+// away.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/WinTypes.h"
+
+struct PictureGroupEntry {
+    std::string folder;  // the folder's name as the file system reports it
+    std::string path;    // application directory + "/" + folder
+};
+
+// The groups of `appDir`, in the order of the enumeration.
+std::vector<PictureGroupEntry> ListPictureGroups(const std::string& appDir);
+
+// group folder + "/" + folder name + ".ini"
+std::string GroupFilePath(const std::string& groupFolder, const std::string& folderName);
+
+// Reads as many of the three fields as the file holds; true only when all three were read.
+// Fields not read keep the values they had.
+bool ReadGroupFile(const std::string& path, std::string& name, std::string& description,
+                   BOOL& bDisplay);
+bool WriteGroupFile(const std::string& path, const std::string& name,
+                    const std::string& description, BOOL bDisplay);
+
+// The names read before any damage; never more than the file can hold.
+std::vector<std::string> ReadCutList(const std::string& groupFolder);
+bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names);
+
+std::string PictureSoundPath(const std::string& picturePath);
+std::string NewGroupFolderName();
+
+// True when an upper-cased folder name is the default sounds folder's.
+bool IsDefaultSoundsFolder(const std::string& folderName);

@@ -1,0 +1,205 @@
+#include "platform/Archive.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/File.h"
+
+CArchive::CArchive(CFile& file, Mode mode) : m_file(file), m_mode(mode) {}
+
+std::uint64_t CArchive::Remaining() const {
+    return (m_file.GetLength() - m_file.GetPosition()) + (m_nEnd - m_nBegin);
+}
+
+bool CArchive::ReadBytes(void* out, std::size_t count) {
+    if (m_mode != load || m_bFailed || count > Remaining()) {
+        return false;
+    }
+    auto* dest = static_cast<unsigned char*>(out);
+    while (count > 0) {
+        if (m_nBegin == m_nEnd) {
+            m_nBegin = 0;
+            m_nEnd = m_file.Read(m_buffer, kBufferSize);
+            if (m_nEnd == 0) {
+                m_bFailed = true;
+                return false;
+            }
+        }
+        std::size_t n = std::min(count, m_nEnd - m_nBegin);
+        std::memcpy(dest, m_buffer + m_nBegin, n);
+        m_nBegin += n;
+        dest += n;
+        count -= n;
+    }
+    return true;
+}
+
+bool CArchive::ReadInt(std::int32_t& value) {
+    unsigned char b[4];
+    if (!ReadBytes(b, 4)) {
+        return false;
+    }
+    value = static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) |
+                                      static_cast<std::uint32_t>(b[1]) << 8 |
+                                      static_cast<std::uint32_t>(b[2]) << 16 |
+                                      static_cast<std::uint32_t>(b[3]) << 24);
+    return true;
+}
+
+// One byte; 0xFF then 16 bits; 0xFF 0xFFFF then 32 bits; 0xFFFFFFFF then 64 bits. The
+// 16-bit value 0xFFFE marks a wide string whose length follows in the same forms.
+bool CArchive::ReadStringLength(std::uint64_t& length, bool& bWide) {
+    bWide = false;
+    for (;;) {
+        unsigned char b;
+        if (!ReadBytes(&b, 1)) {
+            return false;
+        }
+        if (b < 0xFF) {
+            length = b;
+            return true;
+        }
+        unsigned char w[2];
+        if (!ReadBytes(w, 2)) {
+            return false;
+        }
+        std::uint32_t word = w[0] | (w[1] << 8);
+        if (word == 0xFFFE) {
+            if (bWide) {
+                return false;
+            }
+            bWide = true;
+            continue;
+        }
+        if (word < 0xFFFF) {
+            length = word;
+            return true;
+        }
+        std::int32_t dword;
+        if (!ReadInt(dword)) {
+            return false;
+        }
+        if (static_cast<std::uint32_t>(dword) < 0xFFFFFFFFu) {
+            length = static_cast<std::uint32_t>(dword);
+            return true;
+        }
+        std::int32_t low, high;
+        if (!ReadInt(low) || !ReadInt(high)) {
+            return false;
+        }
+        length = static_cast<std::uint64_t>(static_cast<std::uint32_t>(high)) << 32 |
+                 static_cast<std::uint32_t>(low);
+        return true;
+    }
+}
+
+static void AppendUtf8(std::string& out, std::uint32_t code) {
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | code >> 6));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else if (code < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | code >> 12));
+        out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | code >> 18));
+        out.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+bool CArchive::ReadString(std::string& text) {
+    std::uint64_t length;
+    bool bWide;
+    if (!ReadStringLength(length, bWide)) {
+        return false;
+    }
+    const std::uint64_t bytes = bWide ? length * 2 : length;
+    if (length > Remaining() || bytes > Remaining()) {
+        m_bFailed = true;
+        return false;
+    }
+    std::string raw(static_cast<std::size_t>(bytes), '\0');
+    if (!ReadBytes(raw.data(), raw.size())) {
+        return false;
+    }
+    if (!bWide) {
+        text = std::move(raw);
+        return true;
+    }
+    // UTF-16LE to the multi-byte form; a lone surrogate becomes U+FFFD.
+    std::string converted;
+    converted.reserve(raw.size());
+    for (std::size_t i = 0; i + 1 < raw.size(); i += 2) {
+        std::uint32_t unit = static_cast<unsigned char>(raw[i]) |
+                             static_cast<unsigned char>(raw[i + 1]) << 8;
+        if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < raw.size()) {
+            std::uint32_t low = static_cast<unsigned char>(raw[i + 2]) |
+                                static_cast<unsigned char>(raw[i + 3]) << 8;
+            if (low >= 0xDC00 && low < 0xE000) {
+                AppendUtf8(converted, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AppendUtf8(converted, unit >= 0xD800 && unit < 0xE000 ? 0xFFFD : unit);
+    }
+    text = std::move(converted);
+    return true;
+}
+
+void CArchive::WriteBytes(const void* data, std::size_t count) {
+    if (m_mode != store || m_bFailed) {
+        m_bFailed = true;
+        return;
+    }
+    const auto* src = static_cast<const unsigned char*>(data);
+    while (count > 0) {
+        if (m_nEnd == kBufferSize && !Flush()) {
+            return;
+        }
+        std::size_t n = std::min(count, kBufferSize - m_nEnd);
+        std::memcpy(m_buffer + m_nEnd, src, n);
+        m_nEnd += n;
+        src += n;
+        count -= n;
+    }
+}
+
+void CArchive::WriteInt(std::int32_t value) {
+    auto v = static_cast<std::uint32_t>(value);
+    unsigned char b[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
+                          static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
+    WriteBytes(b, 4);
+}
+
+void CArchive::WriteString(const std::string& text) {
+    const std::size_t length = text.size();
+    if (length < 0xFF) {
+        unsigned char b = static_cast<unsigned char>(length);
+        WriteBytes(&b, 1);
+    } else if (length < 0xFFFE) {
+        unsigned char b[3] = {0xFF, static_cast<unsigned char>(length),
+                              static_cast<unsigned char>(length >> 8)};
+        WriteBytes(b, 3);
+    } else {
+        unsigned char b[3] = {0xFF, 0xFF, 0xFF};
+        WriteBytes(b, 3);
+        WriteInt(static_cast<std::int32_t>(static_cast<std::uint32_t>(length)));
+    }
+    WriteBytes(text.data(), length);
+}
+
+bool CArchive::Flush() {
+    if (m_mode != store) {
+        return false;
+    }
+    if (!m_bFailed && m_nEnd > 0) {
+        m_bFailed = !m_file.Write(m_buffer, m_nEnd);
+        m_nEnd = 0;
+    }
+    return !m_bFailed;
+}

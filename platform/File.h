@@ -1,0 +1,49 @@
+// A file opened for reading, or for writing whole. A file opened for writing is written to
+// a temporary file beside it and renamed over the old one by Close, so a crash or a full
+// disk never leaves a truncated file behind; a file that is never closed is discarded.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class CFile {
+public:
+    enum : unsigned {
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        shareDenyNone = 0x0040,
+        modeCreate = 0x1000,
+    };
+
+    CFile() = default;
+    CFile(const CFile&) = delete;
+    CFile& operator=(const CFile&) = delete;
+    ~CFile();
+
+    // modeRead, or modeCreate | modeWrite. Sharing flags are accepted and need nothing here.
+    bool Open(const std::string& path, unsigned flags);
+
+    // Reads up to `count` bytes; fewer at the end of the file or on an error.
+    std::size_t Read(void* buffer, std::size_t count);
+    bool Write(const void* buffer, std::size_t count);
+
+    // Size of a file opened for reading, and how much of it has been read.
+    std::uint64_t GetLength() const { return m_nLength; }
+    std::uint64_t GetPosition() const { return m_nPosition; }
+    bool ReadFailed() const { return m_bFailed && !m_bWriting; }
+
+    // For a file being written: true only when every byte reached the disk and the file
+    // replaced the old one.
+    bool Close();
+    void Abort();
+
+private:
+    int m_fd = -1;
+    bool m_bWriting = false;
+    bool m_bFailed = false;
+    std::uint64_t m_nLength = 0;
+    std::uint64_t m_nPosition = 0;
+    std::string m_strPath;
+    std::string m_strTempPath;
+};

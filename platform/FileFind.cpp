@@ -1,0 +1,95 @@
+#include "platform/FileFind.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cctype>
+#include <memory>
+
+#include "platform/FileSystem.h"
+
+static unsigned char Fold(char c) {
+    return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool WildcardMatch(std::string_view name, std::string_view pattern) {
+    if (pattern == "*.*" || pattern == "*") {
+        return true;
+    }
+    std::size_t n = 0, p = 0, starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || Fold(pattern[p]) == Fold(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') {
+        ++p;
+    }
+    return p == pattern.size();
+}
+
+bool CFileFind::FindFile(const std::string& pattern) {
+    m_entries.clear();
+    m_nNext = 0;
+    std::size_t slash = pattern.rfind('/');
+    std::string dir = slash == std::string::npos ? "." : pattern.substr(0, slash);
+    std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
+    m_strDir = slash == std::string::npos ? "" : ResolvePath(dir.empty() ? "/" : dir);
+
+    std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(m_strDir.empty() ? "." : m_strDir.c_str()),
+                                          ::closedir);
+    if (!d) {
+        return false;
+    }
+    while (dirent* e = ::readdir(d.get())) {
+        std::string name = e->d_name;
+        if (!WildcardMatch(name, mask)) {
+            continue;
+        }
+        struct stat st;
+        std::string path = m_strDir.empty() ? name : m_strDir + "/" + name;
+        bool bDir = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        m_entries.push_back({std::move(name), bDir});
+    }
+    std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
+        return std::lexicographical_compare(
+            a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
+            [](char x, char y) { return Fold(x) < Fold(y); });
+    });
+    return !m_entries.empty();
+}
+
+bool CFileFind::FindNextFile() {
+    if (m_nNext < m_entries.size()) {
+        ++m_nNext;
+    }
+    return m_nNext < m_entries.size();
+}
+
+std::string CFileFind::GetFileName() const {
+    return m_nNext > 0 ? m_entries[m_nNext - 1].name : std::string();
+}
+
+std::string CFileFind::GetFilePath() const {
+    if (m_nNext == 0) {
+        return {};
+    }
+    return m_strDir.empty() ? GetFileName() : PathJoin(m_strDir == "/" ? "" : m_strDir, GetFileName());
+}
+
+bool CFileFind::IsDirectory() const { return m_nNext > 0 && m_entries[m_nNext - 1].bDirectory; }
+
+bool CFileFind::IsDots() const {
+    std::string name = GetFileName();
+    return name == "." || name == "..";
+}

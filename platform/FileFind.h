@@ -1,0 +1,34 @@
+// Enumerates the entries of a folder that match a wildcard pattern ("dir/*.bmp"), ignoring
+// case as Windows does, so Dog.BMP matches "*.bmp". Entries come in name order, "." and ".."
+// included when the pattern matches them. Used the framework's way:
+//     BOOL bWorking = finder.FindFile(pattern);
+//     while (bWorking) { bWorking = finder.FindNextFile(); ... }
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CFileFind {
+public:
+    bool FindFile(const std::string& pattern);
+    // Steps to the next entry; false when that entry is the last one.
+    bool FindNextFile();
+
+    std::string GetFileName() const;
+    std::string GetFilePath() const;
+    bool IsDirectory() const;
+    bool IsDots() const;
+
+private:
+    struct Entry {
+        std::string name;
+        bool bDirectory;
+    };
+    std::string m_strDir;
+    std::vector<Entry> m_entries;
+    std::size_t m_nNext = 0;
+};
+
+// '*' matches any run of characters and '?' any one; letters match in any case.
+bool WildcardMatch(std::string_view name, std::string_view pattern);

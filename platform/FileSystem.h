@@ -1,0 +1,36 @@
+// File system operations of the program, with Windows' habits on a case-sensitive disk:
+// a path that does not exist as spelled is looked up again ignoring the case of each
+// component, so libraries copied from Windows keep working.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// "%s\Name": the directory, one separator and the name.
+std::string PathJoin(std::string_view dir, std::string_view name);
+
+// The path of an existing entry that matches `path` ignoring case, or `path` itself when
+// it exists as spelled or nothing matches.
+std::string ResolvePath(const std::string& path);
+
+// The path a new file should be written at: an existing file of the same name in any case
+// is replaced rather than doubled.
+std::string ResolvePathForWrite(const std::string& path);
+
+bool PathFileExists(const std::string& path);
+bool PathIsDirectory(const std::string& path);
+
+// Copies a whole file through a temporary file; a copy onto itself does nothing.
+bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists);
+bool DeleteFile(const std::string& path);
+bool CreateDirectory(const std::string& path);
+bool RemoveDirectory(const std::string& path);
+
+// The full path of the running executable; false when it cannot be had.
+bool GetModuleFileName(std::string& path);
+
+// The text after the last separator.
+std::string PathFindFileName(const std::string& path);
+
+std::string ToUpper(std::string_view text);
+bool EqualNoCase(std::string_view a, std::string_view b);

@@ -1,0 +1,78 @@
+#include "platform/KeyStore.h"
+
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+#include "platform/Archive.h"
+#include "platform/File.h"
+#include "platform/FileSystem.h"
+
+static std::string KeyFolder(const std::string& key) {
+    std::string root;
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && *config == '/') {
+        root = config;
+    } else {
+        const char* home = std::getenv("HOME");
+        if (home == nullptr || *home == '\0') {
+            return {};
+        }
+        root = std::string(home) + "/.config";
+    }
+    std::string path = root + "/";
+    for (char c : key) {
+        path.push_back(c == '\\' ? '/' : c);
+    }
+    return path;
+}
+
+bool KeyStoreKeyExists(const std::string& key) {
+    std::string folder = KeyFolder(key);
+    return !folder.empty() && PathIsDirectory(folder);
+}
+
+bool KeyStoreCreateKey(const std::string& parent, const std::string& child) {
+    std::string folder = KeyFolder(parent);
+    if (folder.empty()) {
+        return false;
+    }
+    // The store's root folders are the system's own; make them as needed.
+    std::string partial;
+    for (std::size_t pos = 1; pos <= folder.size(); ++pos) {
+        if (pos == folder.size() || folder[pos] == '/') {
+            partial = folder.substr(0, pos);
+            ::mkdir(partial.c_str(), 0777);
+        }
+    }
+    std::string path = PathJoin(folder, child);
+    return CreateDirectory(path) || PathIsDirectory(path);
+}
+
+bool KeyStoreSetValue(const std::string& key, const std::string& name, const std::string& value) {
+    if (!KeyStoreKeyExists(key)) {
+        return false;
+    }
+    CFile file;
+    if (!file.Open(PathJoin(KeyFolder(key), name), CFile::modeCreate | CFile::modeWrite)) {
+        return false;
+    }
+    return file.Write(value.data(), value.size()) && file.Close();
+}
+
+bool KeyStoreGetValue(const std::string& key, const std::string& name, std::string& value) {
+    CFile file;
+    if (!file.Open(PathJoin(KeyFolder(key), name), CFile::modeRead)) {
+        return false;
+    }
+    constexpr std::uint64_t kMaxValue = 65536;
+    if (file.GetLength() > kMaxValue) {
+        return false;
+    }
+    std::string text(static_cast<std::size_t>(file.GetLength()), '\0');
+    if (file.Read(text.data(), text.size()) != text.size()) {
+        return false;
+    }
+    value = std::move(text);
+    return true;
+}

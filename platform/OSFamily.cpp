@@ -1,0 +1,3 @@
+#include "platform/OSFamily.h"
+
+int GetOSFamily() { return 2000; }

@@ -1,0 +1,133 @@
+#include "platform/SoundPlayer.h"
+
+#include <SDL.h>
+#include <wx/utils.h>
+
+#include <cstring>
+
+
+#include "platform/File.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+struct SoundDevice {
+    bool bTried = false;
+    SDL_AudioDeviceID id = 0;
+    SDL_AudioSpec spec{};
+};
+
+SoundDevice& Device() {
+    static SoundDevice device;
+    return device;
+}
+
+// Wave files larger than this are not sounds for a child's key press.
+constexpr std::uint64_t kMaxWaveBytes = 64u << 20;
+
+}  // namespace
+
+void InitSoundDevice() {
+    SoundDevice& device = Device();
+    if (device.bTried) {
+        return;
+    }
+    device.bTried = true;
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return;
+    }
+    SDL_AudioSpec want{};
+    want.freq = 44100;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = 1024;
+    device.id = SDL_OpenAudioDevice(nullptr, 0, &want, &device.spec, 0);
+    if (device.id != 0) {
+        SDL_PauseAudioDevice(device.id, 0);
+    }
+}
+
+void CloseSoundDevice() {
+    SoundDevice& device = Device();
+    if (device.id != 0) {
+        SDL_CloseAudioDevice(device.id);
+        device.id = 0;
+    }
+    if (device.bTried) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    device.bTried = false;
+}
+
+bool SoundDeviceOpen() { return Device().id != 0; }
+
+unsigned QueuedSoundBytes() {
+    return Device().id != 0 ? SDL_GetQueuedAudioSize(Device().id) : 0;
+}
+
+void StopSound() {
+    SoundDevice& device = Device();
+    if (device.id != 0) {
+        SDL_LockAudioDevice(device.id);
+        SDL_ClearQueuedAudio(device.id);
+        SDL_UnlockAudioDevice(device.id);
+    }
+}
+
+// Reads and converts a wave file to the device's format; false if it is not a playable wave.
+static bool LoadWave(const std::string& path, const SDL_AudioSpec& target, std::string& pcm) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone) || file.GetLength() == 0 ||
+        file.GetLength() > kMaxWaveBytes) {
+        return false;
+    }
+    std::string bytes(static_cast<std::size_t>(file.GetLength()), '\0');
+    if (file.Read(bytes.data(), bytes.size()) != bytes.size()) {
+        return false;
+    }
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_AudioSpec spec;
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &spec, &data, &length) == nullptr) {
+        return false;
+    }
+    SDL_AudioCVT cvt;
+    int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, target.format,
+                                  target.channels, target.freq);
+    if (built < 0) {
+        SDL_FreeWAV(data);
+        return false;
+    }
+    pcm.assign(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult), '\0');
+    std::memcpy(pcm.data(), data, length);
+    SDL_FreeWAV(data);
+    cvt.buf = reinterpret_cast<Uint8*>(pcm.data());
+    cvt.len = static_cast<int>(length);
+    if (built > 0 && SDL_ConvertAudio(&cvt) != 0) {
+        return false;
+    }
+    pcm.resize(static_cast<std::size_t>(built > 0 ? cvt.len_cvt : static_cast<int>(length)));
+    return true;
+}
+
+bool PlaySound(const std::string& path) {
+    InitSoundDevice();
+    SoundDevice& device = Device();
+    if (device.id == 0) {
+        // No audio device: check the file all the same, so a missing one is still noticed.
+        return PathFileExists(path);
+    }
+    std::string pcm;
+    if (!LoadWave(path, device.spec, pcm)) {
+        StopSound();
+        wxBell();
+        return false;
+    }
+    SDL_LockAudioDevice(device.id);
+    SDL_ClearQueuedAudio(device.id);
+    SDL_QueueAudio(device.id, pcm.data(), static_cast<Uint32>(pcm.size()));
+    SDL_UnlockAudioDevice(device.id);
+    return true;
+}

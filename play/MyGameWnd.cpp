@@ -1,0 +1,414 @@
+#include "play/MyGameWnd.h"
+
+#include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/frame.h>
+
+#include <ctime>
+
+#include "common/Settings.h"
+#include "library/PictureGroupStorage.h"
+#include "platform/BackBitmap.h"
+#include "platform/FileFind.h"
+#include "platform/FileSystem.h"
+#include "platform/KeyboardLock.h"
+#include "platform/MessageBox.h"
+#include "platform/OSFamily.h"
+#include "platform/SoundPlayer.h"
+#include "platform/VirtualKey.h"
+#include "play/KeyboardHook.h"
+#include "play/PlayTimers.h"
+#include "play/QuitCode.h"
+#include "res/AppIcon.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CMyGameWnd, wxEvtHandler)
+    EVT_WINDOW_DESTROY(CMyGameWnd::OnDestroy)
+    EVT_KEY_DOWN(CMyGameWnd::OnKeyDown)
+    EVT_LEFT_DOWN(CMyGameWnd::OnLButtonDown)
+    EVT_MIDDLE_DOWN(CMyGameWnd::OnLButtonDown)
+    EVT_RIGHT_DOWN(CMyGameWnd::OnLButtonDown)
+    EVT_PAINT(CMyGameWnd::OnPaint)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CMyGameWnd::CMyGameWnd()
+    : m_nPictures(0),
+      m_nDefaultSounds(0),
+      m_nScreenWidth(0),
+      m_nScreenHeight(0),
+      m_crBack(0),
+      m_crText(0),
+      m_nQuitState(0),
+      m_nCutNames(0),
+      m_nCurrent(0) {}
+
+CMyGameWnd::~CMyGameWnd() {
+    if (m_pFrame != nullptr) {
+        DestroyWindow();
+    }
+    if (m_pPushedOn != nullptr) {
+        m_pPushedOn->PopEventHandler();
+        m_pPushedOn = nullptr;
+    }
+}
+
+// ---- A game ---------------------------------------------------------------------------
+
+BOOL CMyGameWnd::BeginGame() {
+    m_nQuitState = 0;
+    if (m_stopwatch.m_bAvailable) {
+        m_stopwatch.Restart();
+    }
+    if (GetOSFamily() == 2000) {
+        InstallKeyboardHook();
+    }
+    m_random.Seed(static_cast<unsigned int>(std::time(nullptr)));
+
+    m_pstrPictures.clear();
+    m_pstrPictureSounds.clear();
+    m_pbHasSound.clear();
+    m_pstrDefaultSounds.clear();
+    m_pbCut.clear();
+
+    CountPictures();
+    if (m_nPictures < 1) {
+        MessageBox(nullptr, LoadString(IDS_SELECT_GROUP), LoadString(IDS_WARNING),
+                   MB_ICONEXCLAMATION);
+        RemoveKeyboardHook();
+        return FALSE;
+    }
+    m_pstrPictures.assign(m_nPictures, std::string());
+    m_pstrPictureSounds.assign(m_nPictures, std::string());
+    m_pbHasSound.assign(m_nPictures, 0);
+    m_pbCut.assign(m_nPictures, 0);
+    LoadPictures();
+
+    m_nDefaultSounds = CountDefaultSounds();
+    if (m_nDefaultSounds > 0) {
+        m_pstrDefaultSounds.assign(m_nDefaultSounds, std::string());
+        LoadDefaultSounds();
+    }
+
+    const wxSize screen = wxGetDisplaySize();
+    m_nScreenWidth = screen.GetWidth();
+    m_nScreenHeight = screen.GetHeight();
+
+    if (theSettings.m_bRandomColor) {
+        RandomColors(m_crBack, m_crText);
+    } else {
+        m_crBack = theSettings.m_crBackground;
+        m_crText = RGB(255, 200, 200);
+    }
+    PlaySound(PathJoin(theSettings.m_strAppDir, "Hello.wav"));
+    return TRUE;
+}
+
+BOOL CMyGameWnd::CreateEx(const std::string& title, int x, int y, int width, int height) {
+    if (m_pFrame != nullptr) {
+        return FALSE;
+    }
+    if (m_pPushedOn != nullptr) {
+        // The window of the last game is still on its way out.
+        m_pPushedOn->PopEventHandler();
+        m_pPushedOn = nullptr;
+    }
+    m_pFrame = new wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(title), wxPoint(x, y),
+                           wxSize(width, height),
+                           wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR | wxBORDER_NONE);
+    m_pFrame->SetIcon(LoadAppIcon());
+    m_pView = new wxWindow(m_pFrame, wxID_ANY, wxPoint(0, 0), wxSize(width, height),
+                           wxWANTS_CHARS | wxBORDER_NONE);
+    m_pView->SetBackgroundStyle(wxBG_STYLE_PAINT);
+    m_pView->SetCursor(wxCursor(wxCURSOR_ARROW));
+    m_pView->PushEventHandler(this);
+    m_pPushedOn = m_pView;
+    return TRUE;
+}
+
+void CMyGameWnd::ShowWindow() {
+    if (m_pFrame == nullptr) {
+        return;
+    }
+    m_pFrame->Show();
+    m_pFrame->Raise();
+    m_pView->SetFocus();
+    GrabKeyboardFor(m_pFrame);
+}
+
+void CMyGameWnd::FitToScreen() {
+    if (m_pFrame == nullptr) {
+        return;
+    }
+    const wxRect window = m_pFrame->GetScreenRect();
+    const wxPoint clientOrigin = m_pFrame->ClientToScreen(wxPoint(0, 0));
+    const wxSize clientSize = m_pFrame->GetClientSize();
+    m_rcPlacement.left = window.GetLeft() - clientOrigin.x;
+    m_rcPlacement.top = window.GetTop() - clientOrigin.y;
+    m_rcPlacement.right = window.GetRight() + 1 + m_nScreenWidth - (clientOrigin.x + clientSize.x);
+    m_rcPlacement.bottom =
+        window.GetBottom() + 1 + m_nScreenHeight - (clientOrigin.y + clientSize.y);
+    m_pFrame->SetSize(m_rcPlacement.left, m_rcPlacement.top,
+                      m_rcPlacement.right - m_rcPlacement.left,
+                      m_rcPlacement.bottom - m_rcPlacement.top);
+    m_pView->SetSize(m_pFrame->GetClientSize());
+}
+
+BOOL CMyGameWnd::CreateBackBuffer() {
+    m_pBackBitmap = std::make_unique<CBackBitmap>();
+    if (!m_pBackBitmap->Create(m_nScreenWidth, m_nScreenHeight)) {
+        m_pBackBitmap.reset();
+        return FALSE;
+    }
+    m_pBackBitmap->Fill(m_crBack);
+    m_pBackBitmap->TextOut(0, 0, LoadString(IDS_QUIT_HINT), m_crBack, m_crText);
+    return TRUE;
+}
+
+void CMyGameWnd::ShowBackBuffer() {
+    if (m_pBackBitmap != nullptr && m_pView != nullptr) {
+        m_pBackBitmap->CopyTo(m_pView);
+    }
+}
+
+void CMyGameWnd::ReleaseBackBuffer() { m_pBackBitmap.reset(); }
+
+void CMyGameWnd::DestroyWindow() {
+    if (m_pFrame == nullptr) {
+        return;
+    }
+    wxFrame* frame = m_pFrame;
+    // The game ends now; the frame itself goes once the current event is done with it.
+    EndGame();
+    frame->Destroy();
+}
+
+void CMyGameWnd::EndGame() {
+    m_pFrame = nullptr;
+    m_pView = nullptr;
+    if (GetOSFamily() == 2000) {
+        RemoveKeyboardHook();
+    }
+    ReleaseBackBuffer();
+    theSettings.m_bPlaying = 0;
+    PlaySound(PathJoin(theSettings.m_strAppDir, "GoodBye.wav"));
+    if (m_onGameEnd) {
+        m_onGameEnd();
+    }
+}
+
+// ---- Input ----------------------------------------------------------------------------
+
+void CMyGameWnd::OnDestroy(wxWindowDestroyEvent& event) {
+    event.Skip();
+    if (event.GetWindow() != m_pPushedOn || m_pPushedOn == nullptr) {
+        return;
+    }
+    m_pPushedOn->PopEventHandler();
+    m_pPushedOn = nullptr;
+    if (m_pFrame != nullptr) {
+        EndGame();  // closed by something other than the quit code or the time limit
+    }
+}
+
+void CMyGameWnd::OnKeyDown(wxKeyEvent& event) {
+    const int vk = VirtualKeyFromEvent(event);
+    if (KeyboardHookProc(vk, event.ControlDown()) != 0) {
+        return;  // swallowed by the input lock
+    }
+    if (IsSystemKey(event)) {
+        event.Skip();
+        return;
+    }
+    OnKeyDown(vk);
+}
+
+void CMyGameWnd::OnKeyDown(int vk) {
+    switch (AdvanceQuitCode(m_nQuitState, vk)) {
+        case QuitStep::Quit:
+            DestroyWindow();
+            return;
+        case QuitStep::Replay:
+            if (!m_strLastSound.empty()) {
+                PlaySound(m_strLastSound);
+                return;
+            }
+            break;
+        case QuitStep::Continue:
+            break;
+    }
+    ShowNext();
+}
+
+void CMyGameWnd::OnLButtonDown(wxMouseEvent& event) {
+    ShowNext();
+    event.Skip();
+}
+
+void CMyGameWnd::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(m_pPushedOn);
+    if (m_pBackBitmap != nullptr) {
+        m_pBackBitmap->CopyTo(dc);
+    }
+}
+
+// ---- Content lists --------------------------------------------------------------------
+
+template <typename Visit>
+void CMyGameWnd::ForEachDisplayedGroup(Visit visit) const {
+    for (const PictureGroupEntry& group : ListPictureGroups(theSettings.m_strAppDir)) {
+        if (ReadDisplayFlag(GroupFilePath(group.path, group.folder)) != 0) {
+            visit(group.path);
+        }
+    }
+}
+
+void CMyGameWnd::CountPictures() {
+    m_nPictures = 0;
+    ForEachDisplayedGroup([this](const std::string& folder) { m_nPictures += CountBitmaps(folder); });
+}
+
+int CMyGameWnd::CountBitmaps(const std::string& folder) {
+    int count = 0;
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(PathJoin(folder, "*.bmp"));
+    while (bWorking) {
+        bWorking = finder.FindNextFile();
+        ++count;
+    }
+    return count;
+}
+
+void CMyGameWnd::LoadPictures() {
+    int index = 0;
+    ForEachDisplayedGroup([this, &index](const std::string& folder) {
+        index = LoadGroupPictures(folder, m_nPictures, index);
+    });
+}
+
+int CMyGameWnd::LoadGroupPictures(const std::string& folder, int nCapacity, int nIndex) {
+    if (nIndex >= nCapacity) {
+        return nIndex;
+    }
+    LoadCutList(folder);
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(PathJoin(folder, "*.bmp"));
+    while (bWorking && nIndex < nCapacity) {
+        bWorking = finder.FindNextFile();
+        m_pstrPictures[nIndex] = finder.GetFilePath();
+        std::string sound = PictureSoundPath(m_pstrPictures[nIndex]);
+        if (PathFileExists(sound)) {
+            m_pbHasSound[nIndex] = 1;
+            m_pstrPictureSounds[nIndex] = sound;
+        } else {
+            m_pbHasSound[nIndex] = 0;
+            m_pstrPictureSounds[nIndex].clear();
+        }
+        m_pbCut[nIndex] = IsInCutList(finder.GetFileName()) ? 1 : 0;
+        ++nIndex;
+    }
+    return nIndex;
+}
+
+int CMyGameWnd::ReadDisplayFlag(const std::string& path) {
+    std::string name, description;
+    BOOL bDisplay = 0;
+    return ReadGroupFile(path, name, description, bDisplay) ? bDisplay : 0;
+}
+
+void CMyGameWnd::LoadCutList(const std::string& folder) {
+    m_pstrCutNames = ReadCutList(folder);
+    m_nCutNames = static_cast<int>(m_pstrCutNames.size());
+}
+
+BOOL CMyGameWnd::IsInCutList(const std::string& fileName) const {
+    for (const std::string& name : m_pstrCutNames) {
+        if (name == fileName) {
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+int CMyGameWnd::CountDefaultSounds() const {
+    int count = 0;
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(PathJoin(PathJoin(theSettings.m_strAppDir, "DefVoice"), "*.wav"));
+    while (bWorking) {
+        bWorking = finder.FindNextFile();
+        ++count;
+    }
+    return count;
+}
+
+void CMyGameWnd::LoadDefaultSounds() {
+    int index = 0;
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(PathJoin(PathJoin(theSettings.m_strAppDir, "DefVoice"), "*.wav"));
+    while (bWorking && index < m_nDefaultSounds) {
+        bWorking = finder.FindNextFile();
+        m_pstrDefaultSounds[index++] = finder.GetFilePath();
+    }
+}
+
+// ---- One display ----------------------------------------------------------------------
+
+int CMyGameWnd::RandomBelow(int n) { return n <= 0 ? 0 : m_random.Next() % n; }
+
+void CMyGameWnd::RandomColors(COLORREF& crBack, COLORREF& crText) {
+    const unsigned r = RandomBelow(255), g = RandomBelow(255), b = RandomBelow(255);
+    crBack = RGB(r, g, b);
+    crText = RGB((256 - r) % 256, (256 - g) % 256, (256 - b) % 256);
+}
+
+BOOL CMyGameWnd::DrawNextPicture() {
+    if (m_pBackBitmap == nullptr) {
+        return FALSE;
+    }
+    if (theSettings.m_bClearBackground) {
+        if (theSettings.m_bRandomColor) {
+            RandomColors(m_crBack, m_crText);
+        }
+        m_pBackBitmap->Fill(m_crBack);
+    }
+    m_pBackBitmap->TextOut(0, 0, LoadString(IDS_QUIT_HINT), m_crBack, m_crText);
+
+    m_nCurrent = RandomBelow(m_nPictures);
+    const bool bLoaded =
+        m_nCurrent < static_cast<int>(m_pstrPictures.size()) && m_picture.Load(m_pstrPictures[m_nCurrent]);
+    const int w = bLoaded ? m_picture.Width() : 0;
+    const int h = bLoaded ? m_picture.Height() : 0;
+    const int x = RandomBelow(m_nScreenWidth - w);
+    const int y = RandomBelow(m_nScreenHeight - h);
+    if (bLoaded) {
+        if (m_pbCut[m_nCurrent] == 1) {
+            m_pBackBitmap->TransparentBlt(x, y, m_picture, m_picture.GetPixel(0, 0));
+        } else {
+            m_pBackBitmap->BitBlt(x, y, m_picture);
+        }
+    }
+    return TRUE;
+}
+
+void CMyGameWnd::ShowNext() {
+    if (!KeyDelayAllows(theSettings.m_bKeyDelay, theSettings.m_nKeyDelay, m_stopwatch.Elapsed())) {
+        return;
+    }
+    if (m_stopwatch.m_bAvailable) {
+        m_stopwatch.Restart();
+    }
+    if (!DrawNextPicture()) {
+        return;
+    }
+    const bool bKnown = m_nCurrent < static_cast<int>(m_pbHasSound.size());
+    if (bKnown && m_pbHasSound[m_nCurrent] == 1) {
+        PlaySound(m_pstrPictureSounds[m_nCurrent]);
+        m_strLastSound = m_pstrPictureSounds[m_nCurrent];
+    } else if (m_nDefaultSounds > 0) {
+        m_strLastSound = m_pstrDefaultSounds[RandomBelow(m_nDefaultSounds)];
+        PlaySound(m_strLastSound);
+    }
+    ShowBackBuffer();
+}

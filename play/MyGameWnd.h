@@ -1,0 +1,106 @@
+// The full-screen play window. The object lives as long as the welcome dialog; its window
+// is created anew for each game and destroyed at the game's end. Everything is drawn into
+// the off-screen bitmap, and the screen receives one copy of it per display.
+#pragma once
+
+#include <wx/event.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/BmpImage.h"
+#include "platform/RuntimeRandom.h"
+#include "platform/WinTypes.h"
+#include "play/Stopwatch.h"
+
+class CBackBitmap;
+class wxFrame;
+class wxWindow;
+
+struct RECTL {
+    int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+class CMyGameWnd : public wxEvtHandler {
+public:
+    CMyGameWnd();
+    ~CMyGameWnd() override;
+    CMyGameWnd(const CMyGameWnd&) = delete;
+    CMyGameWnd& operator=(const CMyGameWnd&) = delete;
+
+    // A game, in the order the welcome dialog runs it.
+    BOOL BeginGame();
+    BOOL CreateEx(const std::string& title, int x, int y, int width, int height);
+    void ShowWindow();
+    void FitToScreen();
+    BOOL CreateBackBuffer();
+    void ShowBackBuffer();
+    void ShowNext();
+    void DestroyWindow();
+
+    bool IsWindow() const { return m_pFrame != nullptr; }
+    wxWindow* GetView() const { return m_pView; }
+    // Called at the end of each game, after the lock is released.
+    void SetGameEndHandler(std::function<void()> handler) { m_onGameEnd = std::move(handler); }
+
+    // The key handler's logic, for a virtual-key code that passed the input lock.
+    void OnKeyDown(int vk);
+
+    // Content lists and choice (no window needed).
+    void CountPictures();
+    static int CountBitmaps(const std::string& folder);
+    void LoadPictures();
+    int LoadGroupPictures(const std::string& folder, int nCapacity, int nIndex);
+    static int ReadDisplayFlag(const std::string& path);
+    void LoadCutList(const std::string& folder);
+    BOOL IsInCutList(const std::string& fileName) const;
+    int CountDefaultSounds() const;
+    void LoadDefaultSounds();
+    int RandomBelow(int n);
+    void RandomColors(COLORREF& crBack, COLORREF& crText);
+    BOOL DrawNextPicture();
+    void ReleaseBackBuffer();
+    void SeedRandom(unsigned int seed) { m_random.Seed(seed); }
+
+    std::vector<std::string> m_pstrPictures;
+    std::vector<std::string> m_pstrPictureSounds;
+    std::vector<BOOL> m_pbHasSound;
+    int m_nPictures;
+    int m_nDefaultSounds;
+    std::vector<std::string> m_pstrDefaultSounds;
+    int m_nScreenWidth;
+    int m_nScreenHeight;
+    COLORREF m_crBack;
+    COLORREF m_crText;
+    CStopwatch m_stopwatch;
+    int m_nQuitState;
+    std::vector<BOOL> m_pbCut;
+    int m_nCutNames;
+    std::vector<std::string> m_pstrCutNames;
+    std::string m_strLastSound;
+    RECTL m_rcPlacement;
+    std::unique_ptr<CBackBitmap> m_pBackBitmap;
+    int m_nCurrent;
+
+private:
+    // Which entries of the application directory are displayed groups.
+    template <typename Visit>
+    void ForEachDisplayedGroup(Visit visit) const;
+    void EndGame();
+
+    void OnDestroy(wxWindowDestroyEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnLButtonDown(wxMouseEvent& event);
+    void OnPaint(wxPaintEvent& event);
+
+    wxFrame* m_pFrame = nullptr;  // owned by wx; destroyed at the end of the game
+    wxWindow* m_pView = nullptr;  // the frame's client, which receives input
+    wxWindow* m_pPushedOn = nullptr;  // the view this object handles events for
+    CRuntimeRandom m_random;
+    CBmpImage m_picture;  // the picture being drawn; its memory is reused
+    std::function<void()> m_onGameEnd;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,53 @@
+// Resource numbers: dialogs, controls, strings, the icon and the cursor.
+#pragma once
+
+// Dialogs
+constexpr int IDD_ABOUTBOX = 100;
+constexpr int IDD_MAIN = 102;
+constexpr int IDD_SETUP = 129;
+constexpr int IDD_MANAGE_VOICE = 130;
+constexpr int IDD_ADD_PICTERM = 132;
+constexpr int IDD_MANAGE_PICTERM = 133;
+
+// Icon and cursor
+constexpr int IDR_MAINFRAME = 128;
+constexpr int IDC_HAND_CURSOR = 135;
+
+// Welcome dialog controls
+constexpr int IDC_START = 1000;
+constexpr int IDC_SETUP = 1001;
+constexpr int IDC_HELP_BUTTON = 1004;
+
+// System commands
+constexpr int IDM_ABOUTBOX = 0x0010;
+
+// Strings
+constexpr int IDS_ABOUTBOX = 101;
+constexpr int IDS_FILE_NAME = 102;
+constexpr int IDS_PICTURE_FILE_NAME = 103;
+constexpr int IDS_PICTURE_FILE_SIZE = 104;
+constexpr int IDS_CUT_TO_BE_DISPLAYED = 105;
+constexpr int IDS_YES = 106;
+constexpr int IDS_NO = 107;
+constexpr int IDS_ENTER_GROUP_NAME = 108;
+constexpr int IDS_CREATE_WINDOW_FAILED = 109;
+constexpr int IDS_HAVE_A_REST = 110;
+constexpr int IDS_INFORMATION = 111;
+constexpr int IDS_ERROR = 112;
+constexpr int IDS_BITMAP_FILTER = 113;
+constexpr int IDS_PICTURE_EXISTS = 114;
+constexpr int IDS_DELETE_PICTURE_AND_SOUND = 115;
+constexpr int IDS_WARNING = 116;
+constexpr int IDS_DELETE_PICTURE = 117;
+constexpr int IDS_OVERWRITE_SOUND = 118;
+constexpr int IDS_WAVE_FILTER = 119;
+constexpr int IDS_DELETE_SOUND = 120;
+constexpr int IDS_CANCEL_CUTTING = 121;
+constexpr int IDS_CUT_TO_DISPLAY = 122;
+constexpr int IDS_SOUND_EXISTS = 123;
+constexpr int IDS_DELETE_SOUNDS = 124;
+constexpr int IDS_QUIT_HINT = 125;
+constexpr int IDS_DELETE_GROUP = 126;
+constexpr int IDS_NO_GROUP = 127;
+constexpr int IDS_FILE_SIZE = 131;
+constexpr int IDS_SELECT_GROUP = 133;

@@ -1,0 +1,45 @@
+#include "res/StringTable.h"
+
+#include <map>
+
+#include "res/Resource.h"
+
+std::string LoadString(int id) {
+    static const std::map<int, const char*> table = {
+        {IDS_ABOUTBOX, "&About Plinkapad..."},
+        {IDS_FILE_NAME, "File Name"},
+        {IDS_PICTURE_FILE_NAME, "Picture File Name"},
+        {IDS_PICTURE_FILE_SIZE, "Picture File Size(Bytes)"},
+        {IDS_CUT_TO_BE_DISPLAYED, "Cut to be displayed"},
+        {IDS_YES, "Yes"},
+        {IDS_NO, "No"},
+        {IDS_ENTER_GROUP_NAME,
+         "You must enter the picture group name into \"group name\". \n Please go on entering "
+         "after having pressed the button OK."},
+        {IDS_CREATE_WINDOW_FAILED, "Create the playing window failed."},
+        {IDS_HAVE_A_REST, "You have played for a long time. Please have a rest."},
+        {IDS_INFORMATION, "Information"},
+        {IDS_ERROR, "Error"},
+        {IDS_BITMAP_FILTER, "Bitmap file (*.bmp) | *.bmp||"},
+        {IDS_PICTURE_EXISTS, "File %s has existed. Overwrite it?"},
+        {IDS_DELETE_PICTURE_AND_SOUND,
+         "Assure that you want to delete the picture file %s and the sound corresponding to it."},
+        {IDS_WARNING, "Warning"},
+        {IDS_DELETE_PICTURE, "Do you assure that you want to delete the picture file %s?"},
+        {IDS_OVERWRITE_SOUND, "The specified sound file will overwrite the old one. Continue?"},
+        {IDS_WAVE_FILTER, "Sound wave files (*.wav) | *.wav||"},
+        {IDS_DELETE_SOUND, "Are you sure to delete the sound file %s?"},
+        {IDS_CANCEL_CUTTING, "Cancel Cu&tting"},
+        {IDS_CUT_TO_DISPLAY, "Cu&t to display"},
+        {IDS_SOUND_EXISTS, "File %s has existed. Overwrite it?"},
+        {IDS_DELETE_SOUNDS, "Delete the chosen %d sounds files?"},
+        {IDS_QUIT_HINT, "Type \"kolo479\" to quit."},
+        {IDS_DELETE_GROUP,
+         "Assure that you want to delete the pictures group %s and the path of %s is \n%s\\%s?"},
+        {IDS_NO_GROUP, "No pictures group temporarily."},
+        {IDS_FILE_SIZE, "File Size (Bytes)"},
+        {IDS_SELECT_GROUP, "Please select one picture group to display."},
+    };
+    auto it = table.find(id);
+    return it == table.end() ? std::string() : std::string(it->second);
+}

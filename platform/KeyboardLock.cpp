@@ -52,6 +52,16 @@ void ReleaseKeyboardLock(int handle) {
     Ungrab();
 }
 
+void ExemptFromModalDialogs(wxWindow* topLevel) {
+    GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
+    if (widget == nullptr || !GTK_IS_WINDOW(widget)) {
+        return;
+    }
+    GtkWindowGroup* group = gtk_window_group_new();
+    gtk_window_group_add_window(group, GTK_WINDOW(widget));
+    g_object_unref(group);  // the window keeps the group alive
+}
+
 bool KeyboardLockHeld() { return s_nHandle != 0; }
 
 bool KeyboardGrabbed() { return s_pGrabbedSeat != nullptr; }

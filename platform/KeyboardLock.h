@@ -14,5 +14,10 @@ bool GrabKeyboardFor(wxWindow* window);
 // Releases the lock and any grab it holds.
 void ReleaseKeyboardLock(int handle);
 
+// A modal dialog keeps input from every other window of the program. The play window is
+// opened while the welcome dialog runs modally, so it is put in a window group of its own,
+// which the dialog's hold does not reach.
+void ExemptFromModalDialogs(wxWindow* topLevel);
+
 bool KeyboardLockHeld();
 bool KeyboardGrabbed();

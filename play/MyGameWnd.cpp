@@ -119,6 +119,7 @@ BOOL CMyGameWnd::CreateEx(const std::string& title, int x, int y, int width, int
                            wxSize(width, height),
                            wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR | wxBORDER_NONE);
     m_pFrame->SetIcon(LoadAppIcon());
+    ExemptFromModalDialogs(m_pFrame);
     m_pView = new wxWindow(m_pFrame, wxID_ANY, wxPoint(0, 0), wxSize(width, height),
                            wxWANTS_CHARS | wxBORDER_NONE);
     m_pView->SetBackgroundStyle(wxBG_STYLE_PAINT);

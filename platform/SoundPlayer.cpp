@@ -1,6 +1,7 @@
 #include "platform/SoundPlayer.h"
 
 #include <SDL.h>
+#include <wx/app.h>
 #include <wx/utils.h>
 
 #include <cstring>
@@ -122,7 +123,9 @@ bool PlaySound(const std::string& path) {
     std::string pcm;
     if (!LoadWave(path, device.spec, pcm)) {
         StopSound();
-        wxBell();
+        if (wxTheApp != nullptr) {
+            wxBell();
+        }
         return false;
     }
     SDL_LockAudioDevice(device.id);

@@ -1,0 +1,68 @@
+#include "TestFolder.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+TestFolder::TestFolder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "plinkapad-test-XXXXXX").string();
+    m_path = ::mkdtemp(tmpl.data()) != nullptr ? tmpl : std::string();
+}
+
+TestFolder::~TestFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+}
+
+void WriteBytes(const std::string& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+Bytes ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void MakeFolder(const std::string& path) { std::filesystem::create_directories(path); }
+
+Bytes MakeBmp24(int width, int height, std::uint32_t colour, std::uint32_t dot) {
+    const std::uint32_t stride = (width * 3 + 3) & ~3u;
+    const std::uint32_t size = 54 + stride * height;
+    Bytes b = {'B', 'M'};
+    auto put32 = [&b](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b.push_back(v >> (8 * i) & 0xFF);
+    };
+    auto put16 = [&b](std::uint32_t v) {
+        b.push_back(v & 0xFF);
+        b.push_back(v >> 8 & 0xFF);
+    };
+    put32(size);
+    put32(0);
+    put32(54);
+    put32(40);
+    put32(width);
+    put32(height);
+    put16(1);
+    put16(24);
+    put32(0);
+    put32(stride * height);
+    put32(0);
+    put32(0);
+    put32(0);
+    put32(0);
+    for (int row = height - 1; row >= 0; --row) {
+        std::size_t start = b.size();
+        for (int x = 0; x < width; ++x) {
+            std::uint32_t p = (x == 1 && row == 1 && dot != 0xFFFFFFFF) ? dot : colour;
+            b.push_back(p & 0xFF);
+            b.push_back(p >> 8 & 0xFF);
+            b.push_back(p >> 16 & 0xFF);
+        }
+        b.resize(start + stride, 0);
+    }
+    return b;
+}

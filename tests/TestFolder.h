@@ -1,0 +1,31 @@
+// A fresh temporary folder for one test, removed with everything in it afterwards, and small
+// helpers to put bytes and files into it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class TestFolder {
+public:
+    TestFolder();
+    ~TestFolder();
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::string& Path() const { return m_path; }
+    std::string operator/(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+using Bytes = std::vector<std::uint8_t>;
+
+void WriteBytes(const std::string& path, const Bytes& bytes);
+Bytes ReadBytes(const std::string& path);
+void MakeFolder(const std::string& path);
+
+// A 24-bit BMP of `width` x `height` filled with `colour` (0x00RRGGBB), optionally with one
+// differently coloured pixel at (1, 1).
+Bytes MakeBmp24(int width, int height, std::uint32_t colour, std::uint32_t dot = 0xFFFFFFFF);

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# Drives the built program as a parent would, on a virtual display: a copy of the
+# application directory is started, Start is pressed with Enter, the child plays with keys
+# and the mouse, and the parent types the quit code and closes the program. Screenshots
+# show what happened; a second X client checks that the keyboard is held only while the
+# game runs.
+#   PlayEndToEnd.sh APPLICATION_DIRECTORY TRY_GRAB
+set -euo pipefail
+appdir=$1
+trygrab=$2
+
+work=$(mktemp -d)
+pid=
+cleanup() {
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+shot() { import -window root "$work/$1.png"; }
+# Number of pixels of a screenshot in (or, with "not", outside) a colour.
+count() {
+    local file=$1 how=$2 colour=$3 op=-opaque
+    [ "$how" = not ] && op=+opaque
+    convert "$work/$file.png" -fill black -opaque black -fill white $op "$colour" \
+        -fill black +opaque white -format '%[fx:mean*w*h]' info: | awk '{ printf "%d", $1 + 0.5 }'
+}
+grabbable() { "$trygrab"; }
+
+# A copy elsewhere works as well as the built folder.
+cp -r "$appdir" "$work/Plinkapad"
+rm -f "$work/Plinkapad/Nuv.ini.tmp-"*
+export XDG_CONFIG_HOME="$work/config"
+"$work/Plinkapad/plinkapad" &
+pid=$!
+
+dialog=$(timeout 20 xdotool search --sync --name "Welcome to Plinkapad" | head -n 1) ||
+    fail "the welcome dialog did not open"
+sleep 0.5
+shot welcome
+orange=$(count welcome in "rgb(255,128,64)")
+[ "$orange" -gt 20000 ] || fail "the welcome dialog is not orange ($orange pixels)"
+grabbable || fail "the keyboard is held before a game"
+[ "$(cat "$work/config/SOFTWARE/Quorvel/Plinkapad/2.0/AppPath")" = "$work/Plinkapad" ] ||
+    fail "the application directory was not recorded"
+
+# Enter presses Start, the default button.
+xdotool windowfocus --sync "$dialog" key Return
+timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad$' >/dev/null || fail "no play window"
+sleep 0.8
+shot start
+blue=$(count start in "rgb(0,0,255)")
+[ "$blue" -gt 1250000 ] || fail "the play screen is not the blue background ($blue pixels)"
+grabbable && fail "another client could take the keyboard during the game"
+
+# Keys and clicks show pictures; the locked keys show nothing. (Ctrl+Space is left to the
+# GUI tests: Ctrl pressed alone is an ordinary key and shows a picture.)
+for key in b a b y 1 2; do
+    xdotool key "$key"
+    sleep 0.4
+done
+xdotool mousemove 640 512 click 1
+sleep 0.4
+shot played
+pictures=$(count played not "rgb(0,0,255)")
+[ "$pictures" -gt 3000 ] || fail "no picture was shown ($pictures pixels)"
+for key in Tab Escape F1 F4 F12 super Super_R alt+Tab alt+F4; do
+    xdotool key "$key"
+    sleep 0.35
+done
+shot locked
+changed=$(compare -metric AE "$work/played.png" "$work/locked.png" null: 2>&1 || true)
+[ "$changed" = 0 ] || fail "a locked key changed the screen ($changed pixels)"
+timeout 1 xdotool search --onlyvisible --name '^Plinkapad$' >/dev/null || fail "a locked key closed the game"
+
+# The quit code ends the game and gives the keyboard back.
+for key in k o l o 4 7 9; do
+    xdotool key "$key"
+    sleep 0.05
+done
+sleep 0.5
+xdotool search --onlyvisible --name '^Plinkapad$' >/dev/null && fail "the quit code did not end the game"
+grabbable || fail "the keyboard is still held after the game"
+shot after
+[ "$(count after in "rgb(255,128,64)")" -gt 20000 ] || fail "the welcome dialog is not back"
+
+# Close ends the program, which leaves its settings file behind.
+xdotool windowfocus --sync "$dialog" key Escape
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+wait "$pid" || fail "the program ended with status $?"
+pid=
+[ "$(stat -c %s "$work/Plinkapad/Nuv.ini")" = 36 ] || fail "Nuv.ini is not 36 bytes"
+echo "1 passed, 0 failed"

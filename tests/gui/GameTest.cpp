@@ -1,0 +1,177 @@
+#include <wx/msgdlg.h>
+#include <wx/uiaction.h>
+
+#include <filesystem>
+
+#include "GuiTesting.h"
+#include "TestFolder.h"
+#include "app/MainDialog.h"
+#include "common/Settings.h"
+#include "library/PictureGroupStorage.h"
+#include "platform/KeyboardLock.h"
+#include "platform/PerformanceCounter.h"
+#include "play/KeyboardHook.h"
+#include "play/PlayTimers.h"
+
+namespace {
+
+// Start reloads the settings from beside the executable, so these tests lay out their
+// library in the test program's own folder and remove it afterwards.
+class Game : public ::testing::Test {
+protected:
+    void SetUp() override {
+        theSettings.Load();
+        m_group = theSettings.m_strAppDir + "/GuiGroup";
+        std::filesystem::remove_all(m_group);
+        theSettings.SetDefaults();
+        theSettings.m_bKeyDelay = 0;
+        theSettings.m_bAutoDisplay = 0;
+        theSettings.Save();
+    }
+    void TearDown() override {
+        if (m_dialog.Game().IsWindow()) {
+            m_dialog.Game().DestroyWindow();
+        }
+        WaitFor([] { return false; }, 0.05);
+        std::filesystem::remove_all(m_group);
+        std::filesystem::remove(theSettings.m_strIniPath);
+        SetPerformanceCounterSource(nullptr);
+    }
+
+    void MakeGroup() {
+        MakeFolder(m_group);
+        WriteGroupFile(m_group + "/GuiGroup.ini", "Gui", "", 1);
+        WriteBytes(m_group + "/p.bmp", MakeBmp24(40, 40, 0xFF0000));
+        WriteBytes(m_group + "/p.wav", {});
+    }
+    void Start() {
+        m_dialog.OnStart();
+        ASSERT_TRUE(m_dialog.Game().IsWindow());
+        ASSERT_TRUE(WaitFor([] { return KeyboardGrabbed(); }));
+    }
+    void Type(const char* keys) {
+        wxUIActionSimulator sim;
+        for (const char* k = keys; *k; ++k) {
+            sim.Char(*k);
+            wxYield();
+        }
+        WaitFor([] { return false; }, 0.1);
+    }
+
+    std::string m_group;
+    CMainDialog m_dialog;
+};
+
+}  // namespace
+
+TEST_F(Game, StartWithoutASettingsFileDoesNothing) {
+    MakeGroup();
+    std::filesystem::remove(theSettings.m_strIniPath);
+    m_dialog.OnStart();
+    EXPECT_FALSE(m_dialog.Game().IsWindow());
+    EXPECT_FALSE(KeyboardLockHeld());
+    EXPECT_EQ(theSettings.m_bPlaying, 0);
+}
+
+TEST_F(Game, StartWithoutPicturesWarnsAndLocksNothing) {
+    wxTEST_DIALOG(m_dialog.OnStart(),
+                  wxExpectModal<wxMessageDialog>(wxID_OK).Describe("the Warning message"));
+    EXPECT_FALSE(m_dialog.Game().IsWindow());
+    EXPECT_FALSE(KeyboardLockHeld());
+    EXPECT_EQ(g_hKeyboardHook, 0);
+    EXPECT_TRUE(AnotherClientCanGrabTheKeyboard());
+}
+
+TEST_F(Game, AGameHoldsTheKeyboardUntilTheQuitCode) {
+    MakeGroup();
+    Start();
+    EXPECT_EQ(theSettings.m_bPlaying, 1);
+    EXPECT_TRUE(m_dialog.IsTimerRunning(TIMER_TIME_LIMIT));
+    EXPECT_FALSE(m_dialog.IsTimerRunning(TIMER_AUTO_DISPLAY));
+    EXPECT_FALSE(AnotherClientCanGrabTheKeyboard());
+
+    // Swallowed keys show nothing; an ordinary key shows a picture with its sound.
+    wxUIActionSimulator sim;
+    for (int key : {int(WXK_TAB), int(WXK_ESCAPE), int(WXK_F1), int(WXK_F4), int(WXK_F12)}) {
+        sim.Char(key);
+    }
+    WaitFor([] { return false; }, 0.1);
+    EXPECT_EQ(m_dialog.Game().m_strLastSound, "");
+    // Ctrl itself is an ordinary key, so Ctrl+Space is checked at the window's handler.
+    wxKeyEvent ctrlSpace(wxEVT_KEY_DOWN);
+    ctrlSpace.m_keyCode = WXK_SPACE;
+    ctrlSpace.SetControlDown(true);
+    m_dialog.Game().GetView()->GetEventHandler()->ProcessEvent(ctrlSpace);
+    EXPECT_EQ(m_dialog.Game().m_strLastSound, "");
+    Type("b");
+    EXPECT_EQ(m_dialog.Game().m_strLastSound, m_group + "/p.wav");
+
+    // Alt chords never reach the quit code machine.
+    Type("kolo47");
+    EXPECT_EQ(m_dialog.Game().m_nQuitState, 6);
+    sim.Char('9', wxMOD_ALT);
+    WaitFor([] { return false; }, 0.1);
+    EXPECT_TRUE(m_dialog.Game().IsWindow());
+    EXPECT_EQ(m_dialog.Game().m_nQuitState, 6);
+
+    Type("9");
+    EXPECT_FALSE(m_dialog.Game().IsWindow());
+    EXPECT_EQ(theSettings.m_bPlaying, 0);
+    EXPECT_FALSE(m_dialog.IsTimerRunning(TIMER_TIME_LIMIT));  // an old limit ends no later game
+    EXPECT_FALSE(KeyboardLockHeld());
+    EXPECT_TRUE(AnotherClientCanGrabTheKeyboard());
+}
+
+TEST_F(Game, TheTimeLimitEndsTheGameWithTheRestMessage) {
+    MakeGroup();
+    Start();
+    wxTEST_DIALOG(m_dialog.OnTimer(TIMER_TIME_LIMIT),
+                  wxExpectModal<wxMessageDialog>(wxID_OK).Describe("the rest message"));
+    EXPECT_FALSE(m_dialog.Game().IsWindow());
+    EXPECT_EQ(theSettings.m_bPlaying, 0);
+    EXPECT_TRUE(AnotherClientCanGrabTheKeyboard());
+    m_dialog.OnTimer(TIMER_TIME_LIMIT);  // no game: nothing more happens
+}
+
+TEST_F(Game, WithoutTimersStartSetsNone) {
+    MakeGroup();
+    theSettings.m_bTimeLimit = 0;
+    theSettings.Save();
+    Start();
+    EXPECT_FALSE(m_dialog.IsTimerRunning(TIMER_TIME_LIMIT));
+    EXPECT_FALSE(m_dialog.IsTimerRunning(TIMER_AUTO_DISPLAY));
+}
+
+TEST_F(Game, AutoDisplayComesWhileNobodyPlaysAndItsTimerStopsAfterTheGame) {
+    static std::int64_t now = 0;
+    SetPerformanceCounterSource([] { return now; });
+    MakeGroup();
+    theSettings.m_bAutoDisplay = 1;
+    theSettings.m_nAutoDisplay = 2;
+    theSettings.Save();
+    Start();
+    EXPECT_TRUE(m_dialog.IsTimerRunning(TIMER_AUTO_DISPLAY));
+    now += 2'000'000'000;
+    m_dialog.OnTimer(TIMER_AUTO_DISPLAY);
+    EXPECT_EQ(m_dialog.Game().m_strLastSound, "");  // exactly the interval: not yet
+    now += 100'000'000;
+    m_dialog.OnTimer(TIMER_AUTO_DISPLAY);
+    EXPECT_EQ(m_dialog.Game().m_strLastSound, m_group + "/p.wav");
+
+    m_dialog.Game().DestroyWindow();
+    m_dialog.OnTimer(TIMER_AUTO_DISPLAY);
+    EXPECT_FALSE(m_dialog.IsTimerRunning(TIMER_AUTO_DISPLAY));
+}
+
+TEST_F(Game, ASecondGameReusesThePlayWindowObject) {
+    MakeGroup();
+    Start();
+    for (int vk : {'K', 'O', 'L', 'O', '4', '7', '9'}) {
+        m_dialog.Game().OnKeyDown(vk);
+    }
+    ASSERT_FALSE(m_dialog.Game().IsWindow());
+    WaitFor([] { return false; }, 0.1);
+    Start();
+    EXPECT_EQ(m_dialog.Game().m_nQuitState, 0);
+    EXPECT_EQ(theSettings.m_bPlaying, 1);
+}

@@ -1,0 +1,41 @@
+// Runs the GUI tests inside a wx application on the virtual display. Any modal dialog a
+// test did not expect fails that test and is cancelled, so the run never hangs on one.
+#include <wx/app.h>
+#include <wx/dialog.h>
+#include <wx/init.h>
+#include <wx/modalhook.h>
+
+#include <cstdlib>
+
+#include "GuiTesting.h"
+
+namespace {
+class UnexpectedDialogHook : public wxModalDialogHook {
+protected:
+    int Enter(wxDialog* dialog) override {
+        ADD_FAILURE() << "unexpected modal dialog: " << dialog->GetTitle().utf8_string();
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+}  // namespace
+
+bool AnotherClientCanGrabTheKeyboard() {
+    wxYield();
+    return std::system(TRY_GRAB_PATH) == 0;
+}
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+        return 1;
+    }
+    UnexpectedDialogHook hook;
+    hook.Register();
+    int result = RUN_ALL_TESTS();
+    hook.Unregister();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}

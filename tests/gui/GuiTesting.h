@@ -1,0 +1,35 @@
+// wxWidgets' dialog testing, reporting to GoogleTest. Include this instead of <wx/testing.h>.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/modalhook.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+class GTestModalHook;
+#define wxTEST_DIALOG_HOOK_CLASS GTestModalHook
+#include <wx/testing.h>
+
+class GTestModalHook : public wxTestingModalHook {
+public:
+    explicit GTestModalHook(const char* file, int line, const char* func)
+        : wxTestingModalHook(file, line, func) {}
+
+protected:
+    void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg.utf8_string(); }
+};
+
+// Processes pending events until `done` holds or `seconds` pass; returns `done()`.
+template <typename Done>
+bool WaitFor(Done done, double seconds = 3.0) {
+    wxStopWatch watch;
+    while (!done() && watch.Time() < seconds * 1000) {
+        wxYield();
+        wxMilliSleep(5);
+    }
+    return done();
+}
+
+// Whether another X client could take the keyboard right now.
+bool AnotherClientCanGrabTheKeyboard();

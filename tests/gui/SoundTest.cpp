@@ -1,0 +1,98 @@
+#include <wx/filename.h>
+
+#include <cstdlib>
+
+#include "GuiTesting.h"
+#include "TestFolder.h"
+#include "platform/SoundPlayer.h"
+
+namespace {
+
+// A 16-bit mono wave file of a square wave, `samples` long.
+Bytes SquareWave(int samples) {
+    Bytes b = {'R', 'I', 'F', 'F'};
+    auto put = [&b](std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) b.push_back(v >> (8 * i) & 0xFF);
+    };
+    put(36 + samples * 2, 4);
+    b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    put(16, 4);
+    put(1, 2);
+    put(1, 2);
+    put(22050, 4);
+    put(44100, 4);
+    put(2, 2);
+    put(16, 2);
+    b.insert(b.end(), {'d', 'a', 't', 'a'});
+    put(samples * 2, 4);
+    for (int i = 0; i < samples; ++i) {
+        put((i / 20) % 2 == 0 ? 12000 : static_cast<std::uint16_t>(-12000), 2);
+    }
+    return b;
+}
+
+// Plays through SDL's disk driver, which writes what the device would have heard.
+class SoundOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CloseSoundDevice();
+        setenv("SDL_AUDIODRIVER", "disk", 1);
+        setenv("SDL_DISKAUDIOFILE", (m_dir / "out.raw").c_str(), 1);
+        InitSoundDevice();
+    }
+    void TearDown() override {
+        CloseSoundDevice();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    bool HeardSomething() {
+        CloseSoundDevice();  // flushes the file
+        Bytes out = ReadBytes(m_dir / "out.raw");
+        for (std::uint8_t b : out) {
+            if (b != 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+    TestFolder m_dir;
+};
+
+}  // namespace
+
+TEST_F(SoundOnDisk, AWaveFileReachesTheDevice) {
+    ASSERT_TRUE(SoundDeviceOpen());
+    WriteBytes(m_dir / "beep.wav", SquareWave(4410));
+    EXPECT_TRUE(PlaySound(m_dir / "beep.wav"));
+    WaitFor([] { return QueuedSoundBytes() == 0; }, 2.0);
+    EXPECT_TRUE(HeardSomething());
+}
+
+TEST_F(SoundOnDisk, ANewSoundCutsOffTheOldOne) {
+    WriteBytes(m_dir / "long.wav", SquareWave(22050 * 5));
+    WriteBytes(m_dir / "short.wav", SquareWave(2205));
+    ASSERT_TRUE(PlaySound(m_dir / "long.wav"));
+    const unsigned queuedLong = QueuedSoundBytes();
+    ASSERT_TRUE(PlaySound(m_dir / "short.wav"));
+    EXPECT_LT(QueuedSoundBytes(), queuedLong / 10);
+}
+
+TEST_F(SoundOnDisk, UnplayableFilesGiveTheDefaultSoundAndSilenceTheOldOne) {
+    WriteBytes(m_dir / "long.wav", SquareWave(22050 * 5));
+    WriteBytes(m_dir / "junk.wav", {'R', 'I', 'F', 'F', 1, 2, 3});
+    ASSERT_TRUE(PlaySound(m_dir / "long.wav"));
+    EXPECT_FALSE(PlaySound(m_dir / "junk.wav"));
+    EXPECT_EQ(QueuedSoundBytes(), 0u);
+    EXPECT_FALSE(PlaySound(m_dir / "missing.wav"));
+}
+
+TEST(SoundWithoutDevice, IsSilentAndNeverFails) {
+    CloseSoundDevice();
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    InitSoundDevice();
+    EXPECT_FALSE(SoundDeviceOpen());
+    TestFolder dir;
+    WriteBytes(dir / "s.wav", SquareWave(100));
+    EXPECT_TRUE(PlaySound(dir / "s.wav"));
+    CloseSoundDevice();
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+}

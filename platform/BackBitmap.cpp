@@ -19,6 +19,8 @@ void SetSource(cairo_t* cr, COLORREF c) {
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
 }
 constexpr double kHintFontSize = 15.0;
+// More separate parts than this are not worth keeping apart.
+constexpr std::size_t kMaxParts = 16;
 }  // namespace
 
 CBackBitmap::CBackBitmap() = default;
@@ -46,7 +48,31 @@ bool CBackBitmap::Create(int width, int height) {
     m_pSurface = surface;
     m_nWidth = width;
     m_nHeight = height;
+    m_bAllDirty = true;
+    m_bUniform = false;
+    m_dirty.clear();
+    m_drawn.clear();
     return true;
+}
+
+void CBackBitmap::Changed(const Rect& rect) {
+    if (rect.left >= rect.right || rect.top >= rect.bottom) {
+        return;
+    }
+    if (!m_bAllDirty) {
+        m_dirty.push_back(rect);
+        if (m_dirty.size() > kMaxParts) {
+            m_bAllDirty = true;
+            m_dirty.clear();
+        }
+    }
+    if (m_bUniform) {
+        m_drawn.push_back(rect);
+        if (m_drawn.size() > kMaxParts) {
+            m_bUniform = false;
+            m_drawn.clear();
+        }
+    }
 }
 
 std::uint32_t* CBackBitmap::Row(int y) const {
@@ -64,9 +90,29 @@ void CBackBitmap::Fill(COLORREF colour) {
     }
     BeginPixels();
     const std::uint32_t pixel = ToPixel(colour);
-    for (int y = 0; y < m_nHeight; ++y) {
-        std::fill_n(Row(y), m_nWidth, pixel);
+    if (m_bUniform && colour == m_crUniform) {
+        // Only what was drawn since the last fill differs from the colour.
+        for (const Rect& r : m_drawn) {
+            for (int y = r.top; y < r.bottom; ++y) {
+                std::fill(Row(y) + r.left, Row(y) + r.right, pixel);
+            }
+        }
+        std::vector<Rect> drawn;
+        drawn.swap(m_drawn);
+        m_bUniform = false;
+        for (const Rect& r : drawn) {
+            Changed(r);
+        }
+    } else {
+        for (int y = 0; y < m_nHeight; ++y) {
+            std::fill_n(Row(y), m_nWidth, pixel);
+        }
+        m_bAllDirty = true;
+        m_dirty.clear();
     }
+    m_bUniform = true;
+    m_crUniform = colour;
+    m_drawn.clear();
     EndPixels();
 }
 
@@ -82,13 +128,17 @@ void CBackBitmap::TextOut(int x, int y, const std::string& text, COLORREF backgr
     cairo_font_extents(cr, &font);
     cairo_text_extents_t extents;
     cairo_text_extents(cr, text.c_str(), &extents);
+    const int width = static_cast<int>(std::ceil(extents.x_advance)) + 2;
+    const int height = static_cast<int>(std::ceil(font.height));
     SetSource(cr, background);
-    cairo_rectangle(cr, x, y, std::ceil(extents.x_advance) + 2, std::ceil(font.height));
+    cairo_rectangle(cr, x, y, width, height);
     cairo_fill(cr);
     SetSource(cr, colour);
     cairo_move_to(cr, x + 1, y + font.ascent);
     cairo_show_text(cr, text.c_str());
     cairo_destroy(cr);
+    Changed({std::max(x, 0), std::max(y, 0), std::min(x + width, m_nWidth),
+             std::min(y + height, m_nHeight)});
 }
 
 void CBackBitmap::BitBlt(int x, int y, const CBmpImage& picture) {
@@ -122,6 +172,7 @@ void CBackBitmap::TransparentBlt(int x, int y, const CBmpImage& picture, std::ui
         }
     }
     EndPixels();
+    Changed({left, top, right, bottom});
 }
 
 COLORREF CBackBitmap::GetPixel(int x, int y) const {
@@ -132,28 +183,59 @@ COLORREF CBackBitmap::GetPixel(int x, int y) const {
     return FromPixel(Row(y)[x] & 0x00FFFFFF);
 }
 
-void CBackBitmap::CopyTo(wxDC& dc) const {
-    wxGraphicsContext* gc = dc.GetGraphicsContext();
-    auto* cr = gc != nullptr ? static_cast<cairo_t*>(gc->GetNativeContext()) : nullptr;
-    if (cr == nullptr || m_pSurface == nullptr) {
-        return;
-    }
+// Copies the given parts of the surface, or all of it when `parts` is null.
+static void Paint(cairo_t* cr, cairo_surface_t* surface, const std::vector<int>* parts) {
     cairo_save(cr);
     cairo_identity_matrix(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_surface(cr, m_pSurface, 0, 0);
-    cairo_paint(cr);
+    cairo_set_source_surface(cr, surface, 0, 0);
+    if (parts == nullptr) {
+        cairo_paint(cr);
+    } else {
+        for (std::size_t i = 0; i + 3 < parts->size(); i += 4) {
+            cairo_rectangle(cr, (*parts)[i], (*parts)[i + 1], (*parts)[i + 2], (*parts)[i + 3]);
+            cairo_fill(cr);
+        }
+    }
     cairo_restore(cr);
     cairo_surface_flush(cairo_get_target(cr));
 }
 
-void CBackBitmap::CopyTo(wxWindow* window) const {
+static cairo_t* NativeContext(wxDC& dc) {
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    return gc != nullptr ? static_cast<cairo_t*>(gc->GetNativeContext()) : nullptr;
+}
+
+void CBackBitmap::CopyTo(wxDC& dc) const {
+    if (cairo_t* cr = NativeContext(dc); cr != nullptr && m_pSurface != nullptr) {
+        Paint(cr, m_pSurface, nullptr);
+    }
+}
+
+void CBackBitmap::CopyTo(wxWindow* window) {
     if (window == nullptr || m_pSurface == nullptr) {
         return;
     }
+    if (!m_bAllDirty && m_dirty.empty()) {
+        return;
+    }
+    std::vector<int> parts;
+    for (const Rect& r : m_dirty) {
+        parts.insert(parts.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
+    }
     {
         wxClientDC dc(window);
-        CopyTo(dc);
+        if (cairo_t* cr = NativeContext(dc)) {
+            Paint(cr, m_pSurface, m_bAllDirty ? nullptr : &parts);
+        }
     }
     gdk_display_flush(gdk_display_get_default());
+    m_bAllDirty = false;
+    m_dirty.clear();
+}
+
+void CBackBitmap::WaitForDisplay() {
+    if (GdkDisplay* display = gdk_display_get_default()) {
+        gdk_display_sync(display);
+    }
 }

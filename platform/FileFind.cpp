@@ -56,16 +56,17 @@ bool CFileFind::FindFile(const std::string& pattern) {
         if (!WildcardMatch(name, mask)) {
             continue;
         }
-        struct stat st;
-        std::string path = m_strDir.empty() ? name : m_strDir + "/" + name;
-        bool bDir = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-        m_entries.push_back({std::move(name), bDir});
+        bool bDir = e->d_type == DT_DIR;
+        if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
+            struct stat st;
+            std::string path = m_strDir.empty() ? name : m_strDir + "/" + name;
+            bDir = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        }
+        std::string key = ToUpper(name);
+        m_entries.push_back({std::move(name), std::move(key), bDir});
     }
-    std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
-        return std::lexicographical_compare(
-            a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
-            [](char x, char y) { return Fold(x) < Fold(y); });
-    });
+    std::sort(m_entries.begin(), m_entries.end(),
+              [](const Entry& a, const Entry& b) { return a.key < b.key; });
     return !m_entries.empty();
 }
 

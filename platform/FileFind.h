@@ -23,6 +23,7 @@ public:
 private:
     struct Entry {
         std::string name;
+        std::string key;  // the name in upper case, for the order
         bool bDirectory;
     };
     std::string m_strDir;

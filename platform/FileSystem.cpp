@@ -1,12 +1,17 @@
 #include "platform/FileSystem.h"
 
+#include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <filesystem>
+#include <memory>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/File.h"
 
@@ -41,30 +46,99 @@ static bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0;
 }
 
-// Finds `name` in `dir` ignoring case; an exact match wins.
+namespace {
+
+// The names of one folder by their upper-case spelling, as long as the folder is unchanged.
+struct FolderNames {
+    std::string dir;
+    dev_t device = 0;
+    ino_t inode = 0;
+    timespec modified{};
+    std::unordered_map<std::string, std::string> byUpper;
+    std::unordered_set<std::string> exact;  // only names that share an upper-case spelling
+};
+
+bool SameFolder(const FolderNames& names, const std::string& dir, const struct stat& st) {
+    return names.dir == dir && names.device == st.st_dev && names.inode == st.st_ino &&
+           names.modified.tv_sec == st.st_mtim.tv_sec &&
+           names.modified.tv_nsec == st.st_mtim.tv_nsec;
+}
+
+}  // namespace
+
+// Finds `name` in `dir` ignoring case. A game looks up a sound beside every picture, most of
+// them missing, so the last few folders' listings are kept while they stay unchanged.
+enum class Lookup { NoFolder, Missing, Found };
+
+static Lookup LookUpNoCase(const std::string& dir, const std::string& name, std::string& found) {
+    static std::array<FolderNames, 128> cache;
+    static std::size_t next = 0;
+    struct stat st;
+    if (::stat(dir.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+        return Lookup::NoFolder;
+    }
+    FolderNames* names = nullptr;
+    for (FolderNames& entry : cache) {
+        if (SameFolder(entry, dir, st)) {
+            names = &entry;
+            break;
+        }
+    }
+    if (names == nullptr) {
+        std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(dir.c_str()), ::closedir);
+        if (!folder) {
+            return Lookup::NoFolder;
+        }
+        // A folder changed within the last seconds may change again without its time
+        // moving on a coarse file system: its listing is used once and not kept.
+        static FolderNames once;
+        timespec now{};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        const bool bSettled = now.tv_sec - st.st_mtim.tv_sec > 2;
+        names = bSettled ? &cache[next] : &once;
+        if (bSettled) {
+            next = (next + 1) % cache.size();
+        }
+        *names = FolderNames{dir, st.st_dev, st.st_ino, bSettled ? st.st_mtim : timespec{}, {}, {}};
+        while (const dirent* e = ::readdir(folder.get())) {
+            auto [it, bNew] = names->byUpper.emplace(ToUpper(e->d_name), e->d_name);
+            if (!bNew) {
+                names->exact.insert(it->second);
+                names->exact.insert(e->d_name);
+            }
+        }
+    }
+    auto hit = names->byUpper.find(ToUpper(name));
+    if (hit == names->byUpper.end()) {
+        return Lookup::Missing;
+    }
+    // Several spellings of one name: the one asked for wins when it is there.
+    found = names->exact.count(name) != 0 ? name : hit->second;
+    return Lookup::Found;
+}
+
 static bool FindNoCase(const std::string& dir, const std::string& name, std::string& found) {
-    std::error_code ec;
-    fs::directory_iterator it(dir, ec);
-    if (ec) {
-        return false;
-    }
-    bool bFound = false;
-    for (; it != fs::directory_iterator(); it.increment(ec)) {
-        std::string entry = it->path().filename().string();
-        if (entry == name) {
-            found = entry;
-            return true;
-        }
-        if (!bFound && EqualNoCase(entry, name)) {
-            found = entry;
-            bFound = true;
-        }
-    }
-    return bFound;
+    return LookUpNoCase(dir, name, found) == Lookup::Found;
 }
 
 std::string ResolvePath(const std::string& path) {
-    if (path.empty() || Exists(path)) {
+    if (path.empty()) {
+        return path;
+    }
+    // Most often the folder is spelled right, and its listing answers for the name.
+    const std::size_t slash = path.rfind('/');
+    if (slash != std::string::npos && slash > 0) {
+        std::string found;
+        switch (LookUpNoCase(path.substr(0, slash), path.substr(slash + 1), found)) {
+            case Lookup::Found:
+                return path.substr(0, slash + 1) + found;
+            case Lookup::Missing:
+                return path;
+            case Lookup::NoFolder:
+                break;
+        }
+    }
+    if (Exists(path)) {
         return path;
     }
     // Walk the components, correcting the case of each one that is missing as spelled.

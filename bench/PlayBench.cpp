@@ -1,0 +1,201 @@
+// Measures the play path on this machine: one display (ShowNext with an 800x600 24-bit
+// picture, drawn whole and cut out) copied to a full-screen window, BeginGame over a
+// library of 100 groups with 10,000 pictures, the memory of a running game and the CPU
+// it uses while nobody plays. Run under a virtual display of 1280x1024:
+//   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/plinkapad_bench
+#include <sys/resource.h>
+#include <wx/app.h>
+#include <wx/init.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/MainDialog.h"
+#include "common/Settings.h"
+#include "library/PictureGroupStorage.h"
+#include "platform/BackBitmap.h"
+#include "play/KeyboardHook.h"
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+void WriteBmp24(const std::string& path, int width, int height) {
+    const int stride = (width * 3 + 3) & ~3;
+    std::vector<unsigned char> b(54 + static_cast<std::size_t>(stride) * height);
+    auto put32 = [&b](std::size_t at, std::uint32_t v) {
+        for (int i = 0; i < 4; ++i) b[at + i] = v >> (8 * i) & 0xFF;
+    };
+    b[0] = 'B';
+    b[1] = 'M';
+    put32(2, static_cast<std::uint32_t>(b.size()));
+    put32(10, 54);
+    put32(14, 40);
+    put32(18, width);
+    put32(22, height);
+    b[26] = 1;
+    b[28] = 24;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            unsigned char* p = &b[54 + static_cast<std::size_t>(y) * stride + x * 3];
+            bool bKey = (x / 50 + y / 50) % 2 == 0;  // a checkerboard of key colour and paint
+            p[0] = bKey ? 255 : static_cast<unsigned char>(x);
+            p[1] = bKey ? 255 : static_cast<unsigned char>(y);
+            p[2] = bKey ? 255 : 128;
+        }
+    }
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<char*>(b.data()), b.size());
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+double Percentile90(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() * 9 / 10];
+}
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+long ResidentKb() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+        }
+    }
+    return -1;
+}
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+void Pump(double seconds) {
+    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
+    while (Clock::now() < end) {
+        wxYield();
+        wxMilliSleep(10);
+    }
+}
+
+void MakeGroup(const fs::path& dir, const std::string& folder, int pictures, bool bBig) {
+    fs::create_directories(dir / folder);
+    WriteGroupFile((dir / folder / (folder + ".ini")).string(), folder, "", 1);
+    std::vector<std::string> cut;
+    for (int i = 0; i < pictures; ++i) {
+        const std::string name = "p" + std::to_string(i) + ".bmp";
+        if (bBig) {
+            WriteBmp24((dir / folder / name).string(), 800, 600);
+        } else {
+            std::ofstream(dir / folder / name).put('x');
+        }
+        if (i % 3 == 0) {
+            std::ofstream(dir / folder / ("p" + std::to_string(i) + ".wav")).put('x');
+        }
+        if (i % 2 == 0) {
+            cut.push_back(name);
+        }
+    }
+    WriteCutList((dir / folder).string(), cut);
+}
+
+void MeasureDisplays(CMainDialog& dialog, bool bCut) {
+    CMyGameWnd& game = dialog.Game();
+    game.m_pbCut.assign(game.m_pbCut.size(), bCut ? 1 : 0);
+    std::vector<double> times;
+    for (int i = 0; i < 300; ++i) {
+        const auto start = Clock::now();
+        game.ShowNext();
+        CBackBitmap::WaitForDisplay();
+        times.push_back(Ms(Clock::now() - start));
+        if (i % 20 == 0) {
+            wxYield();
+        }
+    }
+    std::printf("display, 800x600 24-bit%s: median %.2f ms, 90th percentile %.2f ms\n",
+                bCut ? ", cut out" : "", Median(times), Percentile90(times));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+        return 1;
+    }
+    const wxSize screen = wxGetDisplaySize();
+    std::printf("screen %dx%d, resident memory at start %ld MB\n", screen.x, screen.y, ResidentKb() / 1024);
+    const fs::path root = fs::temp_directory_path() / ("plinkapad-bench-" + std::to_string(getpid()));
+    {
+        CMainDialog dialog;
+
+        // Displays of one 800x600 picture in a real full-screen game.
+        MakeGroup(root / "display", "Big", 1, true);
+        theSettings.m_strAppDir = (root / "display").string();
+        theSettings.SetDefaults();
+        theSettings.m_bKeyDelay = 0;
+        theSettings.m_nAutoDisplay = 3600;
+        const long before = ResidentKb();
+        dialog.Game().BeginGame();
+        dialog.CreatePlayWindow();
+        dialog.Game().ShowWindow();
+        dialog.Game().FitToScreen();
+        dialog.Game().CreateBackBuffer();
+        dialog.Game().ShowBackBuffer();
+        theSettings.m_bPlaying = 1;
+        Pump(0.5);
+        MeasureDisplays(dialog, false);
+        MeasureDisplays(dialog, true);
+        std::printf("resident memory of a running game: %ld MB (%ld MB before it)\n",
+                    ResidentKb() / 1024, before / 1024);
+
+        // Nobody plays: only the 800 ms timer ticks.
+        wxTimer tick(&dialog, 3);
+        tick.Start(800);
+        const double cpu = CpuSeconds();
+        Pump(5.0);
+        std::printf("CPU while nobody plays for 5 s: %.0f ms\n", (CpuSeconds() - cpu) * 1000);
+        tick.Stop();
+        dialog.Game().DestroyWindow();
+
+        // BeginGame over 100 groups with 100 pictures each.
+        MakeGroup(root / "library", "", 0, false);
+        for (int g = 0; g < 100; ++g) {
+            MakeGroup(root / "library", "G" + std::to_string(g), 100, false);
+        }
+        theSettings.m_strAppDir = (root / "library").string();
+        // A parent's library has not just been written; folders changed in the last
+        // seconds are listed afresh at every look-up.
+        Pump(3.0);
+        std::vector<double> begin;
+        for (int i = 0; i < 10; ++i) {
+            const auto start = Clock::now();
+            dialog.Game().BeginGame();
+            begin.push_back(Ms(Clock::now() - start));
+            RemoveKeyboardHook();
+        }
+        std::printf("BeginGame, 100 groups with %d pictures: median %.1f ms\n",
+                    dialog.Game().m_nPictures, Median(begin));
+
+    }
+    std::error_code ec;
+    fs::remove_all(root, ec);
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return 0;
+}

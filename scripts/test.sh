@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds Plinkapad and runs every test: the unit tests, the GUI tests and a driven game
+# on a virtual display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel "$(nproc)"
+cd build
+ctest --output-on-failure

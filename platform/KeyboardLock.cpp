@@ -18,22 +18,11 @@ void Ungrab() {
 }
 }  // namespace
 
-int TakeKeyboardLock() {
-    Ungrab();
-    s_nHandle = s_nNextHandle++;
-    return s_nHandle;
-}
-
-bool GrabKeyboardFor(wxWindow* window) {
-    if (s_nHandle == 0 || window == nullptr) {
+static bool TryGrab(GtkWidget* widget) {
+    GdkWindow* gdkWindow = gtk_widget_get_window(widget);
+    if (gdkWindow == nullptr || !gdk_window_is_viewable(gdkWindow)) {
         return false;
     }
-    GtkWidget* widget = window->GetHandle();
-    GdkWindow* gdkWindow = widget != nullptr ? gtk_widget_get_window(widget) : nullptr;
-    if (gdkWindow == nullptr) {
-        return false;
-    }
-    Ungrab();
     GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(gdkWindow));
     GdkGrabStatus status = gdk_seat_grab(seat, gdkWindow, GDK_SEAT_CAPABILITY_KEYBOARD, TRUE,
                                          nullptr, nullptr, nullptr, nullptr);
@@ -45,10 +34,64 @@ bool GrabKeyboardFor(wxWindow* window) {
     return true;
 }
 
+// A window is grabbable only once the window manager has mapped it, and another program
+// may hold the keyboard for a moment: the grab is tried again for a few seconds.
+namespace {
+GtkWidget* s_pPending = nullptr;
+guint s_nRetrySource = 0;
+int s_nTries = 0;
+constexpr guint kRetryMs = 10;
+constexpr int kMaxTries = 500;
+
+void StopRetrying() {
+    if (s_nRetrySource != 0) {
+        g_source_remove(s_nRetrySource);
+        s_nRetrySource = 0;
+    }
+    if (s_pPending != nullptr) {
+        g_object_unref(s_pPending);
+        s_pPending = nullptr;
+    }
+}
+
+gboolean Retry(gpointer) {
+    if (s_nHandle != 0 && s_pPending != nullptr && !TryGrab(s_pPending) && ++s_nTries < kMaxTries) {
+        return G_SOURCE_CONTINUE;
+    }
+    s_nRetrySource = 0;
+    StopRetrying();
+    return G_SOURCE_REMOVE;
+}
+}  // namespace
+
+int TakeKeyboardLock() {
+    StopRetrying();
+    Ungrab();
+    s_nHandle = s_nNextHandle++;
+    return s_nHandle;
+}
+
+bool GrabKeyboardFor(wxWindow* window) {
+    if (s_nHandle == 0 || window == nullptr || window->GetHandle() == nullptr) {
+        return false;
+    }
+    StopRetrying();
+    Ungrab();
+    GtkWidget* widget = window->GetHandle();
+    if (TryGrab(widget)) {
+        return true;
+    }
+    s_pPending = GTK_WIDGET(g_object_ref(widget));
+    s_nTries = 0;
+    s_nRetrySource = g_timeout_add(kRetryMs, Retry, nullptr);
+    return false;
+}
+
 void ReleaseKeyboardLock(int handle) {
     if (handle != 0 && handle == s_nHandle) {
         s_nHandle = 0;
     }
+    StopRetrying();
     Ungrab();
 }
 
@@ -60,6 +103,19 @@ void ExemptFromModalDialogs(wxWindow* topLevel) {
     GtkWindowGroup* group = gtk_window_group_new();
     gtk_window_group_add_window(group, GTK_WINDOW(widget));
     g_object_unref(group);  // the window keeps the group alive
+    // Window managers keep a modal dialog above every window of its program's group; the
+    // play window leads a group of its own so that it can cover the dialog.
+    gtk_widget_realize(widget);
+    if (GdkWindow* gdkWindow = gtk_widget_get_window(widget)) {
+        gdk_window_set_group(gdkWindow, gdkWindow);
+    }
+}
+
+void AskForFullScreen(wxWindow* topLevel) {
+    GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
+    if (widget != nullptr && GTK_IS_WINDOW(widget)) {
+        gtk_window_fullscreen(GTK_WINDOW(widget));
+    }
 }
 
 bool KeyboardLockHeld() { return s_nHandle != 0; }

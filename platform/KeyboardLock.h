@@ -19,5 +19,9 @@ void ReleaseKeyboardLock(int handle);
 // which the dialog's hold does not reach.
 void ExemptFromModalDialogs(wxWindow* topLevel);
 
+// Asks the window manager, if there is one, to show the window full screen above its own
+// panels; without one the window keeps the place and size it was given.
+void AskForFullScreen(wxWindow* topLevel);
+
 bool KeyboardLockHeld();
 bool KeyboardGrabbed();

@@ -133,6 +133,7 @@ void CMyGameWnd::ShowWindow() {
     if (m_pFrame == nullptr) {
         return;
     }
+    AskForFullScreen(m_pFrame);
     m_pFrame->Show();
     m_pFrame->Raise();
     m_pView->SetFocus();

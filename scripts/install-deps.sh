@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libwxgtk3.2-dev libgtk-3-dev libsdl2-dev
-    libgtest-dev libx11-dev xvfb xauth xdotool imagemagick
+    libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
 )
 
 missing=()

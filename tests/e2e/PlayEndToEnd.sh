@@ -4,15 +4,20 @@
 # and the mouse, and the parent types the quit code and closes the program. Screenshots
 # show what happened; a second X client checks that the keyboard is held only while the
 # game runs.
-#   PlayEndToEnd.sh APPLICATION_DIRECTORY TRY_GRAB
+#   PlayEndToEnd.sh APPLICATION_DIRECTORY TRY_GRAB [WINDOW_MANAGER]
+# With a window manager (openbox), the same is tried on a managed desktop, where the modal
+# welcome dialog must not stay above the game and the grab waits for the window's mapping.
 set -euo pipefail
 appdir=$1
 trygrab=$2
+wm=${3:-}
 
 work=$(mktemp -d)
 pid=
+wmpid=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -30,6 +35,12 @@ count() {
         -fill black +opaque white -format '%[fx:mean*w*h]' info: | awk '{ printf "%d", $1 + 0.5 }'
 }
 grabbable() { "$trygrab"; }
+
+if [ -n "$wm" ]; then
+    "$wm" >/dev/null 2>&1 &
+    wmpid=$!
+    sleep 1
+fi
 
 # A copy elsewhere works as well as the built folder.
 cp -r "$appdir" "$work/Plinkapad"
@@ -49,7 +60,8 @@ grabbable || fail "the keyboard is held before a game"
     fail "the application directory was not recorded"
 
 # Enter presses Start, the default button.
-xdotool windowfocus --sync "$dialog" key Return
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+xdotool key Return
 timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad$' >/dev/null || fail "no play window"
 sleep 0.8
 shot start
@@ -89,7 +101,8 @@ shot after
 [ "$(count after in "rgb(255,128,64)")" -gt 20000 ] || fail "the welcome dialog is not back"
 
 # Close ends the program, which leaves its settings file behind.
-xdotool windowfocus --sync "$dialog" key Escape
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+xdotool key Escape
 for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/FileSystem.h"
+#include "platform/WinTypes.h"
 
 static unsigned char Fold(char c) {
     return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
@@ -93,4 +94,15 @@ bool CFileFind::IsDirectory() const { return m_nNext > 0 && m_entries[m_nNext - 
 bool CFileFind::IsDots() const {
     std::string name = GetFileName();
     return name == "." || name == "..";
+}
+
+int CountMatches(const std::string& pattern) {
+    int count = 0;
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(pattern);
+    while (bWorking) {
+        bWorking = finder.FindNextFile();
+        ++count;
+    }
+    return count;
 }

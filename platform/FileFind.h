@@ -31,5 +31,8 @@ private:
     std::size_t m_nNext = 0;
 };
 
+// The number of entries that match `pattern`, whatever they are.
+int CountMatches(const std::string& pattern);
+
 // '*' matches any run of characters and '?' any one; letters match in any case.
 bool WildcardMatch(std::string_view name, std::string_view pattern);

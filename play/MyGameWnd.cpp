@@ -273,14 +273,7 @@ void CMyGameWnd::CountPictures() {
 }
 
 int CMyGameWnd::CountBitmaps(const std::string& folder) {
-    int count = 0;
-    CFileFind finder;
-    BOOL bWorking = finder.FindFile(PathJoin(folder, "*.bmp"));
-    while (bWorking) {
-        bWorking = finder.FindNextFile();
-        ++count;
-    }
-    return count;
+    return CountMatches(PathJoin(folder, "*.bmp"));
 }
 
 void CMyGameWnd::LoadPictures() {
@@ -334,21 +327,16 @@ BOOL CMyGameWnd::IsInCutList(const std::string& fileName) const {
     return FALSE;
 }
 
-int CMyGameWnd::CountDefaultSounds() const {
-    int count = 0;
-    CFileFind finder;
-    BOOL bWorking = finder.FindFile(PathJoin(PathJoin(theSettings.m_strAppDir, "DefVoice"), "*.wav"));
-    while (bWorking) {
-        bWorking = finder.FindNextFile();
-        ++count;
-    }
-    return count;
+static std::string DefaultSoundsPattern() {
+    return PathJoin(PathJoin(theSettings.m_strAppDir, "DefVoice"), "*.wav");
 }
+
+int CMyGameWnd::CountDefaultSounds() const { return CountMatches(DefaultSoundsPattern()); }
 
 void CMyGameWnd::LoadDefaultSounds() {
     int index = 0;
     CFileFind finder;
-    BOOL bWorking = finder.FindFile(PathJoin(PathJoin(theSettings.m_strAppDir, "DefVoice"), "*.wav"));
+    BOOL bWorking = finder.FindFile(DefaultSoundsPattern());
     while (bWorking && index < m_nDefaultSounds) {
         bWorking = finder.FindNextFile();
         m_pstrDefaultSounds[index++] = finder.GetFilePath();

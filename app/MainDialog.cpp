@@ -1,9 +1,12 @@
 #include "app/MainDialog.h"
 
 #include <wx/button.h>
+#include <wx/menu.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include "app/AboutDialog.h"
+#include "app/HtmlHelp.h"
 #include "common/DialogColours.h"
 #include "common/Settings.h"
 #include "platform/KeyboardLock.h"
@@ -11,12 +14,16 @@
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
 #include "res/AppIcon.h"
+#include "platform/HelpKey.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "setup/SetupDialog.h"
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
-    EVT_MENU_RANGE(IDM_ABOUTBOX, IDM_ABOUTBOX + 0x0F, CMainDialog::OnSysCommand)
+    EVT_MENU_RANGE(IDM_ABOUTBOX, IDM_ABOUTBOX + 0x0F, CMainDialog::OnSysCommandEvent)
+    EVT_CONTEXT_MENU(CMainDialog::OnContextMenu)
+    EVT_CHAR_HOOK(CMainDialog::OnCharHook)
     EVT_BUTTON(IDC_START, CMainDialog::OnStartButton)
     EVT_BUTTON(IDC_SETUP, CMainDialog::OnSetup)
     EVT_BUTTON(IDC_HELP_BUTTON, CMainDialog::OnHelp)
@@ -59,6 +66,7 @@ CMainDialog::CMainDialog(wxWindow* parent)
     SetMinSize(minimum);
     SetSizerAndFit(top);
     ApplyDialogColours(this);
+    SendHelpOnF1(this);
     m_wndGame.SetGameEndHandler([this] { KillTimer(TIMER_TIME_LIMIT); });
     OnInitDialog();
 }
@@ -75,10 +83,40 @@ void CMainDialog::OnInitDialog() {
     FindWindow(IDC_START)->SetFocus();
 }
 
-void CMainDialog::OnSysCommand(wxCommandEvent& event) {
-    if ((event.GetId() & ~0x000F) == IDM_ABOUTBOX) {
-        // The About box arrives with the help and link labels.
+void CMainDialog::OnSysCommandEvent(wxCommandEvent& event) { OnSysCommand(event.GetId()); }
+
+void CMainDialog::OnSysCommand(int nID) {
+    if ((nID & ~0x000F) == IDM_ABOUTBOX) {
+        CAboutDialog about(this);
+        about.ShowModal();
     }
+}
+
+std::unique_ptr<wxMenu> CMainDialog::CreateSystemMenu() {
+    const std::string about = LoadString(IDS_ABOUTBOX);
+    if (about.empty()) {
+        return nullptr;
+    }
+    auto menu = std::make_unique<wxMenu>();
+    menu->Append(IDM_ABOUTBOX, wxString::FromUTF8(about));
+    return menu;
+}
+
+void CMainDialog::ShowSystemMenu() {
+    if (std::unique_ptr<wxMenu> menu = CreateSystemMenu()) {
+        PopupMenu(menu.get());
+    }
+}
+
+// A right click anywhere on the dialog, or Alt+Space, opens the dialog's own menu.
+void CMainDialog::OnContextMenu(wxContextMenuEvent&) { ShowSystemMenu(); }
+
+void CMainDialog::OnCharHook(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_SPACE && event.GetModifiers() == wxMOD_ALT) {
+        ShowSystemMenu();
+        return;
+    }
+    event.Skip();
 }
 
 void CMainDialog::OnStartButton(wxCommandEvent&) { OnStart(); }
@@ -114,7 +152,7 @@ void CMainDialog::OnStart() {
 
 bool CMainDialog::CreatePlayWindow() {
     const wxSize screen = wxGetDisplaySize();
-    if (!m_wndGame.CreateEx("Plinkapad", 0, 0, screen.GetWidth(), screen.GetHeight())) {
+    if (!m_wndGame.CreateEx(AppName(), 0, 0, screen.GetWidth(), screen.GetHeight())) {
         MessageBox(this, LoadString(IDS_CREATE_WINDOW_FAILED), LoadString(IDS_ERROR),
                    MB_ICONHAND);
         return false;
@@ -123,12 +161,11 @@ bool CMainDialog::CreatePlayWindow() {
 }
 
 void CMainDialog::OnSetup(wxCommandEvent&) {
-    // The Setup dialog arrives with the options editor.
+    CSetupDialog setup(nullptr);
+    setup.ShowModal();
 }
 
-void CMainDialog::OnHelp(wxCommandEvent&) {
-    // The help file arrives with the help viewer.
-}
+void CMainDialog::OnHelp(wxCommandEvent&) { OpenHelpTopic(HELP_INDEX); }
 
 void CMainDialog::OnTimerEvent(wxTimerEvent& event) { OnTimer(event.GetId()); }
 
@@ -151,9 +188,7 @@ void CMainDialog::OnTimer(int nIDEvent) {
     }
 }
 
-void CMainDialog::OnHelpInfo(wxHelpEvent&) {
-    // F1 opens the help file once the help viewer is in.
-}
+void CMainDialog::OnHelpInfo(wxHelpEvent&) { OpenHelpTopic(HELP_INDEX); }
 
 void CMainDialog::OnOK(wxCommandEvent&) { EndModal(wxID_OK); }
 

@@ -6,7 +6,11 @@
 #include <wx/dialog.h>
 #include <wx/timer.h>
 
+#include <memory>
+
 #include "play/MyGameWnd.h"
+
+class wxMenu;
 
 class CMainDialog : public wxDialog {
 public:
@@ -20,10 +24,17 @@ public:
     bool CreatePlayWindow();
     void OnTimer(int nIDEvent);
     bool IsTimerRunning(int nIDEvent) const;
+    // A command of the dialog's own menu (the stand-in for its system menu).
+    void OnSysCommand(int nID);
+    // The menu with the About item; null when its text cannot be had.
+    std::unique_ptr<wxMenu> CreateSystemMenu();
 
 private:
     void OnInitDialog();
-    void OnSysCommand(wxCommandEvent& event);
+    void OnSysCommandEvent(wxCommandEvent& event);
+    void OnContextMenu(wxContextMenuEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void ShowSystemMenu();
     void OnStartButton(wxCommandEvent& event);
     void OnSetup(wxCommandEvent& event);
     void OnHelp(wxCommandEvent& event);

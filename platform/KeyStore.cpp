@@ -27,6 +27,11 @@ static std::string KeyFolder(const std::string& key) {
     return path;
 }
 
+static std::string ValueFile(const std::string& key, const std::string& name) {
+    const std::string folder = KeyFolder(key);
+    return folder.empty() ? std::string() : PathJoin(folder, name.empty() ? "(Default)" : name);
+}
+
 bool KeyStoreKeyExists(const std::string& key) {
     std::string folder = KeyFolder(key);
     return !folder.empty() && PathIsDirectory(folder);
@@ -54,7 +59,7 @@ bool KeyStoreSetValue(const std::string& key, const std::string& name, const std
         return false;
     }
     CFile file;
-    if (!file.Open(PathJoin(KeyFolder(key), name), CFile::modeCreate | CFile::modeWrite)) {
+    if (!file.Open(ValueFile(key, name), CFile::modeCreate | CFile::modeWrite)) {
         return false;
     }
     return file.Write(value.data(), value.size()) && file.Close();
@@ -62,7 +67,7 @@ bool KeyStoreSetValue(const std::string& key, const std::string& name, const std
 
 bool KeyStoreGetValue(const std::string& key, const std::string& name, std::string& value) {
     CFile file;
-    if (!file.Open(PathJoin(KeyFolder(key), name), CFile::modeRead)) {
+    if (!file.Open(ValueFile(key, name), CFile::modeRead)) {
         return false;
     }
     constexpr std::uint64_t kMaxValue = 65536;

@@ -5,7 +5,8 @@
 
 #include <string>
 
-// "SOFTWARE\Maker\Program" style paths; the key store root is prefixed here.
+// "SOFTWARE\Maker\Program" style paths; the key store root is prefixed here. The empty
+// value name is the key's default value.
 bool KeyStoreKeyExists(const std::string& key);
 bool KeyStoreCreateKey(const std::string& parent, const std::string& child);
 bool KeyStoreSetValue(const std::string& key, const std::string& name, const std::string& value);

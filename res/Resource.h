@@ -18,6 +18,30 @@ constexpr int IDC_START = 1000;
 constexpr int IDC_SETUP = 1001;
 constexpr int IDC_HELP_BUTTON = 1004;
 
+// Setup dialog controls
+constexpr int IDC_CLEAR_BACKGROUND = 1005;
+constexpr int IDC_RANDOM_COLOR = 1006;
+constexpr int IDC_KEY_DELAY = 1007;
+constexpr int IDC_KEY_DELAY_EDIT = 1008;
+constexpr int IDC_AUTO_DISPLAY = 1009;
+constexpr int IDC_KEY_DELAY_SPIN = 1010;
+constexpr int IDC_GROUP_LIST = 1011;
+constexpr int IDC_TIME_LIMIT_EDIT = 1012;
+constexpr int IDC_TIME_LIMIT_SPIN = 1013;
+constexpr int IDC_COLOR_BUTTON = 1014;
+constexpr int IDC_AUTO_DISPLAY_EDIT = 1015;
+constexpr int IDC_STATUS = 1016;
+constexpr int IDC_MANAGE_SOUNDS = 1017;
+constexpr int IDC_MANAGE_GROUP = 1018;
+constexpr int IDC_ADD_GROUP = 1019;
+constexpr int IDC_DELETE_GROUP = 1020;
+constexpr int IDC_AUTO_DISPLAY_SPIN = 1021;
+constexpr int IDC_TIME_LIMIT = 1022;
+
+// About box controls
+constexpr int IDC_LINK1 = 1045;
+constexpr int IDC_LINK2 = 1046;
+
 // System commands
 constexpr int IDM_ABOUTBOX = 0x0010;
 
@@ -51,3 +75,8 @@ constexpr int IDS_DELETE_GROUP = 126;
 constexpr int IDS_NO_GROUP = 127;
 constexpr int IDS_FILE_SIZE = 131;
 constexpr int IDS_SELECT_GROUP = 133;
+
+// The framework's own messages of the data exchange
+constexpr int AFX_IDP_PARSE_INT = 0xF110;
+constexpr int AFX_IDP_PARSE_INT_RANGE = 0xF111;
+constexpr int AFX_IDP_PARSE_STRING_SIZE = 0xF113;

@@ -39,7 +39,26 @@ std::string LoadString(int id) {
         {IDS_NO_GROUP, "No pictures group temporarily."},
         {IDS_FILE_SIZE, "File Size (Bytes)"},
         {IDS_SELECT_GROUP, "Please select one picture group to display."},
+        {AFX_IDP_PARSE_INT, "Please enter an integer."},
+        {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
+        {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
     };
     auto it = table.find(id);
     return it == table.end() ? std::string() : std::string(it->second);
+}
+
+std::string AppName() { return "Plinkapad"; }
+
+std::string FormatString(int id, const std::string& arg1, const std::string& arg2) {
+    std::string text = LoadString(id);
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            out += text[i + 1] == '1' ? arg1 : arg2;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
 }

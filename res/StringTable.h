@@ -5,3 +5,9 @@
 
 // The text of string `id`, or an empty string when there is none.
 std::string LoadString(int id);
+
+// String `id` with %1 and %2 replaced by the arguments.
+std::string FormatString(int id, const std::string& arg1, const std::string& arg2 = {});
+
+// The program's name, the caption of the framework's own messages.
+std::string AppName();

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libwxgtk3.2-dev libgtk-3-dev libsdl2-dev
+    libchm-dev fp-utils-3.2.2
     libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
 )
 

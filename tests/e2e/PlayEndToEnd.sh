@@ -100,6 +100,23 @@ grabbable || fail "the keyboard is still held after the game"
 shot after
 [ "$(count after in "rgb(255,128,64)")" -gt 20000 ] || fail "the welcome dialog is not back"
 
+# Setup opens with Alt+T and Escape cancels it; F1 opens the help viewer at its contents.
+before=$(md5sum < "$work/Plinkapad/Nuv.ini")
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+xdotool key alt+t
+setup=$(timeout 10 xdotool search --sync --onlyvisible --name '^Setup$' | head -n 1) ||
+    fail "Setup did not open"
+sleep 0.5
+xdotool windowactivate --sync "$setup" 2>/dev/null || xdotool windowfocus --sync "$setup"
+xdotool key Escape
+sleep 0.5
+xdotool search --onlyvisible --name '^Setup$' >/dev/null && fail "Escape did not close Setup"
+[ "$(md5sum < "$work/Plinkapad/Nuv.ini")" = "$before" ] || fail "a cancelled Setup wrote"
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+xdotool key F1
+timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad Help - Welcome' >/dev/null ||
+    fail "F1 did not open the help contents"
+
 # Close ends the program, which leaves its settings file behind.
 xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
 xdotool key Escape

@@ -5,7 +5,10 @@
 #include <wx/app.h>
 #include <wx/modalhook.h>
 #include <wx/stopwatch.h>
+#include <wx/msgdlg.h>
 #include <wx/utils.h>
+
+#include <string>
 
 class GTestModalHook;
 #define wxTEST_DIALOG_HOOK_CLASS GTestModalHook
@@ -18,6 +21,26 @@ public:
 
 protected:
     void ReportFailure(const wxString& msg) override { ADD_FAILURE() << msg.utf8_string(); }
+};
+
+// Answers a message box with `answer` and keeps its text and style for the test to check.
+class ExpectMessage : public wxExpectModal<wxMessageDialog> {
+public:
+    ExpectMessage(int answer, std::string* text, long* style = nullptr)
+        : wxExpectModal<wxMessageDialog>(answer), m_text(text), m_style(style) {}
+
+protected:
+    int OnInvoked(wxMessageDialog* dialog) const override {
+        *m_text = dialog->GetMessage().utf8_string();
+        if (m_style != nullptr) {
+            *m_style = dialog->GetMessageDialogStyle();
+        }
+        return m_id;
+    }
+
+private:
+    std::string* m_text;
+    long* m_style;
 };
 
 // Processes pending events until `done` holds or `seconds` pass; returns `done()`.

@@ -1,0 +1,71 @@
+#include "platform/helpviewer/HelpViewerFrame.h"
+
+#include <wx/button.h>
+#include <wx/html/htmlwin.h>
+#include <wx/sizer.h>
+#include <wx/utils.h>
+
+#include "platform/KeyboardLock.h"
+
+CHelpViewerFrame* CHelpViewerFrame::s_pViewer = nullptr;
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CHelpViewerFrame, wxFrame)
+    EVT_BUTTON(wxID_BACKWARD, CHelpViewerFrame::OnBack)
+    EVT_BUTTON(wxID_FORWARD, CHelpViewerFrame::OnForward)
+    EVT_BUTTON(wxID_HOME, CHelpViewerFrame::OnContents)
+    EVT_HTML_LINK_CLICKED(wxID_ANY, CHelpViewerFrame::OnLinkClicked)
+    EVT_WINDOW_DESTROY(CHelpViewerFrame::OnDestroy)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CHelpViewerFrame::CHelpViewerFrame()
+    : wxFrame(nullptr, wxID_ANY, "Plinkapad Help", wxDefaultPosition, wxSize(760, 600)) {
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    auto* bar = new wxBoxSizer(wxHORIZONTAL);
+    bar->Add(new wxButton(this, wxID_BACKWARD, "&Back"), wxSizerFlags().Border(wxALL, 4));
+    bar->Add(new wxButton(this, wxID_FORWARD, "&Forward"), wxSizerFlags().Border(wxALL, 4));
+    bar->Add(new wxButton(this, wxID_HOME, "&Contents"), wxSizerFlags().Border(wxALL, 4));
+    top->Add(bar);
+    m_html = new wxHtmlWindow(this, wxID_ANY);
+    m_html->SetRelatedFrame(this, "Plinkapad Help - %s");
+    top->Add(m_html, wxSizerFlags(1).Expand());
+    SetSizer(top);
+    // Help is asked for from modal dialogs; the viewer must still take input beside them.
+    ExemptFromModalDialogs(this);
+    s_pViewer = this;
+}
+
+void CHelpViewerFrame::ShowTopic(const wxString& location, const wxString& contents) {
+    m_contents = contents;
+    if (!m_html->LoadPage(location)) {
+        m_html->SetPage("<html><body><h3>This help topic cannot be shown.</h3>"
+                        "<p>The help file is missing or damaged.</p></body></html>");
+    }
+}
+
+void CHelpViewerFrame::OnBack(wxCommandEvent&) { m_html->HistoryBack(); }
+
+void CHelpViewerFrame::OnForward(wxCommandEvent&) { m_html->HistoryForward(); }
+
+void CHelpViewerFrame::OnContents(wxCommandEvent&) {
+    if (!m_contents.empty()) {
+        m_html->LoadPage(m_contents);
+    }
+}
+
+void CHelpViewerFrame::OnLinkClicked(wxHtmlLinkEvent& event) {
+    const wxString href = event.GetLinkInfo().GetHref();
+    if (href.Contains("://") || href.StartsWith("mailto:")) {
+        wxLaunchDefaultBrowser(href);
+        return;
+    }
+    event.Skip();  // a page of the help file
+}
+
+void CHelpViewerFrame::OnDestroy(wxWindowDestroyEvent& event) {
+    if (event.GetWindow() == this) {
+        s_pViewer = nullptr;
+    }
+    event.Skip();
+}

@@ -1,0 +1,253 @@
+#include "setup/SetupDialog.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/checklst.h>
+#include <wx/dc.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "app/HtmlHelp.h"
+#include "common/DataExchange.h"
+#include "common/DialogColours.h"
+#include "common/Settings.h"
+#include "platform/OwnerDrawButton.h"
+#include "platform/ShellServices.h"
+#include "platform/SpinButtonCtrl.h"
+#include "platform/HelpKey.h"
+#include "res/Resource.h"
+#include "setup/SetupEnables.h"
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
+    EVT_BUTTON(wxID_OK, CSetupDialog::OnOK)
+    EVT_CHECKBOX(IDC_CLEAR_BACKGROUND, CSetupDialog::OnCheckOption)
+    EVT_CHECKBOX(IDC_RANDOM_COLOR, CSetupDialog::OnCheckOption)
+    EVT_CHECKBOX(IDC_KEY_DELAY, CSetupDialog::OnCheckOption)
+    EVT_CHECKBOX(IDC_TIME_LIMIT, CSetupDialog::OnCheckOption)
+    EVT_CHECKBOX(IDC_AUTO_DISPLAY, CSetupDialog::OnCheckOption)
+    EVT_DRAW_ITEM(IDC_COLOR_BUTTON, CSetupDialog::OnDrawItem)
+    EVT_BUTTON(IDC_COLOR_BUTTON, CSetupDialog::OnChooseColor)
+    EVT_BUTTON(IDC_MANAGE_SOUNDS, CSetupDialog::OnManageSounds)
+    EVT_BUTTON(wxID_HELP, CSetupDialog::OnHelp)
+    EVT_HELP(wxID_ANY, CSetupDialog::OnHelpInfo)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CSetupDialog::CSetupDialog(wxWindow* parent) : wxDialog(parent, IDD_SETUP, "Setup") {
+    SendHelpOnF1(this);
+    CreateControls();
+    OnInitDialog();
+    ApplyDialogColours(this);
+    CentreOnScreen();
+}
+
+void CSetupDialog::CreateControls() {
+    auto du = [this](int x, int y) { return ConvertDialogToPixels(wxSize(x, y)); };
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    auto* options = new wxBoxSizer(wxHORIZONTAL);
+
+    auto* background = new wxStaticBoxSizer(wxVERTICAL, this, "Background");
+    wxWindow* box = background->GetStaticBox();
+    background->Add(new wxCheckBox(box, IDC_CLEAR_BACKGROUND, "Cl&ear BackGround"),
+                    wxSizerFlags().Border(wxALL, 4));
+    background->Add(new wxCheckBox(box, IDC_RANDOM_COLOR, "Change the Color &Randomly"),
+                    wxSizerFlags().Border(wxALL, 4));
+    background->Add(new COwnerDrawButton(box, IDC_COLOR_BUTTON, "Selcet the Color of BackGround",
+                                         du(148, 11)),
+                    wxSizerFlags().Expand().Border(wxALL, 4));
+    options->Add(background, wxSizerFlags(1).Expand().Border(wxRIGHT, 6));
+
+    auto* time = new wxStaticBoxSizer(wxVERTICAL, this, "Time");
+    wxWindow* timeBox = time->GetStaticBox();
+    auto* rows = new wxFlexGridSizer(5, 4, 6);
+    auto addRow = [&](int checkId, const char* check, const char* label, int editId, int spinId,
+                      const char* unit, CSpinButtonCtrl*& spin) {
+        rows->Add(new wxCheckBox(timeBox, checkId, check), wxSizerFlags().CenterVertical());
+        rows->Add(new wxStaticText(timeBox, wxID_ANY, label), wxSizerFlags().CenterVertical());
+        auto* edit = new wxTextCtrl(timeBox, editId, "", wxDefaultPosition, wxDefaultSize);
+        edit->SetMinSize(wxSize(du(40, 12).x, -1));
+        rows->Add(edit, wxSizerFlags().CenterVertical());
+        spin = new CSpinButtonCtrl(timeBox, spinId, edit);
+        rows->Add(spin, wxSizerFlags().CenterVertical());
+        rows->Add(new wxStaticText(timeBox, wxID_ANY, unit), wxSizerFlags().CenterVertical());
+    };
+    addRow(IDC_TIME_LIMIT, "Time &Limit:", "&Time:", IDC_TIME_LIMIT_EDIT, IDC_TIME_LIMIT_SPIN,
+           "Min", m_spinTimeLimit);
+    addRow(IDC_KEY_DELAY, "Key &Delay", "T&ime:", IDC_KEY_DELAY_EDIT, IDC_KEY_DELAY_SPIN, "ms",
+           m_spinKeyDelay);
+    addRow(IDC_AUTO_DISPLAY, "Aut&o Display", "Ti&me:", IDC_AUTO_DISPLAY_EDIT,
+           IDC_AUTO_DISPLAY_SPIN, "s", m_spinAutoDisplay);
+    time->Add(rows, wxSizerFlags().Border(wxALL, 4));
+    options->Add(time, wxSizerFlags(1).Expand());
+    top->Add(options, wxSizerFlags().Expand().Border(wxALL, 8));
+
+    auto* library = new wxStaticBoxSizer(wxVERTICAL, this, "Sounds and Pictures");
+    wxWindow* libraryBox = library->GetStaticBox();
+    auto* libraryRow = new wxBoxSizer(wxHORIZONTAL);
+    auto* buttons = new wxBoxSizer(wxVERTICAL);
+    const std::pair<int, const char*> libraryButtons[] = {
+        {IDC_MANAGE_SOUNDS, "Manage Default &Sounds..."},
+        {IDC_MANAGE_GROUP, "Ma&nage Picture Group..."},
+        {IDC_ADD_GROUP, "&Add Pictures Group..."},
+        {IDC_DELETE_GROUP, "Delete &Pictures Group..."},
+    };
+    for (const auto& [id, label] : libraryButtons) {
+        auto* button = new wxButton(libraryBox, id, label);
+        button->SetMinSize(wxSize(du(115, 14).x, -1));
+        buttons->Add(button, wxSizerFlags().Expand().Border(wxBOTTOM, 4));
+    }
+    libraryRow->Add(buttons, wxSizerFlags().Border(wxRIGHT, 6));
+    m_listGroups = new wxCheckListBox(libraryBox, IDC_GROUP_LIST, wxDefaultPosition, du(194, 65),
+                                      0, nullptr, wxLB_SORT | wxLB_HSCROLL | wxLB_ALWAYS_SB);
+    libraryRow->Add(m_listGroups, wxSizerFlags(1).Expand());
+    library->Add(libraryRow, wxSizerFlags(1).Expand().Border(wxALL, 4));
+    library->Add(new wxStaticText(libraryBox, IDC_STATUS, "", wxDefaultPosition, du(311, 8),
+                                  wxST_NO_AUTORESIZE),
+                 wxSizerFlags().Expand().Border(wxALL, 4));
+    top->Add(library, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, 8));
+
+    auto* bottom = new wxGridSizer(3, 0, 16);
+    auto* ok = new wxButton(this, wxID_OK, "&OK");
+    ok->SetDefault();
+    bottom->Add(ok, wxSizerFlags().Expand());
+    bottom->Add(new wxButton(this, wxID_CANCEL, "&Cancel"), wxSizerFlags().Expand());
+    bottom->Add(new wxButton(this, wxID_HELP, "&Help"), wxSizerFlags().Expand());
+    top->Add(bottom, wxSizerFlags().Expand().Border(wxALL, 8));
+
+    SetMinSize(du(342, 191));
+    SetSizerAndFit(top);
+}
+
+void CSetupDialog::OnInitDialog() {
+    theSettings.Load();
+    m_bClearBackground = theSettings.m_bClearBackground;
+    m_bRandomColor = theSettings.m_bRandomColor;
+    m_nTimeLimit = theSettings.m_nTimeLimit;
+    m_nKeyDelay = theSettings.m_nKeyDelay;
+    m_bKeyDelay = theSettings.m_bKeyDelay;
+    m_crBackground = theSettings.m_crBackground;
+    m_bTimeLimit = theSettings.m_bTimeLimit;
+    m_bAutoDisplay = theSettings.m_bAutoDisplay;
+    m_nAutoDisplay = theSettings.m_nAutoDisplay;
+    m_spinTimeLimit->SetRange(1, 1200);
+    m_spinKeyDelay->SetRange(0, 30000);
+    m_spinAutoDisplay->SetRange(1, 3600);
+    UpdateData(*this, false);
+    UpdateEnables();
+    // The picture group list and its buttons come to life with the group list.
+    FindWindow(IDC_MANAGE_GROUP)->Disable();
+    FindWindow(IDC_DELETE_GROUP)->Disable();
+    m_strStatus.clear();
+    FindWindow(IDC_CLEAR_BACKGROUND)->SetFocus();  // the first tab stop
+}
+
+void CSetupDialog::DoDataExchange(CDataExchange& dx) {
+    dx.DDX_Check(IDC_CLEAR_BACKGROUND, m_bClearBackground);
+    dx.DDX_Check(IDC_RANDOM_COLOR, m_bRandomColor);
+    dx.DDX_Text(IDC_TIME_LIMIT_EDIT, m_nTimeLimit);
+    dx.DDV_MinMaxInt(m_nTimeLimit, 1, 1200);
+    dx.DDX_Text(IDC_KEY_DELAY_EDIT, m_nKeyDelay);
+    dx.DDV_MinMaxInt(m_nKeyDelay, 0, 30000);
+    dx.DDX_Check(IDC_KEY_DELAY, m_bKeyDelay);
+    dx.DDX_Text(IDC_STATUS, m_strStatus);
+    dx.DDX_Check(IDC_TIME_LIMIT, m_bTimeLimit);
+    dx.DDX_Check(IDC_AUTO_DISPLAY, m_bAutoDisplay);
+    dx.DDX_Text(IDC_AUTO_DISPLAY_EDIT, m_nAutoDisplay);
+    dx.DDV_MinMaxInt(m_nAutoDisplay, 1, 3600);
+}
+
+void CSetupDialog::UpdateEnables() {
+    UpdateData(*this, true);  // a bad field has been reported; the rules go on regardless
+    const SetupEnables enables = ComputeSetupEnables(m_bClearBackground, m_bRandomColor,
+                                                     m_bKeyDelay, m_bTimeLimit, m_bAutoDisplay);
+    m_bColorActive = enables.bColorActive;
+    FindWindow(IDC_RANDOM_COLOR)->Enable(enables.bRandomColorCheck);
+    FindWindow(IDC_COLOR_BUTTON)->Enable(enables.bColorButton);
+    for (int id : {IDC_KEY_DELAY_EDIT, IDC_KEY_DELAY_SPIN}) {
+        FindWindow(id)->Enable(enables.bKeyDelayFields);
+    }
+    for (int id : {IDC_TIME_LIMIT_EDIT, IDC_TIME_LIMIT_SPIN}) {
+        FindWindow(id)->Enable(enables.bTimeLimitFields);
+    }
+    for (int id : {IDC_AUTO_DISPLAY_EDIT, IDC_AUTO_DISPLAY_SPIN}) {
+        FindWindow(id)->Enable(enables.bAutoDisplayFields);
+    }
+    UpdateData(*this, false);
+    ApplyDialogColours(this);
+    FindWindow(IDC_COLOR_BUTTON)->Refresh();
+}
+
+bool CSetupDialog::SaveSetup() {
+    if (!UpdateData(*this, true)) {
+        return false;
+    }
+    theSettings.m_bRandomColor = m_bRandomColor;
+    theSettings.m_bClearBackground = m_bClearBackground;
+    theSettings.m_nKeyDelay = m_nKeyDelay;
+    theSettings.m_nTimeLimit = m_nTimeLimit;
+    theSettings.m_bKeyDelay = m_bKeyDelay;
+    theSettings.m_crBackground = m_crBackground;
+    theSettings.m_bTimeLimit = m_bTimeLimit;
+    theSettings.m_bAutoDisplay = m_bAutoDisplay;
+    theSettings.m_nAutoDisplay = m_nAutoDisplay;
+    theSettings.Save();
+    return true;
+}
+
+void CSetupDialog::OnOK(wxCommandEvent&) {
+    if (SaveSetup()) {
+        EndModal(wxID_OK);
+    }
+}
+
+void CSetupDialog::OnCheckOption(wxCommandEvent&) { UpdateEnables(); }
+
+void CSetupDialog::DrawColorButton(wxDC& dc, const wxRect& rect, BOOL bActive, COLORREF colour) {
+    auto toColour = [](COLORREF c) { return wxColour(GetRValue(c), GetGValue(c), GetBValue(c)); };
+    const wxColour border = toColour(bActive ? colour : RGB(50, 50, 50));
+    const wxColour cross = toColour(bActive ? colour : RGB(255, 0, 0));
+    const int right = rect.GetWidth(), bottom = rect.GetHeight();
+    // Filled one-pixel rectangles only, so every pixel lands exactly where it belongs.
+    auto pixels = [&dc](const wxColour& c, int x, int y, int w, int h) {
+        dc.SetPen(*wxTRANSPARENT_PEN);
+        dc.SetBrush(wxBrush(c));
+        dc.DrawRectangle(x, y, w, h);
+    };
+    pixels(border, 0, 0, right, 1);
+    pixels(border, 0, bottom - 1, right, 1);
+    pixels(border, 0, 0, 1, bottom);
+    pixels(border, right - 1, 0, 1, bottom);
+    pixels(border, 1, 1, right - 2, bottom - 2);  // the fill has the border's colour
+    const int cx = right / 2, cy = bottom / 2;
+    for (int i = 0; i < 15; ++i) {
+        pixels(cross, cx - 8 + i, cy - 8 + i, 1, 1);
+        pixels(cross, cx + 7 - i, cy - 8 + i, 1, 1);
+    }
+    dc.SetBrush(wxNullBrush);
+    dc.SetPen(wxNullPen);
+}
+
+void CSetupDialog::OnDrawItem(CDrawItemEvent& event) {
+    DrawColorButton(event.GetDC(), event.GetItemRect(), m_bColorActive, m_crBackground);
+    event.Skip();
+}
+
+void CSetupDialog::OnChooseColor(wxCommandEvent&) {
+    COLORREF colour = m_crBackground;
+    if (ChooseColorDialog(this, colour)) {
+        m_crBackground = colour;
+        SetFocus();
+        FindWindow(IDC_COLOR_BUTTON)->Refresh();
+    }
+}
+
+void CSetupDialog::OnManageSounds(wxCommandEvent&) {
+    // The default sounds dialog comes with the sound library.
+}
+
+void CSetupDialog::OnHelp(wxCommandEvent&) { OpenHelpTopic(HELP_FAQ); }
+
+void CSetupDialog::OnHelpInfo(wxHelpEvent&) { OpenHelpTopic(HELP_FAQ); }

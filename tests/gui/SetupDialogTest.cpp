@@ -1,0 +1,275 @@
+#include <wx/checkbox.h>
+#include <wx/checklst.h>
+#include <wx/dcmemory.h>
+#include <wx/textctrl.h>
+
+#include <filesystem>
+
+#include "GuiTesting.h"
+#include "TestFolder.h"
+#include "common/Settings.h"
+#include "platform/OwnerDrawButton.h"
+#include "platform/ShellServices.h"
+#include "platform/SpinButtonCtrl.h"
+#include "res/Resource.h"
+#include "setup/SetupDialog.h"
+
+namespace {
+
+// The settings file lies beside the test program; each test starts from a known one.
+class Setup : public ::testing::Test {
+protected:
+    void SetUp() override {
+        theSettings.Load();
+        m_path = theSettings.m_strIniPath;
+        // 0, 1, 20 ms, 15 min, 1, green, 1, 0, 7 s
+        m_file = {0, 0, 0, 0, 1, 0, 0, 0, 20, 0, 0, 0, 15, 0, 0, 0, 1, 0, 0, 0,
+                  0, 0xFF, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 7, 0, 0, 0};
+        WriteBytes(m_path, m_file);
+    }
+    void TearDown() override {
+        SetColorDialogForTesting({});
+        std::filesystem::remove(m_path);
+    }
+
+    // A dialog shown as the parent would see it, without its own modal loop.
+    std::unique_ptr<CSetupDialog> Open() {
+        auto dialog = std::make_unique<CSetupDialog>(nullptr);
+        dialog->Show();
+        WaitFor([] { return false; }, 0.05);
+        return dialog;
+    }
+    static wxTextCtrl* Edit(CSetupDialog& d, int id) {
+        return dynamic_cast<wxTextCtrl*>(d.FindWindow(id));
+    }
+    static wxCheckBox* Check(CSetupDialog& d, int id) {
+        return dynamic_cast<wxCheckBox*>(d.FindWindow(id));
+    }
+    // Clicks a check box as the parent would: its mark changes and the dialog hears of it.
+    static void Click(CSetupDialog& d, int id) {
+        wxCheckBox* box = Check(d, id);
+        box->SetValue(!box->GetValue());
+        wxCommandEvent event(wxEVT_CHECKBOX, id);
+        event.SetEventObject(box);
+        box->GetEventHandler()->ProcessEvent(event);
+    }
+    // SaveSetup with a bad field: the message it shows.
+    static std::string SaveFails(CSetupDialog& d) {
+        std::string message;
+        long style = 0;
+        bool saved = true;
+        wxTEST_DIALOG(saved = d.SaveSetup(), ExpectMessage(wxID_OK, &message, &style));
+        EXPECT_FALSE(saved);
+        EXPECT_TRUE(style & wxICON_EXCLAMATION);
+        return message;
+    }
+
+    std::string m_path;
+    Bytes m_file;
+};
+
+}  // namespace
+
+TEST_F(Setup, OpensWithTheFilesValuesOrTheDefaults) {
+    auto d = Open();
+    EXPECT_EQ(Edit(*d, IDC_TIME_LIMIT_EDIT)->GetValue(), "15");
+    EXPECT_EQ(Edit(*d, IDC_KEY_DELAY_EDIT)->GetValue(), "20");
+    EXPECT_EQ(Edit(*d, IDC_AUTO_DISPLAY_EDIT)->GetValue(), "7");
+    EXPECT_FALSE(Check(*d, IDC_AUTO_DISPLAY)->GetValue());
+    EXPECT_FALSE(Edit(*d, IDC_AUTO_DISPLAY_EDIT)->IsEnabled());
+    EXPECT_EQ(d->m_crBackground, RGB(0, 255, 0));
+    EXPECT_EQ(d->m_listGroups->GetCount(), 0u);
+    EXPECT_FALSE(d->FindWindow(IDC_MANAGE_GROUP)->IsEnabled());
+    EXPECT_FALSE(d->FindWindow(IDC_DELETE_GROUP)->IsEnabled());
+    EXPECT_TRUE(d->FindWindow(IDC_ADD_GROUP)->IsEnabled());
+    d.reset();
+
+    std::filesystem::remove(m_path);
+    d = Open();
+    EXPECT_EQ(Edit(*d, IDC_TIME_LIMIT_EDIT)->GetValue(), "10");
+    EXPECT_EQ(Edit(*d, IDC_KEY_DELAY_EDIT)->GetValue(), "300");
+    EXPECT_EQ(Edit(*d, IDC_AUTO_DISPLAY_EDIT)->GetValue(), "5");
+    EXPECT_EQ(d->m_crBackground, RGB(0, 0, 255));
+}
+
+TEST_F(Setup, OutOfRangeNumbersShowTheirBoundsAndSaveNothing) {
+    auto d = Open();
+    struct Case {
+        int id;
+        const char* value;
+        const char* message;
+    };
+    const Case cases[] = {
+        {IDC_TIME_LIMIT_EDIT, "0", "Please enter an integer between 1 and 1200."},
+        {IDC_TIME_LIMIT_EDIT, "1201", "Please enter an integer between 1 and 1200."},
+        {IDC_KEY_DELAY_EDIT, "-1", "Please enter an integer between 0 and 30000."},
+        {IDC_KEY_DELAY_EDIT, "30001", "Please enter an integer between 0 and 30000."},
+        {IDC_AUTO_DISPLAY_EDIT, "0", "Please enter an integer between 1 and 3600."},
+        {IDC_AUTO_DISPLAY_EDIT, "3601", "Please enter an integer between 1 and 3600."},
+        {IDC_TIME_LIMIT_EDIT, "ten", "Please enter an integer."},
+    };
+    Check(*d, IDC_AUTO_DISPLAY)->SetValue(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        const wxString before = Edit(*d, c.id)->GetValue();
+        Edit(*d, c.id)->ChangeValue(c.value);
+        EXPECT_EQ(SaveFails(*d), c.message);
+        EXPECT_EQ(wxWindow::FindFocus(), Edit(*d, c.id));
+        EXPECT_EQ(ReadBytes(m_path), m_file);
+        Edit(*d, c.id)->ChangeValue(before);
+    }
+    Edit(*d, IDC_KEY_DELAY_EDIT)->ChangeValue("0");  // a valid key delay
+    EXPECT_TRUE(d->SaveSetup());
+}
+
+TEST_F(Setup, OkWritesExactlyTheNewValues) {
+    auto d = Open();
+    Check(*d, IDC_RANDOM_COLOR)->SetValue(true);
+    Edit(*d, IDC_TIME_LIMIT_EDIT)->ChangeValue("1200");
+    Edit(*d, IDC_KEY_DELAY_EDIT)->ChangeValue("0");
+    Check(*d, IDC_AUTO_DISPLAY)->SetValue(true);
+    Edit(*d, IDC_AUTO_DISPLAY_EDIT)->ChangeValue("3600");
+    SetColorDialogForTesting([](wxWindow*, COLORREF& c) {
+        c = RGB(1, 2, 3);
+        return true;
+    });
+    wxCommandEvent click(wxEVT_BUTTON, IDC_COLOR_BUTTON);
+    d->FindWindow(IDC_COLOR_BUTTON)->GetEventHandler()->ProcessEvent(click);
+    ASSERT_TRUE(d->SaveSetup());
+    EXPECT_EQ(ReadBytes(m_path), (Bytes{1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0xB0, 4, 0, 0,
+                                        1, 0, 0, 0, 1, 2, 3, 0, 1, 0, 0, 0, 1, 0, 0, 0,
+                                        0x10, 0x0E, 0, 0}));
+    EXPECT_EQ(theSettings.m_nTimeLimit, 1200);  // the next game uses them
+}
+
+TEST_F(Setup, CancelledColourChoiceAndCancelledDialogChangeNothing) {
+    {
+        auto d = Open();
+        SetColorDialogForTesting([](wxWindow*, COLORREF& c) {
+            c = RGB(9, 9, 9);
+            return false;
+        });
+        wxCommandEvent click(wxEVT_BUTTON, IDC_COLOR_BUTTON);
+        d->FindWindow(IDC_COLOR_BUTTON)->GetEventHandler()->ProcessEvent(click);
+        EXPECT_EQ(d->m_crBackground, RGB(0, 255, 0));
+        Click(*d, IDC_CLEAR_BACKGROUND);
+        Edit(*d, IDC_TIME_LIMIT_EDIT)->ChangeValue("99");
+        // Cancel: the dialog goes without saving.
+    }
+    EXPECT_EQ(ReadBytes(m_path), m_file);
+}
+
+TEST_F(Setup, AFailedReadLeavesTheLaterFieldsAsTheyWere) {
+    auto d = Open();
+    Edit(*d, IDC_TIME_LIMIT_EDIT)->ChangeValue("abc");
+    std::string message;
+    wxTEST_DIALOG(Click(*d, IDC_KEY_DELAY), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, "Please enter an integer.");
+    // The fields were written back from the members: the old number, the old check mark.
+    EXPECT_EQ(Edit(*d, IDC_TIME_LIMIT_EDIT)->GetValue(), "15");
+    EXPECT_TRUE(Check(*d, IDC_KEY_DELAY)->GetValue());
+    EXPECT_TRUE(Edit(*d, IDC_KEY_DELAY_EDIT)->IsEnabled());
+}
+
+TEST_F(Setup, EnableRulesFollowTheCheckBoxes) {
+    auto d = Open();
+    wxWindow* random = d->FindWindow(IDC_RANDOM_COLOR);
+    wxWindow* colour = d->FindWindow(IDC_COLOR_BUTTON);
+    Click(*d, IDC_RANDOM_COLOR);  // clear on, random on
+    EXPECT_TRUE(random->IsEnabled());
+    EXPECT_FALSE(colour->IsEnabled());
+    EXPECT_EQ(d->m_bColorActive, 0);
+    Click(*d, IDC_CLEAR_BACKGROUND);  // clear off: random greyed but still ticked
+    EXPECT_FALSE(random->IsEnabled());
+    EXPECT_TRUE(Check(*d, IDC_RANDOM_COLOR)->GetValue());
+    EXPECT_TRUE(colour->IsEnabled());
+    EXPECT_EQ(d->m_bColorActive, 1);
+    for (auto [check, edit, spin] : {std::tuple{IDC_KEY_DELAY, IDC_KEY_DELAY_EDIT, IDC_KEY_DELAY_SPIN},
+                                     {IDC_TIME_LIMIT, IDC_TIME_LIMIT_EDIT, IDC_TIME_LIMIT_SPIN},
+                                     {IDC_AUTO_DISPLAY, IDC_AUTO_DISPLAY_EDIT, IDC_AUTO_DISPLAY_SPIN}}) {
+        for (int i = 0; i < 2; ++i) {
+            Click(*d, check);
+            const bool bOn = Check(*d, check)->GetValue();
+            EXPECT_EQ(d->FindWindow(edit)->IsEnabled(), bOn) << check;
+            EXPECT_EQ(d->FindWindow(spin)->IsEnabled(), bOn) << check;
+        }
+    }
+}
+
+TEST_F(Setup, SpinControlsWrapAtBothEnds) {
+    auto d = Open();
+    struct Case {
+        CSpinButtonCtrl* spin;
+        int edit;
+        const char* from;
+        int step;
+        const char* to;
+    };
+    const Case cases[] = {
+        {d->m_spinTimeLimit, IDC_TIME_LIMIT_EDIT, "1200", +1, "1"},
+        {d->m_spinTimeLimit, IDC_TIME_LIMIT_EDIT, "1", -1, "1200"},
+        {d->m_spinKeyDelay, IDC_KEY_DELAY_EDIT, "0", -1, "30000"},
+        {d->m_spinKeyDelay, IDC_KEY_DELAY_EDIT, "30000", +1, "0"},
+        {d->m_spinAutoDisplay, IDC_AUTO_DISPLAY_EDIT, "3600", +1, "1"},
+        {d->m_spinAutoDisplay, IDC_AUTO_DISPLAY_EDIT, "1", -1, "3600"},
+        {d->m_spinKeyDelay, IDC_KEY_DELAY_EDIT, "299", +1, "300"},
+    };
+    for (const Case& c : cases) {
+        Edit(*d, c.edit)->ChangeValue(c.from);
+        c.spin->Step(c.step);
+        EXPECT_EQ(Edit(*d, c.edit)->GetValue(), c.to) << c.from;
+    }
+}
+
+namespace {
+std::uint32_t PixelAt(const wxBitmap& bitmap, int x, int y) {
+    wxImage image = bitmap.ConvertToImage();
+    return RGB(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+}
+}  // namespace
+
+TEST(ColorButton, ActiveSwatchAndInactiveCross) {
+    const wxRect rect(0, 0, 60, 24);  // cx = 30, cy = 12
+    wxBitmap bitmap(60, 24, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        CSetupDialog::DrawColorButton(dc, rect, 1, RGB(10, 200, 30));
+    }
+    for (auto [x, y] : {std::pair{0, 0}, {59, 23}, {30, 12}, {22, 4}, {5, 12}}) {
+        EXPECT_EQ(PixelAt(bitmap, x, y), RGB(10, 200, 30)) << x << "," << y;
+    }
+    {
+        wxMemoryDC dc(bitmap);
+        CSetupDialog::DrawColorButton(dc, rect, 0, RGB(10, 200, 30));
+    }
+    const COLORREF grey = RGB(50, 50, 50), red = RGB(255, 0, 0);
+    for (auto [x, y] : {std::pair{0, 0}, {59, 23}, {5, 12}, {30, 5}, {45, 12}}) {
+        EXPECT_EQ(PixelAt(bitmap, x, y), grey) << x << "," << y;
+    }
+    // The two diagonals, from (cx-8, cy-8) and (cx+7, cy-8), 15 pixels each.
+    for (int i = 0; i < 15; ++i) {
+        EXPECT_EQ(PixelAt(bitmap, 22 + i, 4 + i), red) << i;
+        EXPECT_EQ(PixelAt(bitmap, 37 - i, 4 + i), red) << i;
+    }
+    EXPECT_EQ(PixelAt(bitmap, 37, 19), grey);  // the end points are left out
+    EXPECT_EQ(PixelAt(bitmap, 22, 19), grey);
+}
+
+TEST_F(Setup, TheColourButtonIsDrawnByTheDialog) {
+    auto d = Open();
+    auto* button = dynamic_cast<COwnerDrawButton*>(d->FindWindow(IDC_COLOR_BUTTON));
+    ASSERT_NE(button, nullptr);
+    const wxSize size = button->GetClientSize();
+    wxBitmap bitmap(size.x, size.y, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        button->DrawInto(dc);
+    }
+    EXPECT_EQ(PixelAt(bitmap, size.x / 2, size.y / 2), RGB(0, 255, 0));
+    Click(*d, IDC_RANDOM_COLOR);
+    {
+        wxMemoryDC dc(bitmap);
+        button->DrawInto(dc);
+    }
+    EXPECT_EQ(PixelAt(bitmap, size.x / 2, size.y / 2), RGB(255, 0, 0));
+}

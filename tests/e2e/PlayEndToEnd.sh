@@ -44,7 +44,9 @@ fi
 
 # A copy elsewhere works as well as the built folder.
 cp -r "$appdir" "$work/Plinkapad"
-rm -f "$work/Plinkapad/Nuv.ini.tmp-"*
+# The copy starts from the default settings, whatever the build folder's copy says now.
+printf '\0\0\0\0\1\0\0\0\54\1\0\0\12\0\0\0\1\0\0\0\0\0\377\0\1\0\0\0\1\0\0\0\5\0\0\0' \
+    >"$work/Plinkapad/Nuv.ini"
 export XDG_CONFIG_HOME="$work/config"
 "$work/Plinkapad/plinkapad" &
 pid=$!

@@ -9,16 +9,14 @@
 #include "app/HtmlHelp.h"
 #include "common/DialogColours.h"
 #include "common/HyperLink.h"
+#include "platform/HelpKey.h"
 #include "res/AppIcon.h"
 #include "res/HandCursor.h"
-#include "platform/HelpKey.h"
 #include "res/Resource.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CAboutDialog, wxDialog)
     EVT_HELP(wxID_ANY, CAboutDialog::OnHelpInfo)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 namespace {
 const char* const kPeople[][2] = {
@@ -35,14 +33,13 @@ wxStaticBoxSizer* Group(wxWindow* parent, const char* title) {
 }
 }  // namespace
 
-CAboutDialog::CAboutDialog(wxWindow* parent)
-    : wxDialog(parent, IDD_ABOUTBOX, "About Plinkapad") {
+CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, IDD_ABOUTBOX, "About Plinkapad") {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* title = new wxBoxSizer(wxHORIZONTAL);
     title->Add(new wxStaticBitmap(this, wxID_ANY, wxBitmap(LoadAppIcon())),
                wxSizerFlags().Border(wxRIGHT, 12));
-    title->Add(new wxStaticText(this, wxID_ANY, "Plinkapad V2.0", wxDefaultPosition,
-                                wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL),
+    title->Add(new wxStaticText(this, wxID_ANY, "Plinkapad V2.0", wxDefaultPosition, wxDefaultSize,
+                                wxALIGN_CENTRE_HORIZONTAL),
                wxSizerFlags(1).CenterVertical());
     top->Add(title, wxSizerFlags().Expand().Border(wxALL, 10));
 
@@ -94,4 +91,6 @@ void CAboutDialog::OnInitDialog() {
     }
 }
 
-void CAboutDialog::OnHelpInfo(wxHelpEvent&) { OpenHelpTopic(HELP_INDEX); }
+void CAboutDialog::OnHelpInfo(wxHelpEvent&) {
+    OpenHelpTopic(HELP_INDEX);
+}

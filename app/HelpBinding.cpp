@@ -1,7 +1,6 @@
 #include "app/HelpBinding.h"
 
-const char* const HELP_VIEWER_KEY =
-    "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+const char* const HELP_VIEWER_KEY = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 const char* const HELP_VIEWER_MODULE = "libhelpviewer.so";
 const char* const HELP_VIEWER_ENTRY = "HtmlHelpA";
 
@@ -21,7 +20,8 @@ int CHelpBinding::HtmlHelp(void* owner, const std::string& path, unsigned comman
         }
     }
     if (m_pfnHtmlHelp == nullptr) {
-        m_pfnHtmlHelp = reinterpret_cast<HtmlHelpProc>(m_loader.Find(m_hLibrary, HELP_VIEWER_ENTRY));
+        m_pfnHtmlHelp =
+            reinterpret_cast<HtmlHelpProc>(m_loader.Find(m_hLibrary, HELP_VIEWER_ENTRY));
         if (m_pfnHtmlHelp == nullptr) {
             m_bFailed = TRUE;
             return 0;

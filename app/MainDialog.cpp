@@ -9,17 +9,16 @@
 #include "app/HtmlHelp.h"
 #include "common/DialogColours.h"
 #include "common/Settings.h"
+#include "platform/HelpKey.h"
 #include "platform/KeyboardLock.h"
 #include "platform/MessageBox.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
 #include "res/AppIcon.h"
-#include "platform/HelpKey.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "setup/SetupDialog.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_MENU_RANGE(IDM_ABOUTBOX, IDM_ABOUTBOX + 0x0F, CMainDialog::OnSysCommandEvent)
     EVT_CONTEXT_MENU(CMainDialog::OnContextMenu)
@@ -31,7 +30,6 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_HELP(wxID_ANY, CMainDialog::OnHelpInfo)
     EVT_BUTTON(wxID_OK, CMainDialog::OnOK)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 static const char kTitle[] = "Welcome to Plinkapad !";
 static const char kHeadline[] = "Create the baby's movie and baby's game!";
@@ -83,7 +81,9 @@ void CMainDialog::OnInitDialog() {
     FindWindow(IDC_START)->SetFocus();
 }
 
-void CMainDialog::OnSysCommandEvent(wxCommandEvent& event) { OnSysCommand(event.GetId()); }
+void CMainDialog::OnSysCommandEvent(wxCommandEvent& event) {
+    OnSysCommand(event.GetId());
+}
 
 void CMainDialog::OnSysCommand(int nID) {
     if ((nID & ~0x000F) == IDM_ABOUTBOX) {
@@ -109,7 +109,9 @@ void CMainDialog::ShowSystemMenu() {
 }
 
 // A right click anywhere on the dialog, or Alt+Space, opens the dialog's own menu.
-void CMainDialog::OnContextMenu(wxContextMenuEvent&) { ShowSystemMenu(); }
+void CMainDialog::OnContextMenu(wxContextMenuEvent&) {
+    ShowSystemMenu();
+}
 
 void CMainDialog::OnCharHook(wxKeyEvent& event) {
     if (event.GetKeyCode() == WXK_SPACE && event.GetModifiers() == wxMOD_ALT) {
@@ -119,7 +121,9 @@ void CMainDialog::OnCharHook(wxKeyEvent& event) {
     event.Skip();
 }
 
-void CMainDialog::OnStartButton(wxCommandEvent&) { OnStart(); }
+void CMainDialog::OnStartButton(wxCommandEvent&) {
+    OnStart();
+}
 
 void CMainDialog::OnStart() {
     if (!theSettings.Load()) {
@@ -153,8 +157,7 @@ void CMainDialog::OnStart() {
 bool CMainDialog::CreatePlayWindow() {
     const wxSize screen = wxGetDisplaySize();
     if (!m_wndGame.CreateEx(AppName(), 0, 0, screen.GetWidth(), screen.GetHeight())) {
-        MessageBox(this, LoadString(IDS_CREATE_WINDOW_FAILED), LoadString(IDS_ERROR),
-                   MB_ICONHAND);
+        MessageBox(this, LoadString(IDS_CREATE_WINDOW_FAILED), LoadString(IDS_ERROR), MB_ICONHAND);
         return false;
     }
     return true;
@@ -165,9 +168,13 @@ void CMainDialog::OnSetup(wxCommandEvent&) {
     setup.ShowModal();
 }
 
-void CMainDialog::OnHelp(wxCommandEvent&) { OpenHelpTopic(HELP_INDEX); }
+void CMainDialog::OnHelp(wxCommandEvent&) {
+    OpenHelpTopic(HELP_INDEX);
+}
 
-void CMainDialog::OnTimerEvent(wxTimerEvent& event) { OnTimer(event.GetId()); }
+void CMainDialog::OnTimerEvent(wxTimerEvent& event) {
+    OnTimer(event.GetId());
+}
 
 void CMainDialog::OnTimer(int nIDEvent) {
     if (nIDEvent == TIMER_TIME_LIMIT) {
@@ -188,9 +195,13 @@ void CMainDialog::OnTimer(int nIDEvent) {
     }
 }
 
-void CMainDialog::OnHelpInfo(wxHelpEvent&) { OpenHelpTopic(HELP_INDEX); }
+void CMainDialog::OnHelpInfo(wxHelpEvent&) {
+    OpenHelpTopic(HELP_INDEX);
+}
 
-void CMainDialog::OnOK(wxCommandEvent&) { EndModal(wxID_OK); }
+void CMainDialog::OnOK(wxCommandEvent&) {
+    EndModal(wxID_OK);
+}
 
 void CMainDialog::SetTimer(int nIDEvent, int period) {
     (nIDEvent == TIMER_TIME_LIMIT ? m_timerLimit : m_timerAuto).Start(period);

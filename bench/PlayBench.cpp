@@ -32,7 +32,8 @@ void WriteBmp24(const std::string& path, int width, int height) {
     const int stride = (width * 3 + 3) & ~3;
     std::vector<unsigned char> b(54 + static_cast<std::size_t>(stride) * height);
     auto put32 = [&b](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) b[at + i] = v >> (8 * i) & 0xFF;
+        for (int i = 0; i < 4; ++i)
+            b[at + i] = v >> (8 * i) & 0xFF;
     };
     b[0] = 'B';
     b[1] = 'M';
@@ -64,7 +65,9 @@ double Percentile90(std::vector<double> values) {
     return values[values.size() * 9 / 10];
 }
 
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+double Ms(Clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
 
 long ResidentKb() {
     std::ifstream status("/proc/self/status");
@@ -139,8 +142,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const wxSize screen = wxGetDisplaySize();
-    std::printf("screen %dx%d, resident memory at start %ld MB\n", screen.x, screen.y, ResidentKb() / 1024);
-    const fs::path root = fs::temp_directory_path() / ("plinkapad-bench-" + std::to_string(getpid()));
+    std::printf("screen %dx%d, resident memory at start %ld MB\n", screen.x, screen.y,
+                ResidentKb() / 1024);
+    const fs::path root =
+        fs::temp_directory_path() / ("plinkapad-bench-" + std::to_string(getpid()));
     {
         CMainDialog dialog;
 
@@ -191,7 +196,6 @@ int main(int argc, char** argv) {
         }
         std::printf("BeginGame, 100 groups with %d pictures: median %.1f ms\n",
                     dialog.Game().m_nPictures, Median(begin));
-
     }
     std::error_code ec;
     fs::remove_all(root, ec);

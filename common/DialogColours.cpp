@@ -11,7 +11,9 @@
 
 #include "common/HyperLink.h"
 
-static wxColour ToColour(COLORREF c) { return wxColour(GetRValue(c), GetGValue(c), GetBValue(c)); }
+static wxColour ToColour(COLORREF c) {
+    return wxColour(GetRValue(c), GetGValue(c), GetBValue(c));
+}
 
 // Edit fields and lists answer with their own colours; a read-only or disabled edit field
 // takes the dialog's. Push buttons are drawn by the theme whatever the answer, as on the
@@ -59,4 +61,6 @@ void ApplyDialogColours(wxWindow* dialog) {
     }
 }
 
-bool UsesDialogColours(wxWindow* window) { return Coloured().count(window) != 0; }
+bool UsesDialogColours(wxWindow* window) {
+    return Coloured().count(window) != 0;
+}

@@ -5,13 +5,13 @@
 #include "common/DialogColours.h"
 #include "platform/ShellServices.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CHyperLink, wxGenericStaticText)
     EVT_LEFT_DOWN(CHyperLink::OnLButtonDown)
 wxEND_EVENT_TABLE()
-// clang-format on
 
-static COLORREF ToColorRef(const wxColour& c) { return RGB(c.Red(), c.Green(), c.Blue()); }
+static COLORREF ToColorRef(const wxColour& c) {
+    return RGB(c.Red(), c.Green(), c.Blue());
+}
 
 CHyperLink::CHyperLink(wxWindow* parent, int id, const wxString& text)
     : wxGenericStaticText(parent, id, text),
@@ -63,7 +63,9 @@ CHyperLink& CHyperLink::SetLinkCursor(const wxCursor& cursor) {
     return *this;
 }
 
-void CHyperLink::UpdateCursor() { SetCursor(m_bLink && m_hCursor.IsOk() ? m_hCursor : wxNullCursor); }
+void CHyperLink::UpdateCursor() {
+    SetCursor(m_bLink && m_hCursor.IsOk() ? m_hCursor : wxNullCursor);
+}
 
 void CHyperLink::OnLButtonDown(wxMouseEvent& event) {
     if (m_bLink) {

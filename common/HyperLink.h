@@ -1,5 +1,6 @@
-// A static text that is a clickable link (a window of its own, so that it gets the mouse): its own font, colour, underline and cursor, and a
-// click that opens its text (a web address) with the desktop's default handler.
+// A static text that is a clickable link (a window of its own, so that it gets the mouse): its own
+// font, colour, underline and cursor, and a click that opens its text (a web address) with the
+// desktop's default handler.
 #pragma once
 
 #include <wx/cursor.h>

@@ -9,7 +9,9 @@
 
 CSettings theSettings;
 
-CSettings::CSettings() : m_bPlaying(0) { Load(); }
+CSettings::CSettings() : m_bPlaying(0) {
+    Load();
+}
 
 CSettings::~CSettings() {
     try {

@@ -24,7 +24,8 @@ std::vector<PictureGroupEntry> ListPictureGroups(const std::string& appDir) {
     BOOL bWorking = finder.FindFile(PathJoin(appDir, "*.*"));
     while (bWorking) {
         bWorking = finder.FindNextFile();
-        if (finder.IsDots() || !finder.IsDirectory() || IsDefaultSoundsFolder(finder.GetFileName())) {
+        if (finder.IsDots() || !finder.IsDirectory() ||
+            IsDefaultSoundsFolder(finder.GetFileName())) {
             continue;
         }
         std::string folder = finder.GetFileName();
@@ -76,8 +77,8 @@ std::vector<std::string> ReadCutList(const std::string& groupFolder) {
         return names;
     }
     // Every name takes at least its one-byte length, so the file bounds the count.
-    const std::uint64_t places = std::min<std::uint64_t>(static_cast<std::uint32_t>(count),
-                                                         ar.Remaining());
+    const std::uint64_t places =
+        std::min<std::uint64_t>(static_cast<std::uint32_t>(count), ar.Remaining());
     names.resize(static_cast<std::size_t>(places));
     for (std::string& name : names) {
         if (!ar.ReadString(name)) {
@@ -105,4 +106,6 @@ std::string PictureSoundPath(const std::string& picturePath) {
     return sound + "wav";
 }
 
-std::string NewGroupFolderName() { return NewUuidString(); }
+std::string NewGroupFolderName() {
+    return NewUuidString();
+}

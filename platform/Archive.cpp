@@ -39,10 +39,9 @@ bool CArchive::ReadInt(std::int32_t& value) {
     if (!ReadBytes(b, 4)) {
         return false;
     }
-    value = static_cast<std::int32_t>(static_cast<std::uint32_t>(b[0]) |
-                                      static_cast<std::uint32_t>(b[1]) << 8 |
-                                      static_cast<std::uint32_t>(b[2]) << 16 |
-                                      static_cast<std::uint32_t>(b[3]) << 24);
+    value = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+        static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24);
     return true;
 }
 
@@ -134,8 +133,8 @@ bool CArchive::ReadString(std::string& text) {
     std::string converted;
     converted.reserve(raw.size());
     for (std::size_t i = 0; i + 1 < raw.size(); i += 2) {
-        std::uint32_t unit = static_cast<unsigned char>(raw[i]) |
-                             static_cast<unsigned char>(raw[i + 1]) << 8;
+        std::uint32_t unit =
+            static_cast<unsigned char>(raw[i]) | static_cast<unsigned char>(raw[i + 1]) << 8;
         if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < raw.size()) {
             std::uint32_t low = static_cast<unsigned char>(raw[i + 2]) |
                                 static_cast<unsigned char>(raw[i + 3]) << 8;

@@ -13,8 +13,12 @@
 
 namespace {
 // COLORREF (0x00BBGGRR) to the surface's 0x00RRGGBB, and back.
-std::uint32_t ToPixel(COLORREF c) { return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c); }
-COLORREF FromPixel(std::uint32_t p) { return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF); }
+std::uint32_t ToPixel(COLORREF c) {
+    return GetRValue(c) << 16 | GetGValue(c) << 8 | GetBValue(c);
+}
+COLORREF FromPixel(std::uint32_t p) {
+    return RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
+}
 void SetSource(cairo_t* cr, COLORREF c) {
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
 }
@@ -81,8 +85,12 @@ std::uint32_t* CBackBitmap::Row(int y) const {
                                                        cairo_image_surface_get_stride(m_pSurface));
 }
 
-void CBackBitmap::BeginPixels() const { cairo_surface_flush(m_pSurface); }
-void CBackBitmap::EndPixels() const { cairo_surface_mark_dirty(m_pSurface); }
+void CBackBitmap::BeginPixels() const {
+    cairo_surface_flush(m_pSurface);
+}
+void CBackBitmap::EndPixels() const {
+    cairo_surface_mark_dirty(m_pSurface);
+}
 
 void CBackBitmap::Fill(COLORREF colour) {
     if (m_pSurface == nullptr) {

@@ -6,7 +6,9 @@
 
 namespace {
 
-std::uint32_t U16(const unsigned char* p) { return p[0] | p[1] << 8; }
+std::uint32_t U16(const unsigned char* p) {
+    return p[0] | p[1] << 8;
+}
 std::uint32_t U32(const unsigned char* p) {
     return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
@@ -119,16 +121,16 @@ bool CBmpImage::LoadFromMemory(const unsigned char* data, std::size_t size) {
         for (int i = 0; i < 3; ++i) {
             masks[i] = U32(m + 4 * i);
         }
-    } else if (compression == BI_RLE8 ? bitCount != 8
+    } else if (compression == BI_RLE8   ? bitCount != 8
                : compression == BI_RLE4 ? bitCount != 4
-               : compression != BI_RGB) {
+                                        : compression != BI_RGB) {
         return false;
     }
 
     std::uint32_t palette[256] = {};
     if (bitCount == 1 || bitCount == 4 || bitCount == 8) {
-        std::size_t entries = colorsUsed != 0 && colorsUsed < (1u << bitCount) ? colorsUsed
-                                                                               : (1u << bitCount);
+        std::size_t entries =
+            colorsUsed != 0 && colorsUsed < (1u << bitCount) ? colorsUsed : (1u << bitCount);
         for (std::size_t i = 0; i < entries; ++i) {
             std::size_t at = afterHeader + i * paletteEntry;
             if (at + 3 > size) {
@@ -187,8 +189,8 @@ bool CBmpImage::LoadFromMemory(const unsigned char* data, std::size_t size) {
                     break;
                 }
                 for (unsigned i = 0; i < value; ++i) {
-                    put(b8 ? bits[at + i] : (i % 2 == 0 ? bits[at + i / 2] >> 4
-                                                        : bits[at + i / 2] & 0x0F));
+                    put(b8 ? bits[at + i]
+                           : (i % 2 == 0 ? bits[at + i / 2] >> 4 : bits[at + i / 2] & 0x0F));
                 }
                 at += (bytes + 1) & ~std::size_t(1);
             }

@@ -9,7 +9,9 @@
 
 #include "platform/FileSystem.h"
 
-CFile::~CFile() { Abort(); }
+CFile::~CFile() {
+    Abort();
+}
 
 bool CFile::Open(const std::string& path, unsigned flags) {
     Abort();

@@ -86,10 +86,13 @@ std::string CFileFind::GetFilePath() const {
     if (m_nNext == 0) {
         return {};
     }
-    return m_strDir.empty() ? GetFileName() : PathJoin(m_strDir == "/" ? "" : m_strDir, GetFileName());
+    return m_strDir.empty() ? GetFileName()
+                            : PathJoin(m_strDir == "/" ? "" : m_strDir, GetFileName());
 }
 
-bool CFileFind::IsDirectory() const { return m_nNext > 0 && m_entries[m_nNext - 1].bDirectory; }
+bool CFileFind::IsDirectory() const {
+    return m_nNext > 0 && m_entries[m_nNext - 1].bDirectory;
+}
 
 bool CFileFind::IsDots() const {
     std::string name = GetFileName();

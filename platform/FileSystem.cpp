@@ -183,7 +183,9 @@ std::string ResolvePathForWrite(const std::string& path) {
     return (dir == "/" ? std::string() : dir) + path.substr(slash);
 }
 
-bool PathFileExists(const std::string& path) { return Exists(ResolvePath(path)); }
+bool PathFileExists(const std::string& path) {
+    return Exists(ResolvePath(path));
+}
 
 bool PathIsDirectory(const std::string& path) {
     struct stat st;
@@ -236,7 +238,9 @@ bool CreateDirectory(const std::string& path) {
     return ::mkdir(ResolvePathForWrite(path).c_str(), 0777) == 0;
 }
 
-bool RemoveDirectory(const std::string& path) { return ::rmdir(ResolvePath(path).c_str()) == 0; }
+bool RemoveDirectory(const std::string& path) {
+    return ::rmdir(ResolvePath(path).c_str()) == 0;
+}
 
 bool GetModuleFileName(std::string& path) {
     std::error_code ec;

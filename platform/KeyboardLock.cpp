@@ -118,6 +118,10 @@ void AskForFullScreen(wxWindow* topLevel) {
     }
 }
 
-bool KeyboardLockHeld() { return s_nHandle != 0; }
+bool KeyboardLockHeld() {
+    return s_nHandle != 0;
+}
 
-bool KeyboardGrabbed() { return s_pGrabbedSeat != nullptr; }
+bool KeyboardGrabbed() {
+    return s_pGrabbedSeat != nullptr;
+}

@@ -1,3 +1,5 @@
 #include "platform/OSFamily.h"
 
-int GetOSFamily() { return 2000; }
+int GetOSFamily() {
+    return 2000;
+}

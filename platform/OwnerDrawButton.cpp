@@ -7,13 +7,11 @@ wxDEFINE_EVENT(wxEVT_DRAW_ITEM, CDrawItemEvent);
 CDrawItemEvent::CDrawItemEvent(int id, wxDC& dc, const wxRect& rect)
     : wxCommandEvent(wxEVT_DRAW_ITEM, id), m_pDC(&dc), m_rect(rect) {}
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(COwnerDrawButton, wxControl)
     EVT_PAINT(COwnerDrawButton::OnPaint)
     EVT_LEFT_UP(COwnerDrawButton::OnLeftUp)
     EVT_KEY_DOWN(COwnerDrawButton::OnKeyDown)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 COwnerDrawButton::COwnerDrawButton(wxWindow* parent, int id, const wxString& label,
                                    const wxSize& size)

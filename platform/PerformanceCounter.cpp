@@ -19,4 +19,6 @@ bool QueryPerformanceCounter(std::int64_t* counter) {
     return true;
 }
 
-void SetPerformanceCounterSource(PerformanceCounterSource source) { s_source = source; }
+void SetPerformanceCounterSource(PerformanceCounterSource source) {
+    s_source = source;
+}

@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 
@@ -61,7 +60,9 @@ void CloseSoundDevice() {
     device.bTried = false;
 }
 
-bool SoundDeviceOpen() { return Device().id != 0; }
+bool SoundDeviceOpen() {
+    return Device().id != 0;
+}
 
 unsigned QueuedSoundBytes() {
     return Device().id != 0 ? SDL_GetQueuedAudioSize(Device().id) : 0;

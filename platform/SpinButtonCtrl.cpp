@@ -4,12 +4,10 @@
 
 #include <cstdlib>
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CSpinButtonCtrl, wxSpinButton)
     EVT_SPIN_UP(wxID_ANY, CSpinButtonCtrl::OnSpinUp)
     EVT_SPIN_DOWN(wxID_ANY, CSpinButtonCtrl::OnSpinDown)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CSpinButtonCtrl::CSpinButtonCtrl(wxWindow* parent, int id, wxTextCtrl* buddy)
     : wxSpinButton(parent, id, wxDefaultPosition, wxDefaultSize,

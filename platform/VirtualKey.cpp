@@ -17,18 +17,30 @@ static int FromKeySym(unsigned raw) {
 
 static int FromPunctuation(int code) {
     switch (code) {
-        case ';': return 0xBA;
-        case '=': return 0xBB;
-        case ',': return 0xBC;
-        case '-': return 0xBD;
-        case '.': return 0xBE;
-        case '/': return 0xBF;
-        case '`': return 0xC0;
-        case '[': return 0xDB;
-        case '\\': return 0xDC;
-        case ']': return 0xDD;
-        case '\'': return 0xDE;
-        default: return 0xDF;
+        case ';':
+            return 0xBA;
+        case '=':
+            return 0xBB;
+        case ',':
+            return 0xBC;
+        case '-':
+            return 0xBD;
+        case '.':
+            return 0xBE;
+        case '/':
+            return 0xBF;
+        case '`':
+            return 0xC0;
+        case '[':
+            return 0xDB;
+        case '\\':
+            return 0xDC;
+        case ']':
+            return 0xDD;
+        case '\'':
+            return 0xDE;
+        default:
+            return 0xDF;
     }
 }
 
@@ -53,35 +65,76 @@ int VirtualKeyFromEvent(const wxKeyEvent& event) {
         return VK_F1 + (code - WXK_F1);
     }
     switch (code) {
-        case WXK_BACK: return VK_BACK;
-        case WXK_TAB: return VK_TAB;
-        case WXK_RETURN: case WXK_NUMPAD_ENTER: return VK_RETURN;
-        case WXK_ESCAPE: return VK_ESCAPE;
-        case WXK_SPACE: case WXK_NUMPAD_SPACE: return VK_SPACE;
-        case WXK_SHIFT: return VK_SHIFT;
-        case WXK_CONTROL: return VK_CONTROL;
-        case WXK_ALT: return VK_MENU;
-        case WXK_PAGEUP: case WXK_NUMPAD_PAGEUP: return 0x21;
-        case WXK_PAGEDOWN: case WXK_NUMPAD_PAGEDOWN: return 0x22;
-        case WXK_END: case WXK_NUMPAD_END: return 0x23;
-        case WXK_HOME: case WXK_NUMPAD_HOME: return 0x24;
-        case WXK_LEFT: case WXK_NUMPAD_LEFT: return 0x25;
-        case WXK_UP: case WXK_NUMPAD_UP: return 0x26;
-        case WXK_RIGHT: case WXK_NUMPAD_RIGHT: return 0x27;
-        case WXK_DOWN: case WXK_NUMPAD_DOWN: return 0x28;
-        case WXK_INSERT: case WXK_NUMPAD_INSERT: return 0x2D;
-        case WXK_DELETE: case WXK_NUMPAD_DELETE: return 0x2E;
-        case WXK_NUMPAD_MULTIPLY: return 0x6A;
-        case WXK_NUMPAD_ADD: return 0x6B;
-        case WXK_NUMPAD_SUBTRACT: return 0x6D;
-        case WXK_NUMPAD_DECIMAL: return 0x6E;
-        case WXK_NUMPAD_DIVIDE: return 0x6F;
-        case WXK_CAPITAL: return 0x14;
-        case WXK_NUMLOCK: return 0x90;
-        case WXK_SCROLL: return 0x91;
-        case WXK_PAUSE: return 0x13;
-        case WXK_MENU: return 0x5D;
-        default: break;
+        case WXK_BACK:
+            return VK_BACK;
+        case WXK_TAB:
+            return VK_TAB;
+        case WXK_RETURN:
+        case WXK_NUMPAD_ENTER:
+            return VK_RETURN;
+        case WXK_ESCAPE:
+            return VK_ESCAPE;
+        case WXK_SPACE:
+        case WXK_NUMPAD_SPACE:
+            return VK_SPACE;
+        case WXK_SHIFT:
+            return VK_SHIFT;
+        case WXK_CONTROL:
+            return VK_CONTROL;
+        case WXK_ALT:
+            return VK_MENU;
+        case WXK_PAGEUP:
+        case WXK_NUMPAD_PAGEUP:
+            return 0x21;
+        case WXK_PAGEDOWN:
+        case WXK_NUMPAD_PAGEDOWN:
+            return 0x22;
+        case WXK_END:
+        case WXK_NUMPAD_END:
+            return 0x23;
+        case WXK_HOME:
+        case WXK_NUMPAD_HOME:
+            return 0x24;
+        case WXK_LEFT:
+        case WXK_NUMPAD_LEFT:
+            return 0x25;
+        case WXK_UP:
+        case WXK_NUMPAD_UP:
+            return 0x26;
+        case WXK_RIGHT:
+        case WXK_NUMPAD_RIGHT:
+            return 0x27;
+        case WXK_DOWN:
+        case WXK_NUMPAD_DOWN:
+            return 0x28;
+        case WXK_INSERT:
+        case WXK_NUMPAD_INSERT:
+            return 0x2D;
+        case WXK_DELETE:
+        case WXK_NUMPAD_DELETE:
+            return 0x2E;
+        case WXK_NUMPAD_MULTIPLY:
+            return 0x6A;
+        case WXK_NUMPAD_ADD:
+            return 0x6B;
+        case WXK_NUMPAD_SUBTRACT:
+            return 0x6D;
+        case WXK_NUMPAD_DECIMAL:
+            return 0x6E;
+        case WXK_NUMPAD_DIVIDE:
+            return 0x6F;
+        case WXK_CAPITAL:
+            return 0x14;
+        case WXK_NUMLOCK:
+            return 0x90;
+        case WXK_SCROLL:
+            return 0x91;
+        case WXK_PAUSE:
+            return 0x13;
+        case WXK_MENU:
+            return 0x5D;
+        default:
+            break;
     }
     if (code > ' ' && code < 0x7F) {
         return FromPunctuation(code);

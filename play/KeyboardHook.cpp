@@ -25,7 +25,9 @@ int KeyboardHookProc(int vk, bool bCtrlDown) {
     }
 }
 
-void InstallKeyboardHook() { g_hKeyboardHook = TakeKeyboardLock(); }
+void InstallKeyboardHook() {
+    g_hKeyboardHook = TakeKeyboardLock();
+}
 
 void RemoveKeyboardHook() {
     ReleaseKeyboardLock(g_hKeyboardHook);

@@ -23,7 +23,6 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CMyGameWnd, wxEvtHandler)
     EVT_WINDOW_DESTROY(CMyGameWnd::OnDestroy)
     EVT_KEY_DOWN(CMyGameWnd::OnKeyDown)
@@ -32,7 +31,6 @@ wxBEGIN_EVENT_TABLE(CMyGameWnd, wxEvtHandler)
     EVT_RIGHT_DOWN(CMyGameWnd::OnLButtonDown)
     EVT_PAINT(CMyGameWnd::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CMyGameWnd::CMyGameWnd()
     : m_nPictures(0),
@@ -115,9 +113,9 @@ BOOL CMyGameWnd::CreateEx(const std::string& title, int x, int y, int width, int
         m_pPushedOn->PopEventHandler();
         m_pPushedOn = nullptr;
     }
-    m_pFrame = new wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(title), wxPoint(x, y),
-                           wxSize(width, height),
-                           wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR | wxBORDER_NONE);
+    m_pFrame =
+        new wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(title), wxPoint(x, y),
+                    wxSize(width, height), wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR | wxBORDER_NONE);
     m_pFrame->SetIcon(LoadAppIcon());
     ExemptFromModalDialogs(m_pFrame);
     m_pView = new wxWindow(m_pFrame, wxID_ANY, wxPoint(0, 0), wxSize(width, height),
@@ -175,7 +173,9 @@ void CMyGameWnd::ShowBackBuffer() {
     }
 }
 
-void CMyGameWnd::ReleaseBackBuffer() { m_pBackBitmap.reset(); }
+void CMyGameWnd::ReleaseBackBuffer() {
+    m_pBackBitmap.reset();
+}
 
 void CMyGameWnd::DestroyWindow() {
     if (m_pFrame == nullptr) {
@@ -269,7 +269,8 @@ void CMyGameWnd::ForEachDisplayedGroup(Visit visit) const {
 
 void CMyGameWnd::CountPictures() {
     m_nPictures = 0;
-    ForEachDisplayedGroup([this](const std::string& folder) { m_nPictures += CountBitmaps(folder); });
+    ForEachDisplayedGroup(
+        [this](const std::string& folder) { m_nPictures += CountBitmaps(folder); });
 }
 
 int CMyGameWnd::CountBitmaps(const std::string& folder) {
@@ -331,7 +332,9 @@ static std::string DefaultSoundsPattern() {
     return PathJoin(PathJoin(theSettings.m_strAppDir, "DefVoice"), "*.wav");
 }
 
-int CMyGameWnd::CountDefaultSounds() const { return CountMatches(DefaultSoundsPattern()); }
+int CMyGameWnd::CountDefaultSounds() const {
+    return CountMatches(DefaultSoundsPattern());
+}
 
 void CMyGameWnd::LoadDefaultSounds() {
     int index = 0;
@@ -345,7 +348,9 @@ void CMyGameWnd::LoadDefaultSounds() {
 
 // ---- One display ----------------------------------------------------------------------
 
-int CMyGameWnd::RandomBelow(int n) { return n <= 0 ? 0 : m_random.Next() % n; }
+int CMyGameWnd::RandomBelow(int n) {
+    return n <= 0 ? 0 : m_random.Next() % n;
+}
 
 void CMyGameWnd::RandomColors(COLORREF& crBack, COLORREF& crText) {
     const unsigned r = RandomBelow(255), g = RandomBelow(255), b = RandomBelow(255);
@@ -366,8 +371,8 @@ BOOL CMyGameWnd::DrawNextPicture() {
     m_pBackBitmap->TextOut(0, 0, LoadString(IDS_QUIT_HINT), m_crBack, m_crText);
 
     m_nCurrent = RandomBelow(m_nPictures);
-    const bool bLoaded =
-        m_nCurrent < static_cast<int>(m_pstrPictures.size()) && m_picture.Load(m_pstrPictures[m_nCurrent]);
+    const bool bLoaded = m_nCurrent < static_cast<int>(m_pstrPictures.size()) &&
+                         m_picture.Load(m_pstrPictures[m_nCurrent]);
     const int w = bLoaded ? m_picture.Width() : 0;
     const int h = bLoaded ? m_picture.Height() : 0;
     const int x = RandomBelow(m_nScreenWidth - w);

@@ -95,8 +95,8 @@ private:
     void OnLButtonDown(wxMouseEvent& event);
     void OnPaint(wxPaintEvent& event);
 
-    wxFrame* m_pFrame = nullptr;  // owned by wx; destroyed at the end of the game
-    wxWindow* m_pView = nullptr;  // the frame's client, which receives input
+    wxFrame* m_pFrame = nullptr;      // owned by wx; destroyed at the end of the game
+    wxWindow* m_pView = nullptr;      // the frame's client, which receives input
     wxWindow* m_pPushedOn = nullptr;  // the view this object handles events for
     CRuntimeRandom m_random;
     CBmpImage m_picture;  // the picture being drawn; its memory is reused

@@ -15,4 +15,6 @@ double CStopwatch::Elapsed() const {
     return static_cast<double>(now - m_nStart) / static_cast<double>(m_nFrequency);
 }
 
-void CStopwatch::Restart() { QueryPerformanceCounter(&m_nStart); }
+void CStopwatch::Restart() {
+    QueryPerformanceCounter(&m_nStart);
+}

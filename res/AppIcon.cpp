@@ -26,7 +26,9 @@ static wxIcon DrawIcon(int size) {
     return icon;
 }
 
-wxIcon LoadAppIcon() { return DrawIcon(32); }
+wxIcon LoadAppIcon() {
+    return DrawIcon(32);
+}
 
 wxIconBundle LoadAppIcons() {
     wxIconBundle bundle;

@@ -47,7 +47,9 @@ std::string LoadString(int id) {
     return it == table.end() ? std::string() : std::string(it->second);
 }
 
-std::string AppName() { return "Plinkapad"; }
+std::string AppName() {
+    return "Plinkapad";
+}
 
 std::string FormatString(int id, const std::string& arg1, const std::string& arg2) {
     std::string text = LoadString(id);

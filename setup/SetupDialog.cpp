@@ -13,14 +13,13 @@
 #include "common/DataExchange.h"
 #include "common/DialogColours.h"
 #include "common/Settings.h"
+#include "platform/HelpKey.h"
 #include "platform/OwnerDrawButton.h"
 #include "platform/ShellServices.h"
 #include "platform/SpinButtonCtrl.h"
-#include "platform/HelpKey.h"
 #include "res/Resource.h"
 #include "setup/SetupEnables.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
     EVT_BUTTON(wxID_OK, CSetupDialog::OnOK)
     EVT_CHECKBOX(IDC_CLEAR_BACKGROUND, CSetupDialog::OnCheckOption)
@@ -34,7 +33,6 @@ wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
     EVT_BUTTON(wxID_HELP, CSetupDialog::OnHelp)
     EVT_HELP(wxID_ANY, CSetupDialog::OnHelpInfo)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CSetupDialog::CSetupDialog(wxWindow* parent) : wxDialog(parent, IDD_SETUP, "Setup") {
     SendHelpOnF1(this);
@@ -55,9 +53,9 @@ void CSetupDialog::CreateControls() {
                     wxSizerFlags().Border(wxALL, 4));
     background->Add(new wxCheckBox(box, IDC_RANDOM_COLOR, "Change the Color &Randomly"),
                     wxSizerFlags().Border(wxALL, 4));
-    background->Add(new COwnerDrawButton(box, IDC_COLOR_BUTTON, "Selcet the Color of BackGround",
-                                         du(148, 11)),
-                    wxSizerFlags().Expand().Border(wxALL, 4));
+    background->Add(
+        new COwnerDrawButton(box, IDC_COLOR_BUTTON, "Selcet the Color of BackGround", du(148, 11)),
+        wxSizerFlags().Expand().Border(wxALL, 4));
     options->Add(background, wxSizerFlags(1).Expand().Border(wxRIGHT, 6));
 
     auto* time = new wxStaticBoxSizer(wxVERTICAL, this, "Time");
@@ -100,8 +98,8 @@ void CSetupDialog::CreateControls() {
         buttons->Add(button, wxSizerFlags().Expand().Border(wxBOTTOM, 4));
     }
     libraryRow->Add(buttons, wxSizerFlags().Border(wxRIGHT, 6));
-    m_listGroups = new wxCheckListBox(libraryBox, IDC_GROUP_LIST, wxDefaultPosition, du(194, 65),
-                                      0, nullptr, wxLB_SORT | wxLB_HSCROLL | wxLB_ALWAYS_SB);
+    m_listGroups = new wxCheckListBox(libraryBox, IDC_GROUP_LIST, wxDefaultPosition, du(194, 65), 0,
+                                      nullptr, wxLB_SORT | wxLB_HSCROLL | wxLB_ALWAYS_SB);
     libraryRow->Add(m_listGroups, wxSizerFlags(1).Expand());
     library->Add(libraryRow, wxSizerFlags(1).Expand().Border(wxALL, 4));
     library->Add(new wxStaticText(libraryBox, IDC_STATUS, "", wxDefaultPosition, du(311, 8),
@@ -203,7 +201,9 @@ void CSetupDialog::OnOK(wxCommandEvent&) {
     }
 }
 
-void CSetupDialog::OnCheckOption(wxCommandEvent&) { UpdateEnables(); }
+void CSetupDialog::OnCheckOption(wxCommandEvent&) {
+    UpdateEnables();
+}
 
 void CSetupDialog::DrawColorButton(wxDC& dc, const wxRect& rect, BOOL bActive, COLORREF colour) {
     auto toColour = [](COLORREF c) { return wxColour(GetRValue(c), GetGValue(c), GetBValue(c)); };
@@ -248,6 +248,10 @@ void CSetupDialog::OnManageSounds(wxCommandEvent&) {
     // The default sounds dialog comes with the sound library.
 }
 
-void CSetupDialog::OnHelp(wxCommandEvent&) { OpenHelpTopic(HELP_FAQ); }
+void CSetupDialog::OnHelp(wxCommandEvent&) {
+    OpenHelpTopic(HELP_FAQ);
+}
 
-void CSetupDialog::OnHelpInfo(wxHelpEvent&) { OpenHelpTopic(HELP_FAQ); }
+void CSetupDialog::OnHelpInfo(wxHelpEvent&) {
+    OpenHelpTopic(HELP_FAQ);
+}

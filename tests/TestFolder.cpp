@@ -19,7 +19,8 @@ TestFolder::~TestFolder() {
 
 void WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 Bytes ReadBytes(const std::string& path) {
@@ -27,14 +28,17 @@ Bytes ReadBytes(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void MakeFolder(const std::string& path) { std::filesystem::create_directories(path); }
+void MakeFolder(const std::string& path) {
+    std::filesystem::create_directories(path);
+}
 
 Bytes MakeBmp24(int width, int height, std::uint32_t colour, std::uint32_t dot) {
     const std::uint32_t stride = (width * 3 + 3) & ~3u;
     const std::uint32_t size = 54 + stride * height;
     Bytes b = {'B', 'M'};
     auto put32 = [&b](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) b.push_back(v >> (8 * i) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            b.push_back(v >> (8 * i) & 0xFF);
     };
     auto put16 = [&b](std::uint32_t v) {
         b.push_back(v & 0xFF);

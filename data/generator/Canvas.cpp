@@ -3,7 +3,9 @@
 #include <cmath>
 
 Canvas::Canvas(int width, int height, std::uint32_t background)
-    : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width) * height, background) {}
+    : m_width(width),
+      m_height(height),
+      m_pixels(static_cast<std::size_t>(width) * height, background) {}
 
 void Canvas::Fill(const Shape& inside, std::uint32_t colour, int samples) {
     const int total = samples * samples;
@@ -57,7 +59,7 @@ Canvas::Shape Canvas::Star(double cx, double cy, double outer, double inner, int
         double r = std::hypot(x - cx, y - cy);
         double sector = 2 * pi / points;
         double a = std::fmod(angle + 4 * pi, sector) / sector;  // 0..1 across one tip
-        double t = std::fabs(a - 0.5) * 2;                     // 1 at the tip, 0 between
+        double t = std::fabs(a - 0.5) * 2;                      // 1 at the tip, 0 between
         double tipX = outer * std::cos(0.0), tipY = 0;          // tip and valley points
         double valleyX = inner * std::cos(sector / 2), valleyY = inner * std::sin(sector / 2);
         // Boundary radius along the straight edge from the tip to the valley.

@@ -100,10 +100,12 @@ std::vector<ShapePicture> ShapePictures() {
          [c](Canvas& k) {
              k.Fill(Canvas::Circle(c, c, 80), 0xE53935);
              k.Fill(Canvas::Rect(20, c - 12, 180, c + 12), 0xFFFFFF);
-             k.Fill([c](double x, double y) {
-                 return Canvas::Circle(c, c, 80)(x, y) && !Canvas::Rect(0, c - 12, 200, c + 12)(x, y) &&
-                        y > c;
-             }, 0x1E88E5);
+             k.Fill(
+                 [c](double x, double y) {
+                     return Canvas::Circle(c, c, 80)(x, y) &&
+                            !Canvas::Rect(0, c - 12, 200, c + 12)(x, y) && y > c;
+                 },
+                 0x1E88E5);
              k.Fill(Canvas::Circle(c - 30, c - 35, 12), 0xFFCDD2);
          },
          [](WaveSynth& s) {
@@ -120,9 +122,9 @@ std::vector<ShapePicture> ShapePictures() {
              k.Fill(Canvas::Circle(c, c, 58), 0xFFD600);
              k.Fill(Canvas::Circle(c - 20, c - 12, 7), 0x5D4037);
              k.Fill(Canvas::Circle(c + 20, c - 12, 7), 0x5D4037);
-             k.Fill([c](double x, double y) {
-                 return Canvas::Ring(c, c + 5, 32, 24)(x, y) && y > c + 10;
-             }, 0x5D4037);
+             k.Fill([c](double x,
+                        double y) { return Canvas::Ring(c, c + 5, 32, 24)(x, y) && y > c + 10; },
+                    0x5D4037);
          },
          [](WaveSynth& s) {
              const int notes[] = {0, 4, 7, 12, 16};
@@ -141,8 +143,7 @@ std::vector<ShapePicture> ShapePictures() {
              s.Note(0.12, 0.5, Pitch(28), 0.25);
              s.Note(0.24, 0.6, Pitch(31), 0.25);
          }},
-        {"Heart",
-         [c](Canvas& k) { k.Fill(Canvas::Heart(c, c - 5, 70), 0xEC407A); },
+        {"Heart", [c](Canvas& k) { k.Fill(Canvas::Heart(c, c - 5, 70), 0xEC407A); },
          [](WaveSynth& s) {
              s.Drum(0, 0.5);
              s.Drum(0.18, 0.4);
@@ -152,7 +153,8 @@ std::vector<ShapePicture> ShapePictures() {
              k.Fill(Canvas::Rect(c - 5, c, c + 5, 195), 0x43A047);
              for (int i = 0; i < 6; ++i) {
                  double a = i * 3.14159265 / 3;
-                 k.Fill(Canvas::Circle(c + 40 * std::cos(a), c - 20 + 40 * std::sin(a), 28), 0xAB47BC);
+                 k.Fill(Canvas::Circle(c + 40 * std::cos(a), c - 20 + 40 * std::sin(a), 28),
+                        0xAB47BC);
              }
              k.Fill(Canvas::Circle(c, c - 20, 24), 0xFFEE58);
          },
@@ -162,10 +164,12 @@ std::vector<ShapePicture> ShapePictures() {
          }},
         {"Fish",
          [c](Canvas& k) {
-             k.Fill([c](double x, double y) {
-                 double dx = x - (c + 55), dy = std::fabs(y - c);
-                 return dx >= 0 && dx <= 40 && dy <= dx * 0.9;
-             }, 0x26A69A);
+             k.Fill(
+                 [c](double x, double y) {
+                     double dx = x - (c + 55), dy = std::fabs(y - c);
+                     return dx >= 0 && dx <= 40 && dy <= dx * 0.9;
+                 },
+                 0x26A69A);
              k.Fill(Canvas::Ellipse(c - 10, c, 70, 45), 0x29B6F6);
              k.Fill(Canvas::Circle(c - 45, c - 10, 9), 0xFFFFFF);
              k.Fill(Canvas::Circle(c - 45, c - 10, 4), 0x263238);
@@ -275,8 +279,10 @@ void MakeLetterGroup(const std::string& dir) {
                             double d = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
                             if (d <= kBead + 1) {
                                 // A bead with a light shine near its top left.
-                                bool bShine = std::hypot(x + 0.5 - (cx - 3), y + 0.5 - (cy - 3)) <= 3;
-                                pixels[static_cast<std::size_t>(y) * kWidth + x] = bShine ? 10 : ink;
+                                bool bShine =
+                                    std::hypot(x + 0.5 - (cx - 3), y + 0.5 - (cy - 3)) <= 3;
+                                pixels[static_cast<std::size_t>(y) * kWidth + x] =
+                                    bShine ? 10 : ink;
                             }
                         }
                     }
@@ -287,7 +293,8 @@ void MakeLetterGroup(const std::string& dir) {
     }
     MakeFile(GroupFilePath(group, folder), [](const std::string& path) {
         return WriteGroupFile(path, "Letters and Numbers",
-                              "Big beaded letters and digits, cut out of their white background", 1);
+                              "Big beaded letters and digits, cut out of their white background",
+                              1);
     });
     MakeFile(PathJoin(group, "cutshow.ini"),
              [&](const std::string&) { return WriteCutList(group, cut); });

@@ -26,7 +26,9 @@ void Put(std::vector<unsigned char>& out, std::uint32_t v, int bytes) {
 }
 }  // namespace
 
-double Pitch(int semitones) { return 261.63 * std::pow(2.0, semitones / 12.0); }
+double Pitch(int semitones) {
+    return 261.63 * std::pow(2.0, semitones / 12.0);
+}
 
 void WaveSynth::Reserve(double end) {
     std::size_t n = static_cast<std::size_t>(end * kRate) + 1;

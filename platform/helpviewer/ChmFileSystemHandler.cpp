@@ -28,9 +28,9 @@ wxFSFile* CChmFileSystemHandler::OpenFile(wxFileSystem&, const wxString& locatio
         return nullptr;
     }
     std::string data(static_cast<std::size_t>(unit.length), '\0');
-    const LONGINT64 read = chm_retrieve_object(
-        chm.get(), &unit, reinterpret_cast<unsigned char*>(data.data()), 0,
-        static_cast<LONGINT64>(unit.length));
+    const LONGINT64 read =
+        chm_retrieve_object(chm.get(), &unit, reinterpret_cast<unsigned char*>(data.data()), 0,
+                            static_cast<LONGINT64>(unit.length));
     if (read < 0) {
         return nullptr;
     }

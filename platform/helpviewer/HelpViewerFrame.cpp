@@ -9,7 +9,6 @@
 
 CHelpViewerFrame* CHelpViewerFrame::s_pViewer = nullptr;
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CHelpViewerFrame, wxFrame)
     EVT_BUTTON(wxID_BACKWARD, CHelpViewerFrame::OnBack)
     EVT_BUTTON(wxID_FORWARD, CHelpViewerFrame::OnForward)
@@ -17,7 +16,6 @@ wxBEGIN_EVENT_TABLE(CHelpViewerFrame, wxFrame)
     EVT_HTML_LINK_CLICKED(wxID_ANY, CHelpViewerFrame::OnLinkClicked)
     EVT_WINDOW_DESTROY(CHelpViewerFrame::OnDestroy)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CHelpViewerFrame::CHelpViewerFrame()
     : wxFrame(nullptr, wxID_ANY, "Plinkapad Help", wxDefaultPosition, wxSize(760, 600)) {
@@ -39,14 +37,19 @@ CHelpViewerFrame::CHelpViewerFrame()
 void CHelpViewerFrame::ShowTopic(const wxString& location, const wxString& contents) {
     m_contents = contents;
     if (!m_html->LoadPage(location)) {
-        m_html->SetPage("<html><body><h3>This help topic cannot be shown.</h3>"
-                        "<p>The help file is missing or damaged.</p></body></html>");
+        m_html->SetPage(
+            "<html><body><h3>This help topic cannot be shown.</h3>"
+            "<p>The help file is missing or damaged.</p></body></html>");
     }
 }
 
-void CHelpViewerFrame::OnBack(wxCommandEvent&) { m_html->HistoryBack(); }
+void CHelpViewerFrame::OnBack(wxCommandEvent&) {
+    m_html->HistoryBack();
+}
 
-void CHelpViewerFrame::OnForward(wxCommandEvent&) { m_html->HistoryForward(); }
+void CHelpViewerFrame::OnForward(wxCommandEvent&) {
+    m_html->HistoryForward();
+}
 
 void CHelpViewerFrame::OnContents(wxCommandEvent&) {
     if (!m_contents.empty()) {

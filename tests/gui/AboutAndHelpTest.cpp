@@ -14,7 +14,9 @@
 #include "platform/ShellServices.h"
 
 namespace {
-COLORREF Ref(const wxColour& c) { return RGB(c.Red(), c.Green(), c.Blue()); }
+COLORREF Ref(const wxColour& c) {
+    return RGB(c.Red(), c.Green(), c.Blue());
+}
 
 wxTopLevelWindow* FindTopLevel(const wxString& titleStart) {
     for (wxWindow* window : wxTopLevelWindows) {
@@ -98,15 +100,16 @@ TEST(WelcomeDialog, EverySystemCommandFrom0x10To0x1FOpensTheAboutBox) {
 // The one test that binds the process's help for real: through the key store's record.
 TEST(Help, TheViewerShowsTheTopicAndFollowsLinks) {
     ASSERT_TRUE(KeyStoreCreateKey("CLSID", "{ADB880A6-D8FF-11CF-9377-00AA003B7A11}"));
-    ASSERT_TRUE(KeyStoreCreateKey("CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}",
-                                  "InprocServer32"));
+    ASSERT_TRUE(
+        KeyStoreCreateKey("CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}", "InprocServer32"));
     ASSERT_TRUE(KeyStoreSetValue(HELP_VIEWER_KEY, "", HELP_VIEWER_PATH));
 
     const std::string chm = std::string(APP_DIR) + "/NUV2Help.chm";
     EXPECT_NE(HtmlHelp(nullptr, chm + "::/Faq.html", HH_DISPLAY_TOPIC, 0), 0);
     EXPECT_FALSE(TheHelpBinding().m_bFailed);
     wxTopLevelWindow* viewer = nullptr;
-    ASSERT_TRUE(WaitFor([&viewer] { return (viewer = FindTopLevel("Plinkapad Help")) != nullptr; }));
+    ASSERT_TRUE(
+        WaitFor([&viewer] { return (viewer = FindTopLevel("Plinkapad Help")) != nullptr; }));
     wxHtmlWindow* html = FindHtml(viewer);
     ASSERT_NE(html, nullptr);
     EXPECT_TRUE(html->GetOpenedPage().EndsWith("Faq.html"));

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/modalhook.h>
-#include <wx/stopwatch.h>
 #include <wx/msgdlg.h>
+#include <wx/stopwatch.h>
 #include <wx/utils.h>
 
 #include <string>

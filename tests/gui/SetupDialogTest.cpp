@@ -23,8 +23,8 @@ protected:
         theSettings.Load();
         m_path = theSettings.m_strIniPath;
         // 0, 1, 20 ms, 15 min, 1, green, 1, 0, 7 s
-        m_file = {0, 0, 0, 0, 1, 0, 0, 0, 20, 0, 0, 0, 15, 0, 0, 0, 1, 0, 0, 0,
-                  0, 0xFF, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 7, 0, 0, 0};
+        m_file = {0, 0, 0, 0,    1, 0, 0, 0, 20, 0, 0, 0, 15, 0, 0, 0, 1, 0,
+                  0, 0, 0, 0xFF, 0, 0, 1, 0, 0,  0, 0, 0, 0,  0, 7, 0, 0, 0};
         WriteBytes(m_path, m_file);
     }
     void TearDown() override {
@@ -136,9 +136,9 @@ TEST_F(Setup, OkWritesExactlyTheNewValues) {
     wxCommandEvent click(wxEVT_BUTTON, IDC_COLOR_BUTTON);
     d->FindWindow(IDC_COLOR_BUTTON)->GetEventHandler()->ProcessEvent(click);
     ASSERT_TRUE(d->SaveSetup());
-    EXPECT_EQ(ReadBytes(m_path), (Bytes{1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0xB0, 4, 0, 0,
-                                        1, 0, 0, 0, 1, 2, 3, 0, 1, 0, 0, 0, 1, 0, 0, 0,
-                                        0x10, 0x0E, 0, 0}));
+    EXPECT_EQ(ReadBytes(m_path),
+              (Bytes{1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0xB0, 4, 0,    0,    1, 0,
+                     0, 0, 1, 2, 3, 0, 1, 0, 0, 0, 1, 0, 0,    0, 0x10, 0x0E, 0, 0}));
     EXPECT_EQ(theSettings.m_nTimeLimit, 1200);  // the next game uses them
 }
 
@@ -184,9 +184,10 @@ TEST_F(Setup, EnableRulesFollowTheCheckBoxes) {
     EXPECT_TRUE(Check(*d, IDC_RANDOM_COLOR)->GetValue());
     EXPECT_TRUE(colour->IsEnabled());
     EXPECT_EQ(d->m_bColorActive, 1);
-    for (auto [check, edit, spin] : {std::tuple{IDC_KEY_DELAY, IDC_KEY_DELAY_EDIT, IDC_KEY_DELAY_SPIN},
-                                     {IDC_TIME_LIMIT, IDC_TIME_LIMIT_EDIT, IDC_TIME_LIMIT_SPIN},
-                                     {IDC_AUTO_DISPLAY, IDC_AUTO_DISPLAY_EDIT, IDC_AUTO_DISPLAY_SPIN}}) {
+    for (auto [check, edit, spin] :
+         {std::tuple{IDC_KEY_DELAY, IDC_KEY_DELAY_EDIT, IDC_KEY_DELAY_SPIN},
+          {IDC_TIME_LIMIT, IDC_TIME_LIMIT_EDIT, IDC_TIME_LIMIT_SPIN},
+          {IDC_AUTO_DISPLAY, IDC_AUTO_DISPLAY_EDIT, IDC_AUTO_DISPLAY_SPIN}}) {
         for (int i = 0; i < 2; ++i) {
             Click(*d, check);
             const bool bOn = Check(*d, check)->GetValue();

@@ -12,7 +12,8 @@ namespace {
 Bytes SquareWave(int samples) {
     Bytes b = {'R', 'I', 'F', 'F'};
     auto put = [&b](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) b.push_back(v >> (8 * i) & 0xFF);
+        for (int i = 0; i < n; ++i)
+            b.push_back(v >> (8 * i) & 0xFF);
     };
     put(36 + samples * 2, 4);
     b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});

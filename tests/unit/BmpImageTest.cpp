@@ -10,7 +10,8 @@ Bytes Bmp(int width, int height, int bits, std::uint32_t compression,
           const std::vector<std::uint32_t>& palette, const Bytes& pixels) {
     Bytes b = {'B', 'M'};
     auto put32 = [&b](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i) b.push_back(v >> (8 * i) & 0xFF);
+        for (int i = 0; i < 4; ++i)
+            b.push_back(v >> (8 * i) & 0xFF);
     };
     const std::uint32_t offBits = 54 + 4 * static_cast<std::uint32_t>(palette.size());
     put32(offBits + pixels.size());
@@ -26,7 +27,8 @@ Bytes Bmp(int width, int height, int bits, std::uint32_t compression,
     put32(0);
     put32(palette.size());
     put32(0);
-    for (std::uint32_t c : palette) put32(c);
+    for (std::uint32_t c : palette)
+        put32(c);
     b.insert(b.end(), pixels.begin(), pixels.end());
     return b;
 }
@@ -99,13 +101,13 @@ TEST(BmpImage, HostileFilesAreRefused) {
     CBmpImage image;
     Bytes good = MakeBmp24(4, 4, 0x123456);
     std::vector<Bytes> bad;
-    bad.push_back(Bytes(good.begin(), good.end() - 5));                    // truncated pixels
-    bad.push_back(Bytes(good.begin(), good.begin() + 20));                 // truncated header
-    bad.push_back(Bmp(100000, 100000, 24, 0, {}, {0, 0, 0, 0}));           // absurd size
-    bad.push_back(Bmp(-4, 4, 24, 0, {}, Bytes(64, 0)));                    // negative width
-    bad.push_back(Bmp(4, 4, 7, 0, {}, Bytes(64, 0)));                      // no such depth
-    bad.push_back(Bmp(4, 4, 24, 1, {}, Bytes(64, 0)));                     // RLE8 on 24 bits
-    bad.push_back(Bmp(20000, 20000, 8, 1, {0}, {0, 1}));                   // tiny RLE, huge picture
+    bad.push_back(Bytes(good.begin(), good.end() - 5));           // truncated pixels
+    bad.push_back(Bytes(good.begin(), good.begin() + 20));        // truncated header
+    bad.push_back(Bmp(100000, 100000, 24, 0, {}, {0, 0, 0, 0}));  // absurd size
+    bad.push_back(Bmp(-4, 4, 24, 0, {}, Bytes(64, 0)));           // negative width
+    bad.push_back(Bmp(4, 4, 7, 0, {}, Bytes(64, 0)));             // no such depth
+    bad.push_back(Bmp(4, 4, 24, 1, {}, Bytes(64, 0)));            // RLE8 on 24 bits
+    bad.push_back(Bmp(20000, 20000, 8, 1, {0}, {0, 1}));          // tiny RLE, huge picture
     Bytes wrongOffset = good;
     wrongOffset[10] = 0xFF;
     wrongOffset[11] = 0xFF;

@@ -40,7 +40,8 @@ TEST_F(ContentLists, PicturesOfDisplayedGroupsWithSoundsAndCutMarks) {
     CMyGameWnd wnd;
     CountAndLoad(wnd);
     ASSERT_EQ(wnd.m_nPictures, 2);
-    EXPECT_EQ(wnd.m_pstrPictures, (std::vector<std::string>{animals + "/cat.BMP", animals + "/Dog.bmp"}));
+    EXPECT_EQ(wnd.m_pstrPictures,
+              (std::vector<std::string>{animals + "/cat.BMP", animals + "/Dog.bmp"}));
     EXPECT_EQ(wnd.m_pbHasSound, (std::vector<BOOL>{0, 1}));
     EXPECT_EQ(wnd.m_pstrPictureSounds, (std::vector<std::string>{"", animals + "/Dog.wav"}));
     EXPECT_EQ(wnd.m_pbCut, (std::vector<BOOL>{1, 0}));

@@ -55,7 +55,7 @@ TEST_F(Drawing, ClearingAndRandomColoursFollowTheSettings) {
     PrepareScreen(wnd, 100, 80, {m_dir / "red.bmp"});
     theSettings.m_bClearBackground = 0;
     wnd.DrawNextPicture();
-    wnd.DrawNextPicture();  // 26500 picks, 19169 % 90 = 89, 15724 % 70 = 44
+    wnd.DrawNextPicture();             // 26500 picks, 19169 % 90 = 89, 15724 % 70 = 44
     EXPECT_EQ(At(wnd, 17, 34), kRed);  // the first picture stays
     EXPECT_EQ(At(wnd, 89, 44), kRed);
 

@@ -22,13 +22,15 @@ struct HookHeld {
 
 TEST(KeyboardHook, SwallowsTheKeysThatLeaveOrSwitchPrograms) {
     HookHeld held;
-    for (int vk : {int(VK_TAB), int(VK_LWIN), int(VK_RWIN), int(VK_F1), int(VK_F4), int(VK_F12), int(VK_ESCAPE)}) {
+    for (int vk : {int(VK_TAB), int(VK_LWIN), int(VK_RWIN), int(VK_F1), int(VK_F4), int(VK_F12),
+                   int(VK_ESCAPE)}) {
         EXPECT_EQ(KeyboardHookProc(vk, false), 1) << vk;
         EXPECT_EQ(KeyboardHookProc(vk, true), 1) << vk;
     }
     EXPECT_EQ(KeyboardHookProc(VK_SPACE, true), 1);
     EXPECT_EQ(KeyboardHookProc(VK_SPACE, false), 0);
-    for (int vk : {int('A'), int('K'), int('9'), int(VK_RETURN), int(VK_F10), VK_F1 + 1, int(VK_CONTROL)}) {
+    for (int vk :
+         {int('A'), int('K'), int('9'), int(VK_RETURN), int(VK_F10), VK_F1 + 1, int(VK_CONTROL)}) {
         EXPECT_EQ(KeyboardHookProc(vk, false), 0) << vk;
     }
 }

@@ -10,9 +10,15 @@ std::string Type(const std::string& keys, int& state) {
     std::string steps;
     for (char key : keys) {
         switch (AdvanceQuitCode(state, key)) {
-            case QuitStep::Continue: steps += 'c'; break;
-            case QuitStep::Quit: steps += 'q'; break;
-            case QuitStep::Replay: steps += 'r'; break;
+            case QuitStep::Continue:
+                steps += 'c';
+                break;
+            case QuitStep::Quit:
+                steps += 'q';
+                break;
+            case QuitStep::Replay:
+                steps += 'r';
+                break;
         }
     }
     return steps;

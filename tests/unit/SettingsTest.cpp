@@ -8,8 +8,8 @@
 
 namespace {
 
-const Bytes kDefaultFile = {0, 0, 0, 0, 1, 0, 0, 0, 0x2C, 0x01, 0, 0, 10, 0, 0, 0, 1, 0, 0, 0,
-                            0, 0, 0xFF, 0, 1, 0, 0, 0, 1, 0, 0, 0, 5, 0, 0, 0};
+const Bytes kDefaultFile = {0, 0, 0, 0, 1,    0, 0, 0, 0x2C, 0x01, 0, 0, 10, 0, 0, 0, 1, 0,
+                            0, 0, 0, 0, 0xFF, 0, 1, 0, 0,    0,    1, 0, 0,  0, 5, 0, 0, 0};
 
 // The settings file lives beside the running executable, so these tests use the test
 // program's own folder and put back what they found there.

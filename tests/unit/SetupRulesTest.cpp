@@ -44,8 +44,8 @@ TEST(DataExchange, ReadsNumbersTheWayPercentDDoes) {
     EXPECT_TRUE(ParseInteger("-2147483648", value));
     EXPECT_EQ(value, INT32_MIN);
     value = 7;
-    for (const char* bad : {"", " ", "abc", "12a", "1 2", "-", "0x10", "2147483648", "1.5",
-                            "99999999999999999999"}) {
+    for (const char* bad :
+         {"", " ", "abc", "12a", "1 2", "-", "0x10", "2147483648", "1.5", "99999999999999999999"}) {
         EXPECT_FALSE(ParseInteger(bad, value)) << bad;
     }
     EXPECT_EQ(value, 7);

@@ -10,7 +10,6 @@
 #include "common/DialogColours.h"
 #include "common/Settings.h"
 #include "platform/HelpKey.h"
-#include "platform/KeyboardLock.h"
 #include "platform/MessageBox.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"

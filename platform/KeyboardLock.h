@@ -14,14 +14,5 @@ bool GrabKeyboardFor(wxWindow* window);
 // Releases the lock and any grab it holds.
 void ReleaseKeyboardLock(int handle);
 
-// A modal dialog keeps input from every other window of the program. The play window is
-// opened while the welcome dialog runs modally, so it is put in a window group of its own,
-// which the dialog's hold does not reach.
-void ExemptFromModalDialogs(wxWindow* topLevel);
-
-// Asks the window manager, if there is one, to show the window full screen above its own
-// panels; without one the window keeps the place and size it was given.
-void AskForFullScreen(wxWindow* topLevel);
-
 bool KeyboardLockHeld();
 bool KeyboardGrabbed();

@@ -12,6 +12,7 @@
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyboardLock.h"
+#include "platform/TopLevelWindow.h"
 #include "platform/MessageBox.h"
 #include "platform/OSFamily.h"
 #include "platform/SoundPlayer.h"

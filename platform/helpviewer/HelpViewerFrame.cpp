@@ -5,7 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/utils.h>
 
-#include "platform/KeyboardLock.h"
+#include "platform/TopLevelWindow.h"
 
 CHelpViewerFrame* CHelpViewerFrame::s_pViewer = nullptr;
 

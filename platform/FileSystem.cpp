@@ -2,9 +2,7 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <array>
 #include <cctype>
 #include <filesystem>
@@ -32,13 +30,6 @@ std::string ToUpper(std::string_view text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
     return upper;
-}
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) ==
-                      std::toupper(static_cast<unsigned char>(y));
-           });
 }
 
 static bool Exists(const std::string& path) {
@@ -225,21 +216,8 @@ bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists
     return in.ReadFailed() ? false : out.Close();
 }
 
-bool DeleteFile(const std::string& path) {
-    std::string resolved = ResolvePath(path);
-    struct stat st;
-    if (::lstat(resolved.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) {
-        return false;
-    }
-    return ::unlink(resolved.c_str()) == 0;
-}
-
 bool CreateDirectory(const std::string& path) {
     return ::mkdir(ResolvePathForWrite(path).c_str(), 0777) == 0;
-}
-
-bool RemoveDirectory(const std::string& path) {
-    return ::rmdir(ResolvePath(path).c_str()) == 0;
 }
 
 bool GetModuleFileName(std::string& path) {
@@ -250,9 +228,4 @@ bool GetModuleFileName(std::string& path) {
     }
     path = exe.string();
     return true;
-}
-
-std::string PathFindFileName(const std::string& path) {
-    std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }

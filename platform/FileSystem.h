@@ -22,15 +22,9 @@ bool PathIsDirectory(const std::string& path);
 
 // Copies a whole file through a temporary file; a copy onto itself does nothing.
 bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists);
-bool DeleteFile(const std::string& path);
 bool CreateDirectory(const std::string& path);
-bool RemoveDirectory(const std::string& path);
 
 // The full path of the running executable; false when it cannot be had.
 bool GetModuleFileName(std::string& path);
 
-// The text after the last separator.
-std::string PathFindFileName(const std::string& path);
-
 std::string ToUpper(std::string_view text);
-bool EqualNoCase(std::string_view a, std::string_view b);

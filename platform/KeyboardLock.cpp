@@ -16,9 +16,8 @@ void Ungrab() {
         gdk_display_flush(gdk_display_get_default());
     }
 }
-}  // namespace
 
-static bool TryGrab(GtkWidget* widget) {
+bool TryGrab(GtkWidget* widget) {
     GdkWindow* gdkWindow = gtk_widget_get_window(widget);
     if (gdkWindow == nullptr || !gdk_window_is_viewable(gdkWindow)) {
         return false;
@@ -36,7 +35,6 @@ static bool TryGrab(GtkWidget* widget) {
 
 // A window is grabbable only once the window manager has mapped it, and another program
 // may hold the keyboard for a moment: the grab is tried again for a few seconds.
-namespace {
 GtkWidget* s_pPending = nullptr;
 guint s_nRetrySource = 0;
 int s_nTries = 0;

@@ -44,20 +44,61 @@ static int FromPunctuation(int code) {
     }
 }
 
-int VirtualKeyFromEvent(const wxKeyEvent& event) {
-    if (int vk = FromKeySym(event.GetRawKeyCode())) {
-        return vk;
+// The keys whose code depends on their place on a PC keyboard, by hardware key code: the
+// digit row, and the letter and punctuation keys as a US keyboard has them.
+static int FromPosition(unsigned hardwareCode) {
+    static const char kDigitRow[] = "1234567890";
+    static const char kTopRow[] = "QWERTYUIOP";
+    static const char kHomeRow[] = "ASDFGHJKL";
+    static const char kBottomRow[] = "ZXCVBNM";
+    if (hardwareCode >= 10 && hardwareCode <= 19) {
+        return kDigitRow[hardwareCode - 10];
     }
-    const int code = event.GetKeyCode();
-    if (code >= 'A' && code <= 'Z') {
-        return code;
+    if (hardwareCode >= 24 && hardwareCode <= 33) {
+        return kTopRow[hardwareCode - 24];
     }
-    if (code >= 'a' && code <= 'z') {
-        return code - 'a' + 'A';
+    if (hardwareCode >= 38 && hardwareCode <= 46) {
+        return kHomeRow[hardwareCode - 38];
     }
-    if (code >= '0' && code <= '9') {
-        return code;
+    if (hardwareCode >= 52 && hardwareCode <= 58) {
+        return kBottomRow[hardwareCode - 52];
     }
+    switch (hardwareCode) {
+        case 20:
+            return 0xBD;  // - _
+        case 21:
+            return 0xBB;  // = +
+        case 34:
+            return 0xDB;  // [ {
+        case 35:
+            return 0xDD;  // ] }
+        case 47:
+            return 0xBA;  // ; :
+        case 48:
+            return 0xDE;  // ' "
+        case 49:
+            return 0xC0;  // ` ~
+        case 51:
+            return 0xDC;  // backslash |
+        case 59:
+            return 0xBC;  // , <
+        case 60:
+            return 0xBE;  // . >
+        case 61:
+            return 0xBF;  // / ?
+        case 94:
+            return 0xE2;  // the extra key beside the left Shift
+        default:
+            return 0;
+    }
+}
+
+static bool IsDigitRow(unsigned hardwareCode) {
+    return hardwareCode >= 10 && hardwareCode <= 19;
+}
+
+// Keys that are no characters: the toolkit names them the same in every layout.
+static int FromSpecialKey(int code) {
     if (code >= WXK_NUMPAD0 && code <= WXK_NUMPAD9) {
         return VK_NUMPAD0 + (code - WXK_NUMPAD0);
     }
@@ -134,12 +175,47 @@ int VirtualKeyFromEvent(const wxKeyEvent& event) {
         case WXK_MENU:
             return 0x5D;
         default:
-            break;
+            return 0;
     }
-    if (code > ' ' && code < 0x7F) {
-        return FromPunctuation(code);
+}
+
+int VirtualKeyFrom(int keyCode, unsigned keySym, unsigned hardwareCode) {
+    if (int vk = FromKeySym(keySym)) {
+        return vk;
+    }
+    // The digit row counts by position, whatever the layout or Shift make of it.
+    if (IsDigitRow(hardwareCode)) {
+        return FromPosition(hardwareCode);
+    }
+    // Letters by the layout: the key symbol is the letter the key types.
+    if ((keySym >= 'A' && keySym <= 'Z') || (keySym >= 'a' && keySym <= 'z')) {
+        return static_cast<int>(keySym & ~0x20u);
+    }
+    if (int vk = FromSpecialKey(keyCode)) {
+        return vk;
+    }
+    // Layouts without Latin letters (Cyrillic, Greek) and punctuation: the US position.
+    if (int vk = FromPosition(hardwareCode)) {
+        return vk;
+    }
+    // No hardware code (an event made up by a program): what the toolkit says.
+    if (keyCode >= 'A' && keyCode <= 'Z') {
+        return keyCode;
+    }
+    if (keyCode >= 'a' && keyCode <= 'z') {
+        return keyCode - 'a' + 'A';
+    }
+    if (keyCode >= '0' && keyCode <= '9') {
+        return keyCode;
+    }
+    if (keyCode > ' ' && keyCode < 0x7F) {
+        return FromPunctuation(keyCode);
     }
     return VK_UNKNOWN;
+}
+
+int VirtualKeyFromEvent(const wxKeyEvent& event) {
+    return VirtualKeyFrom(event.GetKeyCode(), event.GetRawKeyCode(), event.GetRawKeyFlags());
 }
 
 bool IsSystemKey(const wxKeyEvent& event) {

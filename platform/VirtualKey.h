@@ -1,6 +1,8 @@
-// Keys as the original platform's virtual-key codes, translated from key events in this one
-// place: letters 'A'..'Z' whatever the case, the digit row '0'..'9', the keypad digits as
-// their own codes, F1..F24 from 0x70, the Windows keys as 0x5B and 0x5C.
+// Keys as Windows' virtual-key codes, translated from key events in this one place. Windows
+// gives the digit row its codes by position (VK_0..VK_9 on a French keyboard too, whatever
+// Shift says) and letters by the active layout, falling back to the US position for layouts
+// without Latin letters; the keypad digits, F1..F24 and the Windows keys have codes of
+// their own.
 #pragma once
 
 class wxKeyEvent;
@@ -26,6 +28,11 @@ enum : int {
 
 int VirtualKeyFromEvent(const wxKeyEvent& event);
 
-// A key the original platform delivers as a system key (Alt itself, any key with Alt held,
-// F10): such keys never reach the play window's key handler.
+// The translation itself: the toolkit's key code, the key symbol the layout produced (with
+// Shift and the layout group applied) and the hardware key code (X numbering: 8 + the
+// kernel's code, so 10..19 are the digit row on a PC keyboard).
+int VirtualKeyFrom(int keyCode, unsigned keySym, unsigned hardwareCode);
+
+// A key Windows delivers as a system key (Alt itself, any key with Alt held, F10): such keys
+// never reach the play window's key handler.
 bool IsSystemKey(const wxKeyEvent& event);

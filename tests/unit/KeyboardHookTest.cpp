@@ -67,3 +67,41 @@ TEST(VirtualKey, AltChordsAndF10AreSystemKeys) {
     EXPECT_FALSE(IsSystemKey(Key(WXK_ALT, 0xffeb)));  // a Windows key
     EXPECT_FALSE(IsSystemKey(Key('K', 0, true)));
 }
+
+// Key symbols and hardware codes as X reports them for a PC keyboard.
+TEST(VirtualKey, DigitRowCountsByPositionInEveryLayoutAndShiftState) {
+    // US with Shift held: Shift+9 and Shift+0 arrive as parentheses.
+    EXPECT_EQ(VirtualKeyFrom('(', 0x28, 18), '9');
+    EXPECT_EQ(VirtualKeyFrom(')', 0x29, 19), '0');
+    EXPECT_EQ(VirtualKeyFrom('$', 0x24, 13), '4');
+    // French: the row types &, é, ", ', (, -, è, _, ç, à without Shift.
+    EXPECT_EQ(VirtualKeyFrom(0, 0xe9, 11), '2');     // eacute
+    EXPECT_EQ(VirtualKeyFrom('\'', 0x27, 13), '4');  // apostrophe
+    EXPECT_EQ(VirtualKeyFrom(0, 0xe8, 16), '7');     // egrave
+    EXPECT_EQ(VirtualKeyFrom(0, 0xe7, 18), '9');     // ccedilla
+    EXPECT_EQ(VirtualKeyFrom('9', 0x39, 18), '9');   // with Shift
+    // The keypad's digits stay keys of their own.
+    EXPECT_EQ(VirtualKeyFrom(WXK_NUMPAD4, 0xffb4, 83), 0x64);
+    EXPECT_EQ(VirtualKeyFrom(WXK_NUMPAD_LEFT, 0xff96, 83), 0x25);
+}
+
+TEST(VirtualKey, LettersFollowTheLayoutOrTheUsPositionWithoutLatinLetters) {
+    EXPECT_EQ(VirtualKeyFrom('K', 'k', 45), 'K');
+    EXPECT_EQ(VirtualKeyFrom('K', 'K', 45), 'K');  // Shift or Caps Lock
+    // French: A and Q, M beside L; German: Y and Z change places.
+    EXPECT_EQ(VirtualKeyFrom('A', 'a', 24), 'A');
+    EXPECT_EQ(VirtualKeyFrom('M', 'm', 47), 'M');
+    EXPECT_EQ(VirtualKeyFrom('Z', 'z', 29), 'Z');
+    EXPECT_EQ(VirtualKeyFrom('Y', 'y', 52), 'Y');
+    // Russian: Cyrillic letters are the US letters of their keys (л on K, д on L, щ on O).
+    EXPECT_EQ(VirtualKeyFrom(0, 0x6cc, 45), 'K');
+    EXPECT_EQ(VirtualKeyFrom(0, 0x6c4, 46), 'L');
+    EXPECT_EQ(VirtualKeyFrom(0, 0x6dd, 32), 'O');
+    // Punctuation by position: the Russian х lies where US has [.
+    EXPECT_EQ(VirtualKeyFrom(0, 0x6c8, 34), 0xDB);
+    // Special keys whatever the layout.
+    EXPECT_EQ(VirtualKeyFrom(WXK_TAB, 0xff09, 23), VK_TAB);
+    EXPECT_EQ(VirtualKeyFrom(WXK_ESCAPE, 0xff1b, 9), VK_ESCAPE);
+    EXPECT_EQ(VirtualKeyFrom(WXK_SPACE, 0x20, 65), VK_SPACE);
+    EXPECT_EQ(VirtualKeyFrom(WXK_ALT, 0xffeb, 133), VK_LWIN);
+}

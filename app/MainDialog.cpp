@@ -11,6 +11,7 @@
 #include "common/Settings.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
+#include "platform/ScreenMetrics.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
 #include "res/AppIcon.h"
@@ -28,6 +29,7 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_TIMER(wxID_ANY, CMainDialog::OnTimerEvent)
     EVT_HELP(wxID_ANY, CMainDialog::OnHelpInfo)
     EVT_BUTTON(wxID_OK, CMainDialog::OnOK)
+    EVT_CLOSE(CMainDialog::OnClose)
 wxEND_EVENT_TABLE()
 
 static const char kTitle[] = "Welcome to Plinkapad !";
@@ -65,10 +67,19 @@ CMainDialog::CMainDialog(wxWindow* parent)
     ApplyDialogColours(this);
     SendHelpOnF1(this);
     m_wndGame.SetGameEndHandler([this] { KillTimer(TIMER_TIME_LIMIT); });
+    m_wndGame.SetLockFailedHandler([this] {
+        MessageBox(this, LoadString(IDS_LOCK_FAILED), LoadString(IDS_ERROR), MB_ICONHAND);
+    });
     OnInitDialog();
 }
 
 CMainDialog::~CMainDialog() {
+    // A game still running ends here, releasing the lock, before anything it uses is gone.
+    m_wndGame.SetGameEndHandler(nullptr);
+    m_wndGame.SetLockFailedHandler(nullptr);
+    if (m_wndGame.IsWindow()) {
+        m_wndGame.DestroyWindow();
+    }
     m_timerLimit.Stop();
     m_timerAuto.Stop();
 }
@@ -125,6 +136,9 @@ void CMainDialog::OnStartButton(wxCommandEvent&) {
 }
 
 void CMainDialog::OnStart() {
+    if (m_wndGame.IsWindow()) {
+        return;  // a game is running: the dialog behind it can only be reached by accident
+    }
     if (!theSettings.Load()) {
         return;
     }
@@ -144,8 +158,9 @@ void CMainDialog::OnStart() {
         return;
     }
     m_wndGame.ShowBackBuffer();
-    if (theSettings.m_bTimeLimit) {
-        SetTimer(TIMER_TIME_LIMIT, TimeLimitPeriod(theSettings.m_nTimeLimit));
+    const int limit = TimeLimitPeriod(theSettings.m_nTimeLimit);
+    if (theSettings.m_bTimeLimit && limit > 0) {
+        SetTimer(TIMER_TIME_LIMIT, limit);
     }
     if (theSettings.m_bAutoDisplay) {
         SetTimer(TIMER_AUTO_DISPLAY, AUTO_DISPLAY_PERIOD);
@@ -153,9 +168,11 @@ void CMainDialog::OnStart() {
     theSettings.m_bPlaying = 1;
 }
 
+// The play window covers the primary monitor, wherever it lies on the screen.
 bool CMainDialog::CreatePlayWindow() {
-    const wxSize screen = wxGetDisplaySize();
-    if (!m_wndGame.CreateEx(AppName(), 0, 0, screen.GetWidth(), screen.GetHeight())) {
+    const wxRect primary = GetPrimaryMonitorRect();
+    if (!m_wndGame.CreateEx(AppName(), primary.x, primary.y, GetSystemMetrics(SM_CXSCREEN),
+                            GetSystemMetrics(SM_CYSCREEN))) {
         MessageBox(this, LoadString(IDS_CREATE_WINDOW_FAILED), LoadString(IDS_ERROR), MB_ICONHAND);
         return false;
     }
@@ -172,7 +189,11 @@ void CMainDialog::OnHelp(wxCommandEvent&) {
 }
 
 void CMainDialog::OnTimerEvent(wxTimerEvent& event) {
-    OnTimer(event.GetId());
+    try {
+        OnTimer(event.GetId());
+    } catch (...) {
+        // A tick that fails is skipped; the next one comes.
+    }
 }
 
 void CMainDialog::OnTimer(int nIDEvent) {
@@ -200,6 +221,15 @@ void CMainDialog::OnHelpInfo(wxHelpEvent&) {
 
 void CMainDialog::OnOK(wxCommandEvent&) {
     EndModal(wxID_OK);
+}
+
+// A close from the window manager (its close box, a task bar, the end of a session) ends a
+// running game cleanly before the dialog ends; the settings are saved as the program exits.
+void CMainDialog::OnClose(wxCloseEvent& event) {
+    if (m_wndGame.IsWindow()) {
+        m_wndGame.DestroyWindow();
+    }
+    event.Skip();
 }
 
 void CMainDialog::SetTimer(int nIDEvent, int period) {

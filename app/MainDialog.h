@@ -41,13 +41,16 @@ private:
     void OnTimerEvent(wxTimerEvent& event);
     void OnHelpInfo(wxHelpEvent& event);
     void OnOK(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
 
     void SetTimer(int nIDEvent, int period);
     void KillTimer(int nIDEvent);
 
-    CMyGameWnd m_wndGame;
+    // The timers are declared first so that they outlive the play window object, whose game
+    // stops them as it ends.
     wxTimer m_timerLimit;
     wxTimer m_timerAuto;
+    CMyGameWnd m_wndGame;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,102 +1,216 @@
-#include "platform/KeyboardLock.h"
+#include "platform/InputLock.h"
 
 #include <gtk/gtk.h>
 #include <wx/window.h>
+#ifdef GDK_WINDOWING_X11
+#include <X11/Xlib.h>
+#include <gdk/gdkx.h>
+#endif
+
+#include <utility>
 
 namespace {
+
 int s_nHandle = 0;
 int s_nNextHandle = 1;
-GdkSeat* s_pGrabbedSeat = nullptr;
+
+// The window the lock holds input for, while the lock is held.
+GtkWidget* s_pWidget = nullptr;
+gulong s_nMapHandler = 0;
+gulong s_nBrokenHandler = 0;
+guint s_nWatch = 0;
+std::function<void()> s_onFailed;
+bool s_bKeyboard = false;  // our grabs as last taken
+bool s_bPointer = false;
+int s_nFailedTries = 0;
+
+// The watch runs often at first, while the window manager maps the window, then slowly.
+constexpr guint kWatchMs = 10;
+constexpr guint kSlowWatchMs = 200;
+// Give up after about three seconds without the keyboard.
+constexpr int kMaxFailedTries = 300;
+
+#ifdef GDK_WINDOWING_X11
+bool IsX11(GdkWindow* window) {
+    return GDK_IS_X11_WINDOW(window);
+}
+#endif
 
 void Ungrab() {
-    if (s_pGrabbedSeat != nullptr) {
-        gdk_seat_ungrab(s_pGrabbedSeat);
-        g_object_unref(s_pGrabbedSeat);
-        s_pGrabbedSeat = nullptr;
-        gdk_display_flush(gdk_display_get_default());
+    GdkDisplay* display = gdk_display_get_default();
+    if (display == nullptr) {
+        return;
     }
+    if (s_bKeyboard || s_bPointer) {
+        gdk_seat_ungrab(gdk_display_get_default_seat(display));
+    }
+#ifdef GDK_WINDOWING_X11
+    if (s_bPointer && GDK_IS_X11_DISPLAY(display)) {
+        XUngrabPointer(GDK_DISPLAY_XDISPLAY(display), CurrentTime);
+    }
+#endif
+    s_bKeyboard = false;
+    s_bPointer = false;
+    gdk_display_flush(display);
 }
 
-bool TryGrab(GtkWidget* widget) {
-    GdkWindow* gdkWindow = gtk_widget_get_window(widget);
-    if (gdkWindow == nullptr || !gdk_window_is_viewable(gdkWindow)) {
+// The keyboard through the toolkit (so it asks a Wayland compositor to hold its shortcuts
+// too); on X11 the pointer as a grab of our own, which also keeps the pointer inside the
+// window, so the window manager's own mouse actions (desktop switching on Alt + wheel) and
+// other windows never see a click. A grab that is already ours is simply renewed.
+bool TryGrab() {
+    if (s_pWidget == nullptr) {
         return false;
     }
-    GdkSeat* seat = gdk_display_get_default_seat(gdk_window_get_display(gdkWindow));
-    GdkGrabStatus status = gdk_seat_grab(seat, gdkWindow, GDK_SEAT_CAPABILITY_KEYBOARD, TRUE,
-                                         nullptr, nullptr, nullptr, nullptr);
-    if (status != GDK_GRAB_SUCCESS) {
+    GdkWindow* window = gtk_widget_get_window(s_pWidget);
+    if (window == nullptr || !gdk_window_is_viewable(window)) {
+        s_bKeyboard = s_bPointer = false;  // the server dropped them with the mapping
         return false;
     }
-    s_pGrabbedSeat = GDK_SEAT(g_object_ref(seat));
-    gdk_display_flush(gdk_window_get_display(gdkWindow));
-    return true;
+    GdkDisplay* display = gdk_window_get_display(window);
+    GdkSeat* seat = gdk_display_get_default_seat(display);
+    bool bX11 = false;
+#ifdef GDK_WINDOWING_X11
+    bX11 = IsX11(window);
+#endif
+    if (!s_bKeyboard || !gdk_display_device_is_grabbed(display, gdk_seat_get_keyboard(seat))) {
+        const GdkSeatCapabilities what =
+            bX11 ? GDK_SEAT_CAPABILITY_KEYBOARD : GDK_SEAT_CAPABILITY_ALL;
+        s_bKeyboard = gdk_seat_grab(seat, window, what, TRUE, nullptr, nullptr, nullptr, nullptr) ==
+                      GDK_GRAB_SUCCESS;
+        s_bPointer = s_bKeyboard && !bX11;
+    }
+#ifdef GDK_WINDOWING_X11
+    if (bX11) {
+        const Window xid = GDK_WINDOW_XID(window);
+        s_bPointer =
+            XGrabPointer(GDK_DISPLAY_XDISPLAY(display), xid, True,
+                         ButtonPressMask | ButtonReleaseMask | PointerMotionMask, GrabModeAsync,
+                         GrabModeAsync, xid, None, CurrentTime) == GrabSuccess;
+    }
+#endif
+    gdk_display_flush(display);
+    return s_bKeyboard && s_bPointer;
 }
 
-// A window is grabbable only once the window manager has mapped it, and another program
-// may hold the keyboard for a moment: the grab is tried again for a few seconds.
-GtkWidget* s_pPending = nullptr;
-guint s_nRetrySource = 0;
-int s_nTries = 0;
-constexpr guint kRetryMs = 10;
-constexpr int kMaxTries = 500;
+gboolean Watch(gpointer);
 
-void StopRetrying() {
-    if (s_nRetrySource != 0) {
-        g_source_remove(s_nRetrySource);
-        s_nRetrySource = 0;
+guint s_nWatchPeriod = 0;
+
+void StartWatch(guint period) {
+    if (s_nWatch != 0) {
+        g_source_remove(s_nWatch);
     }
-    if (s_pPending != nullptr) {
-        g_object_unref(s_pPending);
-        s_pPending = nullptr;
-    }
+    s_nWatchPeriod = period;
+    s_nWatch = g_timeout_add(period, Watch, nullptr);
 }
 
-gboolean Retry(gpointer) {
-    if (s_nHandle != 0 && s_pPending != nullptr && !TryGrab(s_pPending) && ++s_nTries < kMaxTries) {
+// Keeps the grabs and the window's place above the others for the whole game. The watch
+// runs often while the grabs are missing (the window manager has not mapped the window yet,
+// the window is on a hidden desktop, another program holds the keyboard), then slowly.
+gboolean Watch(gpointer) {
+    if (s_nHandle == 0 || s_pWidget == nullptr) {
+        s_nWatch = 0;
+        return G_SOURCE_REMOVE;
+    }
+    if (TryGrab()) {
+        s_nFailedTries = 0;
+        s_onFailed = nullptr;  // the lock is in place; later losses are taken back quietly
+        if (GdkWindow* window = gtk_widget_get_window(s_pWidget)) {
+            gdk_window_raise(window);
+        }
+        if (s_nWatchPeriod != kSlowWatchMs) {
+            StartWatch(kSlowWatchMs);
+            return G_SOURCE_REMOVE;
+        }
         return G_SOURCE_CONTINUE;
     }
-    s_nRetrySource = 0;
-    StopRetrying();
-    return G_SOURCE_REMOVE;
+    if (s_onFailed && ++s_nFailedTries >= kMaxFailedTries) {
+        // It may release the lock and destroy the window.
+        std::function<void()> onFailed = std::move(s_onFailed);
+        s_onFailed = nullptr;
+        s_nWatch = 0;
+        onFailed();
+        return G_SOURCE_REMOVE;
+    }
+    if (s_nWatchPeriod != kWatchMs) {
+        StartWatch(kWatchMs);
+        return G_SOURCE_REMOVE;
+    }
+    return G_SOURCE_CONTINUE;
 }
+
+// The window came back (mapped again after a desktop switch) or lost a grab: take the
+// grabs again at once.
+gboolean OnMapOrGrabBroken(GtkWidget*, GdkEvent*, gpointer) {
+    s_bKeyboard = s_bPointer = false;
+    StartWatch(kWatchMs);
+    return FALSE;
+}
+
+void StopWatching() {
+    if (s_nWatch != 0) {
+        g_source_remove(s_nWatch);
+        s_nWatch = 0;
+    }
+    s_nWatchPeriod = 0;
+    if (s_pWidget != nullptr) {
+        if (s_nMapHandler != 0) {
+            g_signal_handler_disconnect(s_pWidget, s_nMapHandler);
+        }
+        if (s_nBrokenHandler != 0) {
+            g_signal_handler_disconnect(s_pWidget, s_nBrokenHandler);
+        }
+        g_object_unref(s_pWidget);
+        s_pWidget = nullptr;
+    }
+    s_nMapHandler = s_nBrokenHandler = 0;
+    s_onFailed = nullptr;
+    s_nFailedTries = 0;
+}
+
 }  // namespace
 
-int TakeKeyboardLock() {
-    StopRetrying();
+int TakeInputLock() {
+    StopWatching();
     Ungrab();
     s_nHandle = s_nNextHandle++;
     return s_nHandle;
 }
 
-bool GrabKeyboardFor(wxWindow* window) {
+bool GrabInputFor(wxWindow* window, std::function<void()> onFailed) {
     if (s_nHandle == 0 || window == nullptr || window->GetHandle() == nullptr) {
         return false;
     }
-    StopRetrying();
+    StopWatching();
     Ungrab();
-    GtkWidget* widget = window->GetHandle();
-    if (TryGrab(widget)) {
-        return true;
+    s_pWidget = GTK_WIDGET(g_object_ref(window->GetHandle()));
+    gtk_widget_add_events(s_pWidget, GDK_STRUCTURE_MASK);
+    s_nMapHandler =
+        g_signal_connect(s_pWidget, "map-event", G_CALLBACK(OnMapOrGrabBroken), nullptr);
+    s_nBrokenHandler =
+        g_signal_connect(s_pWidget, "grab-broken-event", G_CALLBACK(OnMapOrGrabBroken), nullptr);
+    s_onFailed = std::move(onFailed);
+    const bool bGrabbed = TryGrab();
+    if (bGrabbed) {
+        s_onFailed = nullptr;
     }
-    s_pPending = GTK_WIDGET(g_object_ref(widget));
-    s_nTries = 0;
-    s_nRetrySource = g_timeout_add(kRetryMs, Retry, nullptr);
-    return false;
+    StartWatch(bGrabbed ? kSlowWatchMs : kWatchMs);
+    return bGrabbed;
 }
 
-void ReleaseKeyboardLock(int handle) {
+void ReleaseInputLock(int handle) {
     if (handle != 0 && handle == s_nHandle) {
         s_nHandle = 0;
     }
-    StopRetrying();
+    StopWatching();
     Ungrab();
 }
 
-bool KeyboardLockHeld() {
+bool InputLockHeld() {
     return s_nHandle != 0;
 }
 
-bool KeyboardGrabbed() {
-    return s_pGrabbedSeat != nullptr;
+bool InputGrabbed() {
+    return s_bKeyboard && s_bPointer;
 }

@@ -1,7 +1,10 @@
 #include "platform/TopLevelWindow.h"
 
 #include <gtk/gtk.h>
+#include <wx/event.h>
 #include <wx/window.h>
+
+#include <memory>
 
 void ExemptFromModalDialogs(wxWindow* topLevel) {
     GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
@@ -19,9 +22,67 @@ void ExemptFromModalDialogs(wxWindow* topLevel) {
     }
 }
 
+static int PrimaryMonitorNumber(GdkDisplay* display) {
+    GdkMonitor* primary = gdk_display_get_primary_monitor(display);
+    for (int i = 0; i < gdk_display_get_n_monitors(display); ++i) {
+        if (gdk_display_get_monitor(display, i) == primary) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 void AskForFullScreen(wxWindow* topLevel) {
     GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
-    if (widget != nullptr && GTK_IS_WINDOW(widget)) {
-        gtk_window_fullscreen(GTK_WINDOW(widget));
+    if (widget == nullptr || !GTK_IS_WINDOW(widget)) {
+        return;
     }
+    GtkWindow* window = GTK_WINDOW(widget);
+    gtk_window_set_keep_above(window, TRUE);
+    gtk_window_stick(window);
+    GdkDisplay* display = gtk_widget_get_display(widget);
+    gtk_window_fullscreen_on_monitor(window, gtk_widget_get_screen(widget),
+                                     PrimaryMonitorNumber(display));
+}
+
+namespace {
+// GTK would destroy its widget under the toolkit's feet; the widget is kept and the owner
+// told instead, once the event is over.
+struct CloseWatch {
+    wxEvtHandler* owner;
+    std::function<void()> onClose;
+};
+
+// GTK would destroy a widget whose native window is gone under the toolkit's feet; the
+// widget is kept and the owner told instead, once the event is over.
+gboolean OnCloseOrDestroyEvent(GtkWidget*, GdkEvent*, gpointer data) {
+    auto* watch = static_cast<CloseWatch*>(data);
+    if (watch->onClose) {
+        watch->owner->CallAfter(std::move(watch->onClose));
+        watch->onClose = nullptr;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<void()> onClose) {
+    GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
+    if (widget == nullptr || owner == nullptr) {
+        return;
+    }
+    // The toolkit's own answer to a close request would be ignored during the modal dialog.
+    g_signal_handlers_disconnect_matched(widget, G_SIGNAL_MATCH_ID,
+                                         g_signal_lookup("delete-event", GTK_TYPE_WIDGET), 0,
+                                         nullptr, nullptr, nullptr);
+    // Both handlers share the watch; it goes with the widget.
+    CloseWatch* watch =
+        std::make_unique<CloseWatch>(CloseWatch{owner, std::move(onClose)}).release();
+    const GClosureNotify release = [](gpointer data, GClosure*) {
+        delete static_cast<CloseWatch*>(data);
+    };
+    g_signal_connect_data(widget, "delete-event", G_CALLBACK(OnCloseOrDestroyEvent), watch, nullptr,
+                          GConnectFlags(0));
+    g_signal_connect_data(widget, "destroy-event", G_CALLBACK(OnCloseOrDestroyEvent), watch,
+                          release, GConnectFlags(0));
 }

@@ -2,6 +2,9 @@
 // windows of their own beside the program's modal dialogs.
 #pragma once
 
+#include <functional>
+
+class wxEvtHandler;
 class wxWindow;
 
 // A modal dialog keeps input from every other window of the program. The play window is
@@ -9,6 +12,14 @@ class wxWindow;
 // which the dialog's hold does not reach.
 void ExemptFromModalDialogs(wxWindow* topLevel);
 
-// Asks the window manager, if there is one, to show the window full screen above its own
-// panels; without one the window keeps the place and size it was given.
+// Asks the window manager, if there is one, to show the window full screen on the primary
+// monitor above its own panels and above every other window, on every desktop; without one
+// the window keeps the place and size it was given.
 void AskForFullScreen(wxWindow* topLevel);
+
+// Has `owner` call `onClose` (once, from the event loop) when the window is asked to close
+// (by the window manager or another program) or another program destroys its native window
+// behind the toolkit's back. The toolkit ignores close requests while a modal dialog runs,
+// and the play window is opened from one; the owner decides instead, and destroys the
+// window. The owner must outlive the window.
+void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<void()> onClose);

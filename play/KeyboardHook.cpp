@@ -1,6 +1,6 @@
 #include "play/KeyboardHook.h"
 
-#include "platform/KeyboardLock.h"
+#include "platform/InputLock.h"
 #include "platform/VirtualKey.h"
 
 int g_hKeyboardHook = 0;
@@ -26,10 +26,10 @@ int KeyboardHookProc(int vk, bool bCtrlDown) {
 }
 
 void InstallKeyboardHook() {
-    g_hKeyboardHook = TakeKeyboardLock();
+    g_hKeyboardHook = TakeInputLock();
 }
 
 void RemoveKeyboardHook() {
-    ReleaseKeyboardLock(g_hKeyboardHook);
+    ReleaseInputLock(g_hKeyboardHook);
     g_hKeyboardHook = 0;
 }

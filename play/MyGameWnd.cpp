@@ -11,11 +11,12 @@
 #include "platform/BackBitmap.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
-#include "platform/KeyboardLock.h"
-#include "platform/TopLevelWindow.h"
+#include "platform/InputLock.h"
 #include "platform/MessageBox.h"
 #include "platform/OSFamily.h"
+#include "platform/ScreenMetrics.h"
 #include "platform/SoundPlayer.h"
+#include "platform/TopLevelWindow.h"
 #include "platform/VirtualKey.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
@@ -30,6 +31,10 @@ wxBEGIN_EVENT_TABLE(CMyGameWnd, wxEvtHandler)
     EVT_LEFT_DOWN(CMyGameWnd::OnLButtonDown)
     EVT_MIDDLE_DOWN(CMyGameWnd::OnLButtonDown)
     EVT_RIGHT_DOWN(CMyGameWnd::OnLButtonDown)
+    // The second press of a double click arrives as a double click.
+    EVT_LEFT_DCLICK(CMyGameWnd::OnLButtonDown)
+    EVT_MIDDLE_DCLICK(CMyGameWnd::OnLButtonDown)
+    EVT_RIGHT_DCLICK(CMyGameWnd::OnLButtonDown)
     EVT_PAINT(CMyGameWnd::OnPaint)
 wxEND_EVENT_TABLE()
 
@@ -91,9 +96,8 @@ BOOL CMyGameWnd::BeginGame() {
         LoadDefaultSounds();
     }
 
-    const wxSize screen = wxGetDisplaySize();
-    m_nScreenWidth = screen.GetWidth();
-    m_nScreenHeight = screen.GetHeight();
+    m_nScreenWidth = GetSystemMetrics(SM_CXSCREEN);
+    m_nScreenHeight = GetSystemMetrics(SM_CYSCREEN);
 
     if (theSettings.m_bRandomColor) {
         RandomColors(m_crBack, m_crText);
@@ -136,21 +140,47 @@ void CMyGameWnd::ShowWindow() {
     m_pFrame->Show();
     m_pFrame->Raise();
     m_pView->SetFocus();
-    GrabKeyboardFor(m_pFrame);
+    wxFrame* frame = m_pFrame;
+    WatchCloseRequests(frame, this, [this, frame] { OnCloseRequest(frame); });
+    GrabInputFor(frame, [this] { OnLockFailed(); });
 }
 
+// Another program holds the keyboard or the pointer and the lock could not be had: the game
+// does not go on unlocked.
+void CMyGameWnd::OnLockFailed() {
+    if (m_pFrame == nullptr) {
+        return;
+    }
+    DestroyWindow();
+    if (m_onLockFailed) {
+        m_onLockFailed();
+    }
+}
+
+// A close request, or another program destroyed the play window's native window: the game
+// ends as with any other close, and the next Start creates a new window.
+void CMyGameWnd::OnCloseRequest(wxFrame* frame) {
+    if (m_pFrame == frame) {
+        DestroyWindow();
+    }
+}
+
+// The client area covers the screen exactly, any frame lying outside it. The screen is the
+// primary monitor, which on Windows has its corner at the origin and here may lie anywhere.
 void CMyGameWnd::FitToScreen() {
     if (m_pFrame == nullptr) {
         return;
     }
+    const wxPoint screen = GetPrimaryMonitorRect().GetTopLeft();
     const wxRect window = m_pFrame->GetScreenRect();
     const wxPoint clientOrigin = m_pFrame->ClientToScreen(wxPoint(0, 0));
     const wxSize clientSize = m_pFrame->GetClientSize();
-    m_rcPlacement.left = window.GetLeft() - clientOrigin.x;
-    m_rcPlacement.top = window.GetTop() - clientOrigin.y;
-    m_rcPlacement.right = window.GetRight() + 1 + m_nScreenWidth - (clientOrigin.x + clientSize.x);
+    m_rcPlacement.left = screen.x + window.GetLeft() - clientOrigin.x;
+    m_rcPlacement.top = screen.y + window.GetTop() - clientOrigin.y;
+    m_rcPlacement.right =
+        window.GetRight() + 1 + screen.x + m_nScreenWidth - (clientOrigin.x + clientSize.x);
     m_rcPlacement.bottom =
-        window.GetBottom() + 1 + m_nScreenHeight - (clientOrigin.y + clientSize.y);
+        window.GetBottom() + 1 + screen.y + m_nScreenHeight - (clientOrigin.y + clientSize.y);
     m_pFrame->SetSize(m_rcPlacement.left, m_rcPlacement.top,
                       m_rcPlacement.right - m_rcPlacement.left,
                       m_rcPlacement.bottom - m_rcPlacement.top);
@@ -196,7 +226,11 @@ void CMyGameWnd::EndGame() {
     }
     ReleaseBackBuffer();
     theSettings.m_bPlaying = 0;
-    PlaySound(PathJoin(theSettings.m_strAppDir, "GoodBye.wav"));
+    try {
+        PlaySound(PathJoin(theSettings.m_strAppDir, "GoodBye.wav"));
+    } catch (...) {
+        // The farewell is skipped; the game has ended all the same.
+    }
     if (m_onGameEnd) {
         m_onGameEnd();
     }
@@ -216,6 +250,8 @@ void CMyGameWnd::OnDestroy(wxWindowDestroyEvent& event) {
     }
 }
 
+// No exception leaves an event handler: a key whose display fails shows nothing, and the
+// game and its lock go on.
 void CMyGameWnd::OnKeyDown(wxKeyEvent& event) {
     const int vk = VirtualKeyFromEvent(event);
     if (KeyboardHookProc(vk, event.ControlDown()) != 0) {
@@ -235,7 +271,11 @@ void CMyGameWnd::OnKeyDown(int vk) {
             return;
         case QuitStep::Replay:
             if (!m_strLastSound.empty()) {
-                PlaySound(m_strLastSound);
+                try {
+                    PlaySound(m_strLastSound);
+                } catch (...) {
+                    // The replay is skipped.
+                }
                 return;
             }
             break;
@@ -252,8 +292,12 @@ void CMyGameWnd::OnLButtonDown(wxMouseEvent& event) {
 
 void CMyGameWnd::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(m_pPushedOn);
-    if (m_pBackBitmap != nullptr) {
-        m_pBackBitmap->CopyTo(dc);
+    try {
+        if (m_pBackBitmap != nullptr) {
+            m_pBackBitmap->CopyTo(dc);
+        }
+    } catch (...) {
+        // The window keeps what it showed until the next display.
     }
 }
 
@@ -388,6 +432,8 @@ BOOL CMyGameWnd::DrawNextPicture() {
     return TRUE;
 }
 
+// A display that fails part-way (a picture or a sound that cannot be had, memory running
+// out) is skipped from there on; the game goes on with the next one.
 void CMyGameWnd::ShowNext() {
     if (!KeyDelayAllows(theSettings.m_bKeyDelay, theSettings.m_nKeyDelay, m_stopwatch.Elapsed())) {
         return;
@@ -395,16 +441,24 @@ void CMyGameWnd::ShowNext() {
     if (m_stopwatch.m_bAvailable) {
         m_stopwatch.Restart();
     }
-    if (!DrawNextPicture()) {
-        return;
+    try {
+        if (!DrawNextPicture()) {
+            return;
+        }
+        const bool bKnown = m_nCurrent < static_cast<int>(m_pbHasSound.size());
+        if (bKnown && m_pbHasSound[m_nCurrent] == 1) {
+            PlaySound(m_pstrPictureSounds[m_nCurrent]);
+            m_strLastSound = m_pstrPictureSounds[m_nCurrent];
+        } else if (m_nDefaultSounds > 0) {
+            m_strLastSound = m_pstrDefaultSounds[RandomBelow(m_nDefaultSounds)];
+            PlaySound(m_strLastSound);
+        }
+    } catch (...) {
+        m_picture.Clear();
     }
-    const bool bKnown = m_nCurrent < static_cast<int>(m_pbHasSound.size());
-    if (bKnown && m_pbHasSound[m_nCurrent] == 1) {
-        PlaySound(m_pstrPictureSounds[m_nCurrent]);
-        m_strLastSound = m_pstrPictureSounds[m_nCurrent];
-    } else if (m_nDefaultSounds > 0) {
-        m_strLastSound = m_pstrDefaultSounds[RandomBelow(m_nDefaultSounds)];
-        PlaySound(m_strLastSound);
+    try {
+        ShowBackBuffer();
+    } catch (...) {
+        // The screen catches up at the next display.
     }
-    ShowBackBuffer();
 }

@@ -44,6 +44,10 @@ public:
     wxWindow* GetView() const { return m_pView; }
     // Called at the end of each game, after the lock is released.
     void SetGameEndHandler(std::function<void()> handler) { m_onGameEnd = std::move(handler); }
+    // Called when the input lock could not be taken for a new game; the game has ended.
+    void SetLockFailedHandler(std::function<void()> handler) {
+        m_onLockFailed = std::move(handler);
+    }
 
     // The key handler's logic, for a virtual-key code that passed the input lock.
     void OnKeyDown(int vk);
@@ -89,6 +93,8 @@ private:
     template <typename Visit>
     void ForEachDisplayedGroup(Visit visit) const;
     void EndGame();
+    void OnLockFailed();
+    void OnCloseRequest(wxFrame* frame);
 
     void OnDestroy(wxWindowDestroyEvent& event);
     void OnKeyDown(wxKeyEvent& event);
@@ -101,6 +107,7 @@ private:
     CRuntimeRandom m_random;
     CBmpImage m_picture;  // the picture being drawn; its memory is reused
     std::function<void()> m_onGameEnd;
+    std::function<void()> m_onLockFailed;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -75,6 +75,8 @@ constexpr int IDS_DELETE_GROUP = 126;
 constexpr int IDS_NO_GROUP = 127;
 constexpr int IDS_FILE_SIZE = 131;
 constexpr int IDS_SELECT_GROUP = 133;
+// Our own, after the design's strings.
+constexpr int IDS_LOCK_FAILED = 134;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

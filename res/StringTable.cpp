@@ -39,6 +39,9 @@ std::string LoadString(int id) {
         {IDS_NO_GROUP, "No pictures group temporarily."},
         {IDS_FILE_SIZE, "File Size (Bytes)"},
         {IDS_SELECT_GROUP, "Please select one picture group to display."},
+        {IDS_LOCK_FAILED,
+         "Another program holds the keyboard or the mouse, so the game cannot lock them. "
+         "Close that program and press Start again."},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},

@@ -8,7 +8,7 @@
 #include "app/MainDialog.h"
 #include "common/Settings.h"
 #include "library/PictureGroupStorage.h"
-#include "platform/KeyboardLock.h"
+#include "platform/InputLock.h"
 #include "platform/PerformanceCounter.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
@@ -47,7 +47,7 @@ protected:
     void Start() {
         m_dialog.OnStart();
         ASSERT_TRUE(m_dialog.Game().IsWindow());
-        ASSERT_TRUE(WaitFor([] { return KeyboardGrabbed(); }));
+        ASSERT_TRUE(WaitFor([] { return InputGrabbed(); }));
     }
     void Type(const char* keys) {
         wxUIActionSimulator sim;
@@ -69,7 +69,7 @@ TEST_F(Game, StartWithoutASettingsFileDoesNothing) {
     std::filesystem::remove(theSettings.m_strIniPath);
     m_dialog.OnStart();
     EXPECT_FALSE(m_dialog.Game().IsWindow());
-    EXPECT_FALSE(KeyboardLockHeld());
+    EXPECT_FALSE(InputLockHeld());
     EXPECT_EQ(theSettings.m_bPlaying, 0);
 }
 
@@ -77,7 +77,7 @@ TEST_F(Game, StartWithoutPicturesWarnsAndLocksNothing) {
     wxTEST_DIALOG(m_dialog.OnStart(),
                   wxExpectModal<wxMessageDialog>(wxID_OK).Describe("the Warning message"));
     EXPECT_FALSE(m_dialog.Game().IsWindow());
-    EXPECT_FALSE(KeyboardLockHeld());
+    EXPECT_FALSE(InputLockHeld());
     EXPECT_EQ(g_hKeyboardHook, 0);
     EXPECT_TRUE(AnotherClientCanGrabTheKeyboard());
 }
@@ -118,7 +118,7 @@ TEST_F(Game, AGameHoldsTheKeyboardUntilTheQuitCode) {
     EXPECT_FALSE(m_dialog.Game().IsWindow());
     EXPECT_EQ(theSettings.m_bPlaying, 0);
     EXPECT_FALSE(m_dialog.IsTimerRunning(TIMER_TIME_LIMIT));  // an old limit ends no later game
-    EXPECT_FALSE(KeyboardLockHeld());
+    EXPECT_FALSE(InputLockHeld());
     EXPECT_TRUE(AnotherClientCanGrabTheKeyboard());
 }
 

@@ -1,0 +1,14 @@
+// The screen as Windows' screen metrics give it: SM_CXSCREEN and SM_CYSCREEN are the size of
+// the primary monitor, whose top left corner is the origin of the desktop there. Here the
+// primary monitor may lie anywhere on a wider screen, so its place is asked for as well.
+#pragma once
+
+#include <wx/gdicmn.h>
+
+enum : int { SM_CXSCREEN = 0, SM_CYSCREEN = 1 };
+
+int GetSystemMetrics(int index);
+
+// The primary monitor's rectangle on the screen (the first monitor when none is marked
+// primary, the whole display without monitor information).
+wxRect GetPrimaryMonitorRect();

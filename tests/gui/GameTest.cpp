@@ -1,8 +1,10 @@
 #include <wx/msgdlg.h>
 #include <wx/uiaction.h>
 
+#include <cstdlib>
 #include <filesystem>
 
+#include "FailingAllocations.h"
 #include "GuiTesting.h"
 #include "TestFolder.h"
 #include "app/MainDialog.h"
@@ -79,7 +81,7 @@ TEST_F(Game, StartWithoutPicturesWarnsAndLocksNothing) {
     EXPECT_FALSE(m_dialog.Game().IsWindow());
     EXPECT_FALSE(InputLockHeld());
     EXPECT_EQ(g_hKeyboardHook, 0);
-    EXPECT_TRUE(AnotherClientCanGrabTheKeyboard());
+    EXPECT_TRUE(AnotherClientCanGrabInput());
 }
 
 TEST_F(Game, AGameHoldsTheKeyboardUntilTheQuitCode) {
@@ -88,7 +90,7 @@ TEST_F(Game, AGameHoldsTheKeyboardUntilTheQuitCode) {
     EXPECT_EQ(theSettings.m_bPlaying, 1);
     EXPECT_TRUE(m_dialog.IsTimerRunning(TIMER_TIME_LIMIT));
     EXPECT_FALSE(m_dialog.IsTimerRunning(TIMER_AUTO_DISPLAY));
-    EXPECT_FALSE(AnotherClientCanGrabTheKeyboard());
+    EXPECT_FALSE(AnotherClientCanGrabInput());
 
     // Swallowed keys show nothing; an ordinary key shows a picture with its sound.
     wxUIActionSimulator sim;
@@ -119,7 +121,7 @@ TEST_F(Game, AGameHoldsTheKeyboardUntilTheQuitCode) {
     EXPECT_EQ(theSettings.m_bPlaying, 0);
     EXPECT_FALSE(m_dialog.IsTimerRunning(TIMER_TIME_LIMIT));  // an old limit ends no later game
     EXPECT_FALSE(InputLockHeld());
-    EXPECT_TRUE(AnotherClientCanGrabTheKeyboard());
+    EXPECT_TRUE(AnotherClientCanGrabInput());
 }
 
 TEST_F(Game, TheTimeLimitEndsTheGameWithTheRestMessage) {
@@ -129,7 +131,7 @@ TEST_F(Game, TheTimeLimitEndsTheGameWithTheRestMessage) {
                   wxExpectModal<wxMessageDialog>(wxID_OK).Describe("the rest message"));
     EXPECT_FALSE(m_dialog.Game().IsWindow());
     EXPECT_EQ(theSettings.m_bPlaying, 0);
-    EXPECT_TRUE(AnotherClientCanGrabTheKeyboard());
+    EXPECT_TRUE(AnotherClientCanGrabInput());
     m_dialog.OnTimer(TIMER_TIME_LIMIT);  // no game: nothing more happens
 }
 
@@ -174,4 +176,104 @@ TEST_F(Game, ASecondGameReusesThePlayWindowObject) {
     Start();
     EXPECT_EQ(m_dialog.Game().m_nQuitState, 0);
     EXPECT_EQ(theSettings.m_bPlaying, 1);
+}
+
+TEST_F(Game, EveryPressOfADoubleClickShowsAPicture) {
+    MakeGroup();
+    Start();
+    for (wxEventType type : {wxEVT_LEFT_DCLICK, wxEVT_MIDDLE_DCLICK, wxEVT_RIGHT_DCLICK}) {
+        m_dialog.Game().m_strLastSound.clear();
+        wxMouseEvent click(type);
+        m_dialog.Game().GetView()->GetEventHandler()->ProcessEvent(click);
+        EXPECT_EQ(m_dialog.Game().m_strLastSound, m_group + "/p.wav") << type;
+    }
+}
+
+TEST_F(Game, StartDuringAGameDoesNothing) {
+    MakeGroup();
+    Start();
+    m_dialog.OnStart();  // an "Error" box would fail the test
+    EXPECT_TRUE(m_dialog.Game().IsWindow());
+    EXPECT_EQ(theSettings.m_bPlaying, 1);
+}
+
+TEST_F(Game, ClosingTheWelcomeDialogEndsTheGameAndFreesTheInput) {
+    MakeGroup();
+    Start();
+    m_dialog.Close();
+    EXPECT_FALSE(m_dialog.Game().IsWindow());
+    EXPECT_EQ(theSettings.m_bPlaying, 0);
+    EXPECT_FALSE(InputLockHeld());
+    EXPECT_TRUE(AnotherClientCanGrabInput());
+}
+
+TEST_F(Game, ADialogDestroyedDuringAGameEndsItCleanly) {
+    MakeGroup();
+    {
+        CMainDialog dialog;
+        dialog.OnStart();
+        ASSERT_TRUE(dialog.Game().IsWindow());
+        ASSERT_TRUE(WaitFor([] { return InputGrabbed(); }));
+    }
+    EXPECT_EQ(theSettings.m_bPlaying, 0);
+    EXPECT_FALSE(InputLockHeld());
+    EXPECT_TRUE(AnotherClientCanGrabInput());
+}
+
+TEST_F(Game, AWindowClosedBehindTheGamesBackEndsItAndTheNextStartWorks) {
+    MakeGroup();
+    Start();
+    wxWindow* frame = wxGetTopLevelParent(m_dialog.Game().GetView());
+    frame->Destroy();
+    EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }));
+    EXPECT_FALSE(InputLockHeld());
+    WaitFor([] { return false; }, 0.1);
+    Start();
+    EXPECT_EQ(theSettings.m_bPlaying, 1);
+}
+
+// Memory running out anywhere in a display: that display is skipped, the game and its lock
+// go on, and the quit code still ends the game.
+TEST_F(Game, AFailingDisplayIsSkippedAndTheGameGoesOn) {
+    MakeGroup();
+    Start();
+    int failures = 0;
+    for (int n = 1; n < 1000; ++n) {
+        FailAllocationAfter(n);
+        EXPECT_NO_THROW(m_dialog.Game().OnKeyDown('B'));
+        EXPECT_NO_THROW(m_dialog.OnTimer(TIMER_AUTO_DISPLAY));
+        const bool bFailed = AllocationFailed();
+        FailAllocationAfter(0);
+        ASSERT_TRUE(m_dialog.Game().IsWindow()) << n;
+        ASSERT_TRUE(InputLockHeld()) << n;
+        if (!bFailed) {
+            break;  // every allocation of a display has failed once
+        }
+        ++failures;
+    }
+    EXPECT_GT(failures, 3);
+    Type("kolo479");
+    EXPECT_FALSE(m_dialog.Game().IsWindow());
+    EXPECT_TRUE(AnotherClientCanGrabInput());
+}
+
+// Another program keeps the keyboard: the game does not go on unlocked, and the parent is
+// told why.
+TEST_F(Game, AGameThatCannotTakeTheLockEndsWithAMessage) {
+    MakeGroup();
+    ASSERT_EQ(std::system(TRY_GRAB_PATH " hold 5 &"), 0);
+    WaitFor([] { return false; }, 0.3);
+    std::string text;
+    wxTEST_DIALOG(
+        {
+            m_dialog.OnStart();
+            EXPECT_TRUE(m_dialog.Game().IsWindow());
+            EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }, 6));
+        },
+        ExpectMessage(wxID_OK, &text));
+    EXPECT_NE(text.find("Another program holds the keyboard"), std::string::npos) << text;
+    EXPECT_EQ(theSettings.m_bPlaying, 0);
+    EXPECT_FALSE(InputLockHeld());
+    WaitFor([] { return false; }, 2.5);  // the other program lets go
+    EXPECT_TRUE(AnotherClientCanGrabInput());
 }

@@ -20,7 +20,7 @@ protected:
 };
 }  // namespace
 
-bool AnotherClientCanGrabTheKeyboard() {
+bool AnotherClientCanGrabInput() {
     wxYield();
     return std::system(TRY_GRAB_PATH) == 0;
 }

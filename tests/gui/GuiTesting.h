@@ -54,5 +54,5 @@ bool WaitFor(Done done, double seconds = 3.0) {
     return done();
 }
 
-// Whether another X client could take the keyboard right now.
-bool AnotherClientCanGrabTheKeyboard();
+// Whether another X client could take the keyboard and the pointer right now.
+bool AnotherClientCanGrabInput();

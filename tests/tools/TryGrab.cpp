@@ -1,18 +1,34 @@
-// Tries to take the keyboard as another X client would: exit status 0 when the grab
-// succeeded (and was released again), 1 when someone else holds the keyboard, 2 without a
-// display.
+// Plays another X client that wants the input.
+//   try_grab            exit status 0 when the keyboard and the pointer could both be grabbed
+//                       (and were released again), 1 when someone else holds either
+//   try_grab hold SECS  holds the keyboard for SECS seconds, as a program that keeps it would
+// Exit status 2 without a display.
 #include <X11/Xlib.h>
+#include <unistd.h>
 
-int main() {
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char** argv) {
     Display* display = XOpenDisplay(nullptr);
     if (display == nullptr) {
         return 2;
     }
-    int status = XGrabKeyboard(display, DefaultRootWindow(display), False, GrabModeAsync,
-                               GrabModeAsync, CurrentTime);
-    if (status == GrabSuccess) {
-        XUngrabKeyboard(display, CurrentTime);
+    const Window root = DefaultRootWindow(display);
+    if (argc == 3 && std::strcmp(argv[1], "hold") == 0) {
+        const bool bHeld = XGrabKeyboard(display, root, False, GrabModeAsync, GrabModeAsync,
+                                         CurrentTime) == GrabSuccess;
+        XSync(display, False);
+        usleep(static_cast<useconds_t>(std::atof(argv[2]) * 1e6));
+        XCloseDisplay(display);
+        return bHeld ? 0 : 1;
     }
+    const bool bKeyboard = XGrabKeyboard(display, root, False, GrabModeAsync, GrabModeAsync,
+                                         CurrentTime) == GrabSuccess;
+    const bool bPointer = XGrabPointer(display, root, False, ButtonPressMask, GrabModeAsync,
+                                       GrabModeAsync, None, None, CurrentTime) == GrabSuccess;
+    XUngrabKeyboard(display, CurrentTime);
+    XUngrabPointer(display, CurrentTime);
     XCloseDisplay(display);
-    return status == GrabSuccess ? 0 : 1;
+    return bKeyboard && bPointer ? 0 : 1;
 }

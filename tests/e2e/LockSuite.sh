@@ -1,0 +1,246 @@
+#!/usr/bin/env bash
+# The lock of a game, tried as a child and a parent would on a virtual display, and counted:
+# every key and click that reaches anyone but the play window is an escape.
+#   LockSuite.sh APPLICATION_DIRECTORY TRY_GRAB [openbox|openbox-dual]
+# With openbox the window manager's own shortcuts are bound to commands that leave a file
+# behind, so a shortcut that fires is seen; openbox-dual adds a second monitor beside the
+# primary one.
+set -euo pipefail
+appdir=$1
+trygrab=$2
+desktop=${3:-bare}
+here=$(cd "$(dirname "$0")" && pwd)
+xprobe="/usr/bin/python3 $here/../tools/xprobe.py"
+
+work=$(mktemp -d)
+pid=
+wmpid=
+cleanup() {
+    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
+    [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null || true
+    setxkbmap us 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAILED ($desktop): $*" >&2
+    exit 1
+}
+passed=0
+ok() {
+    passed=$((passed + 1))
+    echo "ok: $*"
+}
+
+if [ "$desktop" = openbox-dual ]; then
+    xrandr --setmonitor primary 1280/340x1024/270+0+0 screen >/dev/null
+    xrandr --setmonitor second 1280/340x1024/270+1280+0 none >/dev/null
+fi
+if [ "$desktop" != bare ]; then
+    mkdir -p "$work/openbox"
+    keybind() { echo "<keybind key=\"$1\"><action name=\"Execute\"><command>touch $work/escaped-$2</command></action></keybind>"; }
+    {
+        echo '<?xml version="1.0"?><openbox_config xmlns="http://openbox.org/3.4/rc">'
+        echo '<desktops><number>4</number></desktops><keyboard>'
+        keybind A-Tab alt-tab
+        keybind A-F4 alt-f4
+        keybind W-d super-d
+        keybind Super_L super
+        keybind C-Escape ctrl-esc
+        keybind A-Escape alt-esc
+        keybind C-A-t ctrl-alt-t
+        keybind A-F2 alt-f2
+        keybind C-A-Right ctrl-alt-right
+        echo '</keyboard><mouse><context name="Root"><mousebind button="Left" action="Press"><action name="Execute"><command>touch '"$work"'/escaped-root-click</command></action></mousebind></context>'
+        echo '<context name="Frame"><mousebind button="A-Up" action="Click"><action name="GoToDesktop"><to>previous</to></action></mousebind>'
+        echo '<mousebind button="A-Down" action="Click"><action name="GoToDesktop"><to>next</to></action></mousebind>'
+        echo '<mousebind button="C-A-Up" action="Click"><action name="GoToDesktop"><to>previous</to></action></mousebind></context></mouse>'
+        echo '</openbox_config>'
+    } >"$work/openbox/rc.xml"
+    openbox --config-file "$work/openbox/rc.xml" >/dev/null 2>&1 &
+    wmpid=$!
+    sleep 1
+fi
+
+cp -r "$appdir" "$work/Plinkapad"
+# Defaults, without the key delay and the automatic display, so every key shows a picture.
+printf '\0\0\0\0\1\0\0\0\0\0\0\0\12\0\0\0\0\0\0\0\0\0\377\0\1\0\0\0\0\0\0\0\5\0\0\0' \
+    >"$work/Plinkapad/Nuv.ini"
+export XDG_CONFIG_HOME="$work/config"
+
+launch() {
+    "$work/Plinkapad/plinkapad" 2>>"$work/stderr.log" &
+    pid=$!
+    dialog=$(timeout 20 xdotool search --sync --name "Welcome to Plinkapad" | head -n 1) ||
+        fail "the welcome dialog did not open"
+    sleep 0.3
+}
+playing() { xdotool search --onlyvisible --name '^Plinkapad$' 2>/dev/null | head -n 1; }
+start() {
+    xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+    xdotool key Return
+    for _ in $(seq 50); do
+        play=$(playing) && [ -n "$play" ] && ! "$trygrab" && return 0
+        sleep 0.1
+    done
+    fail "no locked game after Start"
+}
+free() {
+    for _ in $(seq 30); do
+        "$trygrab" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+ended() {
+    for _ in $(seq 30); do
+        [ -z "$(playing)" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+# The quit code by hardware key: k o l o and the digit row's 4 7 9.
+code="t45 t32 t46 t32 t13 t16 t18"
+
+launch
+
+# Keys, chords and mouse actions that leave or switch programs on one desktop or another.
+start
+$xprobe record 14 "$work/record" &
+recorder=$!
+$xprobe witness 14 "$work/witness" &
+witness=$!
+until grep -q . "$work/record" 2>/dev/null; do sleep 0.1; done
+sleep 1
+desk=$(xdotool get_desktop 2>/dev/null || echo 0)
+for mods in "" ctrl alt shift super ctrl+alt alt+shift ctrl+shift; do
+    for key in Tab Escape F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 Super_L Super_R Menu Delete \
+        Right d t; do
+        xdotool key "${mods:+$mods+}$key"
+    done
+done
+xdotool mousemove 640 512
+for mods in alt ctrl+alt super; do
+    xdotool keydown "$mods" click 4 click 5 click 4 click 1 click 3 keyup "$mods"
+done
+xdotool click 1 click 2 click 3 click --repeat 2 --delay 60 1
+xdotool mousemove 5000 5000 click 1
+wait "$recorder" "$witness"
+[ "$(cat "$work/record")" = 0 ] || fail "$(cat "$work/record") key presses or clicks reached another client"
+[ "$(cat "$work/witness")" = 0 ] || fail "an always-on-top window got $(cat "$work/witness") events"
+ls "$work"/escaped-* >/dev/null 2>&1 && fail "window manager shortcuts fired: $(ls "$work" | grep escaped)"
+[ "$(xdotool get_desktop 2>/dev/null || echo 0)" = "$desk" ] || fail "the desktop was switched"
+[ -n "$(playing)" ] || fail "the game was left"
+"$trygrab" && fail "the input is free during the game"
+ok "no key, chord, click or wheel reached anyone else; the game kept the input"
+
+# The play window covers exactly the primary monitor, and the pointer stays on it.
+geometry=$(xdotool getwindowgeometry "$(playing)" | tr -s ' ' | tr '\n' ' ')
+case "$geometry" in
+*"Position: 0,0 "*"Geometry: 1280x1024"*) ;;
+*) fail "the play window is not on the primary monitor: $geometry" ;;
+esac
+xdotool mousemove 2400 900
+sleep 0.2
+eval "$(xdotool getmouselocation --shell)"
+[ "$X" -lt 1280 ] && [ "$Y" -lt 1024 ] || fail "the pointer left the play window ($X,$Y)"
+ok "the play window covers the primary monitor and holds the pointer"
+
+# A pager switches desktops: the game is on every desktop and keeps the input.
+if [ "$desktop" != bare ]; then
+    xdotool set_desktop 2
+    sleep 0.5
+    [ -n "$(playing)" ] || fail "the game is gone after a desktop switch"
+    "$trygrab" && fail "the input is free after a desktop switch"
+    xdotool set_desktop 0
+    ok "the game stays on every desktop"
+fi
+
+$xprobe keys $code
+ended || fail "the quit code did not end the game"
+free || fail "the input is held after the quit code"
+ok "the quit code ends the game and frees the input"
+
+# The quit code in other layouts, with Shift or Caps Lock held.
+for layout in us fr de ru; do
+    for held in none shift caps; do
+        setxkbmap "$layout"
+        start
+        case $held in
+        none) $xprobe keys $code ;;
+        shift) $xprobe keys d50 $code u50 ;;
+        caps) $xprobe keys t66 $code t66 ;;
+        esac
+        ended || fail "the quit code did not end the game on $layout with $held"
+        free || fail "the input is held after the quit code on $layout"
+    done
+done
+setxkbmap us
+ok "the quit code works on us, fr, de and ru, plain, with Shift and with Caps Lock"
+
+# The keypad's digits are not the code's.
+start
+$xprobe keys t45 t32 t46 t32 t83 t79 t81
+sleep 0.5
+[ -n "$(playing)" ] || fail "keypad digits ended the game"
+$xprobe keys $code
+ended || fail "the quit code did not end the game"
+ok "keypad digits do not count"
+
+# Another program destroys the play window: the game ends, the input is free, Start works.
+start
+xdotool windowclose "$play" 2>/dev/null || true
+ended || fail "the game survived its window"
+free || fail "the input is held after the window was destroyed"
+start
+$xprobe keys $code
+ended || fail "no game after the window was destroyed"
+ok "a destroyed play window ends the game and the next Start works"
+
+# Another program keeps the keyboard: no unlocked game, a message for the parent instead.
+"$trygrab" hold 5 &
+holder=$!
+sleep 0.3
+# The keyboard is the other program's: the parent clicks Start.
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+xdotool mousemove --window "$dialog" $((WIDTH * 175 / 450)) $((HEIGHT * 137 / 213)) click 1
+error=
+for _ in $(seq 80); do
+    error=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n 1) || true
+    [ -n "$error" ] && break
+    sleep 0.1
+done
+[ -n "$error" ] || fail "no message when the lock could not be had"
+[ -z "$(playing)" ] || fail "a game runs without the lock"
+wait "$holder" || true
+xdotool windowactivate --sync "$error" 2>/dev/null || xdotool windowfocus --sync "$error"
+xdotool key Return
+sleep 0.5
+free || fail "the input is held after the failed start"
+ok "a keyboard held by another program ends the start with a message"
+
+# Closing the welcome dialog during a game (logout, a task bar) ends the game cleanly and
+# saves the settings.
+start
+rm -f "$work/Plinkapad/Nuv.ini"
+$xprobe close "$dialog"
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+wait "$pid" || fail "the program ended with status $? when closed during a game"
+pid=
+free || fail "the input is held after the program closed"
+[ "$(stat -c %s "$work/Plinkapad/Nuv.ini" 2>/dev/null)" = 36 ] || fail "the settings were not saved"
+ok "closing the welcome dialog during a game ends it and saves the settings"
+
+# A killed program leaves nothing held.
+launch
+start
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+free || fail "the input is held after the program was killed"
+ok "a killed game leaves the input free"
+
+echo "$passed passed, 0 failed"

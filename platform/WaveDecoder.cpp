@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -13,14 +14,45 @@ struct WaveData {
     ~WaveData() { SDL_FreeWAV(data); }
 };
 
+std::uint32_t U32(const unsigned char* p) {
+    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+void PutU32(unsigned char* p, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) {
+        p[i] = static_cast<unsigned char>(v >> (8 * i));
+    }
+}
+
+// The converter allocates what a chunk claims; a chunk is cut to the bytes that follow it,
+// as a wave whose end is missing plays what it has.
+std::string WithHonestChunks(const unsigned char* data, std::size_t size) {
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    auto* b = reinterpret_cast<unsigned char*>(bytes.data());
+    std::size_t at = 12;
+    while (at + 8 <= size) {
+        const std::uint32_t length = U32(b + at + 4);
+        const std::size_t room = size - (at + 8);
+        if (length > room) {
+            PutU32(b + at + 4, static_cast<std::uint32_t>(room));
+            break;
+        }
+        at += 8 + length + (length & 1);
+    }
+    return bytes;
+}
+
 }  // namespace
 
 bool DecodeWave(const unsigned char* data, std::size_t size, std::string& pcm) {
     pcm.clear();
-    if (size == 0 || size > static_cast<std::size_t>(INT_MAX)) {
+    // Only a RIFF wave: its chunks are known to start at byte 12.
+    if (size < 12 || size > static_cast<std::size_t>(INT_MAX) ||
+        std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
         return false;
     }
-    SDL_RWops* rw = SDL_RWFromConstMem(data, static_cast<int>(size));
+    const std::string bytes = WithHonestChunks(data, size);
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(size));
     SDL_AudioSpec spec;
     WaveData wave;
     Uint32 length = 0;

@@ -15,7 +15,7 @@ CSettings::CSettings() : m_bPlaying(0) {
 
 CSettings::~CSettings() {
     try {
-        Save();
+        SaveAtExit();
     } catch (...) {
         // The process is ending; a settings file that cannot be written stays as it was.
     }
@@ -47,8 +47,10 @@ void CSettings::ComputePaths() {
 
 bool CSettings::Load() {
     ComputePaths();
+    m_bFileUnreadable = false;
     CFile file;
     if (m_strIniPath.empty() || !file.Open(m_strIniPath, CFile::modeRead)) {
+        m_bFileUnreadable = !m_strIniPath.empty() && PathFileExists(m_strIniPath);
         SetDefaults();
         return false;
     }
@@ -56,6 +58,7 @@ bool CSettings::Load() {
     std::int32_t values[9];
     for (std::int32_t& value : values) {
         if (!ar.ReadInt(value)) {
+            m_bFileUnreadable = file.ReadFailed();
             SetDefaults();
             return false;
         }
@@ -89,6 +92,12 @@ void CSettings::Save() {
     ar.WriteInt(m_nAutoDisplay);
     if (ar.Flush()) {
         file.Close();
+    }
+}
+
+void CSettings::SaveAtExit() {
+    if (!m_bFileUnreadable) {
+        Save();
     }
 }
 

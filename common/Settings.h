@@ -16,9 +16,12 @@ public:
     // Recomputes the paths and reads the file; false (with the defaults in force) unless all
     // nine values were read.
     bool Load();
-    // Writes the nine values whole; never throws and reports nothing.
+    // Writes the nine values whole where the file may be written; never throws and reports
+    // nothing.
     void Save();
     void SetDefaults();
+    // The save at process exit: Save, unless the last Load met a file it could not read.
+    void SaveAtExit();
 
     BOOL m_bClearBackground;
     BOOL m_bRandomColor;
@@ -35,6 +38,11 @@ public:
 
 private:
     void ComputePaths();
+
+    // The last Load found a settings file it could not open or read (no permission, not a
+    // regular file); the save at exit then leaves it alone rather than replace it with the
+    // defaults.
+    bool m_bFileUnreadable = false;
 };
 
 extern CSettings theSettings;

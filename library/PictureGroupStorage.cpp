@@ -10,6 +10,10 @@
 
 static const char kCutListName[] = "cutshow.ini";
 
+// More pictures than a child's picture group ever holds, and room for as many long names.
+constexpr std::size_t kMaxCutNames = 65536;
+constexpr std::uint64_t kMaxCutListBytes = 16u << 20;
+
 bool IsDefaultSoundsFolder(const std::string& folderName) {
     return ToUpper(folderName) == "DEFVOICE";
 }
@@ -76,14 +80,17 @@ std::vector<std::string> ReadCutList(const std::string& groupFolder) {
     if (!ar.ReadInt(count) || count <= 0) {
         return names;
     }
-    // Every name takes at least its one-byte length, so the file bounds the count.
-    const std::uint64_t places =
-        std::min<std::uint64_t>(static_cast<std::uint32_t>(count), ar.Remaining());
-    names.resize(static_cast<std::size_t>(places));
-    for (std::string& name : names) {
+    // Names are kept as they arrive, never more than a group can hold pictures and never
+    // beyond the first kMaxCutListBytes of the file; the places of names the file does not
+    // hold would stay empty and match no picture, so they are not made at all.
+    const std::size_t claimed = static_cast<std::uint32_t>(count);
+    while (names.size() < std::min(claimed, kMaxCutNames) &&
+           file.GetPosition() <= kMaxCutListBytes) {
+        std::string name;
         if (!ar.ReadString(name)) {
             break;
         }
+        names.push_back(std::move(name));
     }
     return names;
 }

@@ -29,7 +29,7 @@ bool ReadGroupFile(const std::string& path, std::string& name, std::string& desc
 bool WriteGroupFile(const std::string& path, const std::string& name,
                     const std::string& description, BOOL bDisplay);
 
-// The names read before any damage; never more than the file can hold.
+// The names read before any damage; never more than the file holds, nor more than 65536.
 std::vector<std::string> ReadCutList(const std::string& groupFolder);
 bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names);
 

@@ -116,14 +116,23 @@ bool CArchive::ReadString(std::string& text) {
     if (!ReadStringLength(length, bWide)) {
         return false;
     }
-    const std::uint64_t bytes = bWide ? length * 2 : length;
-    if (length > Remaining() || bytes > Remaining()) {
+    if (length > kMaxStringBytes || (bWide ? length * 2 : length) > kMaxStringBytes) {
         m_bFailed = true;
         return false;
     }
-    std::string raw(static_cast<std::size_t>(bytes), '\0');
-    if (!ReadBytes(raw.data(), raw.size())) {
+    const std::size_t bytes = static_cast<std::size_t>(bWide ? length * 2 : length);
+    if (bytes > Remaining()) {
+        m_bFailed = true;
         return false;
+    }
+    // The buffer grows with the bytes that arrive, not with the length the file claims.
+    std::string raw;
+    while (raw.size() < bytes) {
+        const std::size_t had = raw.size();
+        raw.resize(had + std::min<std::size_t>(bytes - had, 64u << 10));
+        if (!ReadBytes(raw.data() + had, raw.size() - had)) {
+            return false;
+        }
     }
     if (!bWide) {
         text = std::move(raw);

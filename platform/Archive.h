@@ -26,6 +26,10 @@ public:
     void WriteString(const std::string& text);
     bool Flush();
 
+    // The longest string a loading archive accepts, in bytes as stored; a longer one is
+    // damage. The dialogs write at most 200 characters.
+    static constexpr std::uint64_t kMaxStringBytes = 1u << 20;
+
     // Bytes a loading archive can still deliver.
     std::uint64_t Remaining() const;
 

@@ -1,5 +1,6 @@
 #include "platform/BmpImage.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "platform/File.h"
@@ -32,7 +33,9 @@ struct Channel {
         max = mask >> shift;
     }
     std::uint32_t Get(std::uint32_t pixel) const {
-        return max == 0 ? 0 : ((pixel & mask) >> shift) * 255 / max;
+        return max == 0 ? 0
+                        : static_cast<std::uint32_t>(
+                              static_cast<std::uint64_t>((pixel & mask) >> shift) * 255 / max);
     }
 };
 
@@ -158,11 +161,12 @@ bool CBmpImage::LoadFromMemory(const unsigned char* data, std::size_t size) {
         const bool b8 = compression == BI_RLE8;
         std::size_t at = 0;
         int x = 0, y = 0;
+        // x and y stop at the picture's edge, however many records push them beyond it.
         auto put = [&](unsigned index) {
-            if (x < w && y < h) {
+            if (x < w) {
                 rowOf(y)[x] = palette[index & 0xFF];
+                ++x;
             }
-            ++x;
         };
         while (at + 1 < available && y < h) {
             unsigned count = bits[at], value = bits[at + 1];
@@ -180,8 +184,8 @@ bool CBmpImage::LoadFromMemory(const unsigned char* data, std::size_t size) {
                 if (at + 1 >= available) {
                     break;
                 }
-                x += bits[at];
-                y += bits[at + 1];
+                x = std::min(x + bits[at], w);
+                y = std::min(y + bits[at + 1], h);
                 at += 2;
             } else {
                 const std::size_t bytes = b8 ? value : (value + 1) / 2;

@@ -1,13 +1,114 @@
 #include "platform/File.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <memory>
 #include <vector>
 
 #include "platform/FileSystem.h"
+
+namespace {
+
+constexpr char kTempSuffix[] = ".tmp-XXXXXX";
+constexpr std::size_t kTempRandomLength = 6;
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+// The file a chain of symbolic links ends at; the path itself when it is no link.
+std::string FinalTarget(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return path;
+        }
+        std::vector<char> link(PATH_MAX + 1);
+        const ssize_t n = ::readlink(path.c_str(), link.data(), link.size() - 1);
+        if (n <= 0) {
+            return path;
+        }
+        std::string next(link.data(), static_cast<std::size_t>(n));
+        path = next[0] == '/' ? next : PathJoin(FolderOf(path), next);
+    }
+    return path;
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t count) {
+    while (count > 0) {
+        const ssize_t n = ::write(fd, data, count);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        data += n;
+        count -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// A rename reaches the disk with its folder.
+void SyncFolder(const std::string& path) {
+    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Removes the temporaries "<target>.tmp-XXXXXX" whose writers are gone. A live writer holds
+// a lock on its temporary until it has renamed it, so a file that can be locked is a
+// leftover of a writer that was killed.
+void RemoveStaleTemporaries(const std::string& target, const std::string& ownTemp) {
+    const std::string folder = FolderOf(target);
+    const std::string prefix =
+        target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1) + ".tmp-";
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) {
+        return;
+    }
+    while (const dirent* e = ::readdir(dir.get())) {
+        const std::string name = e->d_name;
+        if (name.size() != prefix.size() + kTempRandomLength ||
+            name.compare(0, prefix.size(), prefix) != 0) {
+            continue;
+        }
+        const std::string path = PathJoin(folder, name);
+        if (path == ownTemp) {
+            continue;
+        }
+        const int fd =
+            ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat held, named;
+        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+            SameFile(held, named)) {
+            ::unlink(path.c_str());
+        }
+        ::close(fd);
+    }
+}
+
+}  // namespace
 
 CFile::~CFile() {
     Abort();
@@ -16,36 +117,77 @@ CFile::~CFile() {
 bool CFile::Open(const std::string& path, unsigned flags) {
     Abort();
     m_bFailed = false;
+    m_bInPlace = false;
+    m_inPlaceData.clear();
     m_nPosition = 0;
     m_nLength = 0;
-    if ((flags & modeWrite) == 0) {
-        m_bWriting = false;
-        m_fd = ::open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC);
-        if (m_fd < 0) {
-            return false;
-        }
-        struct stat st;
-        if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-            Abort();
-            return false;
-        }
-        m_nLength = static_cast<std::uint64_t>(st.st_size);
-        return true;
+    if ((flags & modeWrite) != 0) {
+        m_bWriting = true;
+        return OpenForWrite(path);
     }
-    m_bWriting = true;
-    m_strPath = ResolvePathForWrite(path);
-    std::vector<char> tmpl(m_strPath.begin(), m_strPath.end());
-    const char suffix[] = ".tmp-XXXXXX";
-    tmpl.insert(tmpl.end(), suffix, suffix + sizeof suffix);
-    m_fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
+    m_bWriting = false;
+    // Without O_NONBLOCK a named pipe in a file's place would hold the open forever.
+    m_fd = ::open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (m_fd < 0) {
         return false;
     }
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        Abort();
+        return false;
+    }
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    m_nLength = static_cast<std::uint64_t>(st.st_size);
+    return true;
+}
+
+bool CFile::OpenForWrite(const std::string& path) {
+    m_strPath = FinalTarget(ResolvePathForWrite(path));
+    struct stat old;
+    const bool bExists = ::stat(m_strPath.c_str(), &old) == 0;
+    if (bExists && (!S_ISREG(old.st_mode) ||
+                    ::faccessat(AT_FDCWD, m_strPath.c_str(), W_OK, AT_EACCESS) != 0)) {
+        return false;
+    }
+    std::vector<char> tmpl(m_strPath.begin(), m_strPath.end());
+    tmpl.insert(tmpl.end(), kTempSuffix, kTempSuffix + sizeof kTempSuffix);
+    m_fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
+    if (m_fd < 0) {
+        // A folder closed to new files may still hold a file its user may write.
+        return bExists && OpenInPlace(m_strPath);
+    }
     m_strTempPath = tmpl.data();
-    // mkostemp makes the file private; give it the usual permissions.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(m_fd, 0666 & ~mask);
+    ::flock(m_fd, LOCK_EX);
+    if (!bExists) {
+        // mkostemp makes the file private; give it the usual permissions.
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::fchmod(m_fd, 0666 & ~mask);
+    } else {
+        const bool bSameOwner = old.st_uid == ::geteuid() && old.st_gid == ::getegid();
+        const bool bKept = (bSameOwner || ::fchown(m_fd, old.st_uid, old.st_gid) == 0) &&
+                           ::fchmod(m_fd, old.st_mode & 07777) == 0 && old.st_nlink == 1;
+        if (!bKept) {
+            Abort();
+            return OpenInPlace(m_strPath);
+        }
+    }
+    RemoveStaleTemporaries(m_strPath, m_strTempPath);
+    return true;
+}
+
+bool CFile::OpenInPlace(const std::string& path) {
+    m_fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+    if (m_fd < 0) {
+        return false;
+    }
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        Abort();
+        return false;
+    }
+    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+    m_bInPlace = true;
     return true;
 }
 
@@ -73,19 +215,13 @@ bool CFile::Write(const void* buffer, std::size_t count) {
     if (m_fd < 0 || !m_bWriting || m_bFailed) {
         return false;
     }
-    std::size_t done = 0;
-    while (done < count) {
-        ssize_t n = ::write(m_fd, static_cast<const char*>(buffer) + done, count - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            m_bFailed = true;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
+    if (m_bInPlace) {
+        m_inPlaceData.append(static_cast<const char*>(buffer), count);
+    } else if (!WriteAll(m_fd, static_cast<const char*>(buffer), count)) {
+        m_bFailed = true;
+        return false;
     }
-    m_nPosition += done;
+    m_nPosition += count;
     return true;
 }
 
@@ -98,17 +234,36 @@ bool CFile::Close() {
         m_fd = -1;
         return true;
     }
-    bool bOk = !m_bFailed && ::fsync(m_fd) == 0;
+    bool bOk = CloseWrite();
     bOk = ::close(m_fd) == 0 && bOk;
     m_fd = -1;
-    if (bOk) {
-        bOk = ::rename(m_strTempPath.c_str(), m_strPath.c_str()) == 0;
+    Abort();
+    return bOk;
+}
+
+bool CFile::CloseWrite() {
+    if (m_bFailed) {
+        return false;
     }
-    if (!bOk) {
-        ::unlink(m_strTempPath.c_str());
+    if (m_bInPlace) {
+        bool bOk = ::lseek(m_fd, 0, SEEK_SET) == 0 &&
+                   WriteAll(m_fd, m_inPlaceData.data(), m_inPlaceData.size()) &&
+                   ::ftruncate(m_fd, static_cast<off_t>(m_inPlaceData.size())) == 0 &&
+                   ::fsync(m_fd) == 0;
+        m_inPlaceData.clear();
+        return bOk;
+    }
+    // The lock is held until the rename, so no other writer takes this file for a leftover;
+    // should one have removed it all the same, the old file stays.
+    struct stat held, named;
+    if (::fsync(m_fd) != 0 || ::fstat(m_fd, &held) != 0 ||
+        ::lstat(m_strTempPath.c_str(), &named) != 0 || !SameFile(held, named) ||
+        ::rename(m_strTempPath.c_str(), m_strPath.c_str()) != 0) {
+        return false;
     }
     m_strTempPath.clear();
-    return bOk;
+    SyncFolder(m_strPath);
+    return true;
 }
 
 void CFile::Abort() {
@@ -120,4 +275,5 @@ void CFile::Abort() {
         ::unlink(m_strTempPath.c_str());
         m_strTempPath.clear();
     }
+    m_inPlaceData.clear();
 }

@@ -1,6 +1,11 @@
 // A file opened for reading, or for writing whole. A file opened for writing is written to
 // a temporary file beside it and renamed over the old one by Close, so a crash or a full
 // disk never leaves a truncated file behind; a file that is never closed is discarded.
+// Only regular files are read or written. Writing follows symbolic links to the file they
+// name, refuses a file the user may not write (as Windows refuses a read-only one), and keeps
+// the old file's owner and permissions; where the owner cannot be kept (or the file has
+// other hard links, or its folder is closed to new files) the file is rewritten in place at
+// Close instead. Temporaries left by a writer that died are removed at the next write.
 #pragma once
 
 #include <cstddef>
@@ -39,11 +44,17 @@ public:
     void Abort();
 
 private:
+    bool OpenForWrite(const std::string& path);
+    bool OpenInPlace(const std::string& path);
+    bool CloseWrite();
+
     int m_fd = -1;
     bool m_bWriting = false;
+    bool m_bInPlace = false;
     bool m_bFailed = false;
     std::uint64_t m_nLength = 0;
     std::uint64_t m_nPosition = 0;
     std::string m_strPath;
     std::string m_strTempPath;
+    std::string m_inPlaceData;  // what an in-place write puts in the file at Close
 };

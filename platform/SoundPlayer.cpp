@@ -4,10 +4,9 @@
 #include <wx/app.h>
 #include <wx/utils.h>
 
-#include <cstring>
-
 #include "platform/File.h"
 #include "platform/FileSystem.h"
+#include "platform/WaveDecoder.h"
 
 namespace {
 
@@ -38,9 +37,9 @@ void InitSoundDevice() {
         return;
     }
     SDL_AudioSpec want{};
-    want.freq = 44100;
+    want.freq = kDeviceRate;
     want.format = AUDIO_S16SYS;
-    want.channels = 2;
+    want.channels = kDeviceChannels;
     want.samples = 1024;
     device.id = SDL_OpenAudioDevice(nullptr, 0, &want, &device.spec, 0);
     if (device.id != 0) {
@@ -77,8 +76,9 @@ void StopSound() {
     }
 }
 
-// Reads and converts a wave file to the device's format; false if it is not a playable wave.
-static bool LoadWave(const std::string& path, const SDL_AudioSpec& target, std::string& pcm) {
+// Reads a wave file and converts it to the device's format; false if it is not a playable
+// wave. The device is opened without allowed changes, so its format is the one asked for.
+static bool LoadWave(const std::string& path, std::string& pcm) {
     CFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone) || file.GetLength() == 0 ||
         file.GetLength() > kMaxWaveBytes) {
@@ -88,30 +88,7 @@ static bool LoadWave(const std::string& path, const SDL_AudioSpec& target, std::
     if (file.Read(bytes.data(), bytes.size()) != bytes.size()) {
         return false;
     }
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-    SDL_AudioSpec spec;
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &spec, &data, &length) == nullptr) {
-        return false;
-    }
-    SDL_AudioCVT cvt;
-    int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, target.format,
-                                  target.channels, target.freq);
-    if (built < 0) {
-        SDL_FreeWAV(data);
-        return false;
-    }
-    pcm.assign(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult), '\0');
-    std::memcpy(pcm.data(), data, length);
-    SDL_FreeWAV(data);
-    cvt.buf = reinterpret_cast<Uint8*>(pcm.data());
-    cvt.len = static_cast<int>(length);
-    if (built > 0 && SDL_ConvertAudio(&cvt) != 0) {
-        return false;
-    }
-    pcm.resize(static_cast<std::size_t>(built > 0 ? cvt.len_cvt : static_cast<int>(length)));
-    return true;
+    return DecodeWave(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), pcm);
 }
 
 bool PlaySound(const std::string& path) {
@@ -122,7 +99,7 @@ bool PlaySound(const std::string& path) {
         return PathFileExists(path);
     }
     std::string pcm;
-    if (!LoadWave(path, device.spec, pcm)) {
+    if (!LoadWave(path, pcm)) {
         StopSound();
         if (wxTheApp != nullptr) {
             wxBell();
@@ -131,7 +108,9 @@ bool PlaySound(const std::string& path) {
     }
     SDL_LockAudioDevice(device.id);
     SDL_ClearQueuedAudio(device.id);
-    SDL_QueueAudio(device.id, pcm.data(), static_cast<Uint32>(pcm.size()));
+    if (!pcm.empty()) {
+        SDL_QueueAudio(device.id, pcm.data(), static_cast<Uint32>(pcm.size()));
+    }
     SDL_UnlockAudioDevice(device.id);
     return true;
 }

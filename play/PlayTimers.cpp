@@ -16,7 +16,11 @@ bool AutoDisplayDue(double elapsed, int nAutoDisplaySeconds) {
 }
 
 int TimeLimitPeriod(int nTimeLimitMinutes) {
-    // The original timers take any period; 10 ms is the shortest they honour.
+    // A time limit of zero or less, hand-edited into the settings file, never ends a game:
+    // the longest period a timer takes (almost 25 days) stands for never.
+    if (nTimeLimitMinutes <= 0) {
+        return kTimeLimitNever;
+    }
     const std::int64_t period = static_cast<std::int64_t>(nTimeLimitMinutes) * 60000;
-    return static_cast<int>(std::clamp<std::int64_t>(period, 10, INT_MAX));
+    return static_cast<int>(std::min<std::int64_t>(period, kTimeLimitNever));
 }

@@ -1,6 +1,8 @@
 // The time rules of a game that need no window.
 #pragma once
 
+#include <climits>
+
 #include "platform/WinTypes.h"
 
 // The key delay gate: whether a display may happen `elapsed` seconds after the last one.
@@ -9,7 +11,9 @@ bool KeyDelayAllows(BOOL bKeyDelay, int nKeyDelayMs, double elapsed);
 // Whether an automatic display is due at a tick of the 800 ms timer.
 bool AutoDisplayDue(double elapsed, int nAutoDisplaySeconds);
 
-// The period of the time-limit timer, in milliseconds, kept within what a timer can take.
+// The period of the time-limit timer, in milliseconds, kept within what a timer can take;
+// kTimeLimitNever for a limit of zero minutes or less.
+constexpr int kTimeLimitNever = INT_MAX;
 int TimeLimitPeriod(int nTimeLimitMinutes);
 
 constexpr int TIMER_TIME_LIMIT = 2;

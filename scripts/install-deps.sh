@@ -9,6 +9,7 @@ packages=(
     libchm-dev fp-utils-3.2.2
     libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
     python3-xlib x11-xserver-utils x11-xkb-utils
+    clang-14 libclang-rt-14-dev
 )
 
 missing=()

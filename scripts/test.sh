@@ -8,3 +8,6 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --parallel "$(nproc)"
 cd build
 ctest --output-on-failure
+cd ..
+# A short run of every fuzz target; scripts/fuzz.sh SECONDS runs them longer.
+scripts/fuzz.sh 25

@@ -1,9 +1,11 @@
 #include <wx/filename.h>
 
+#include <chrono>
 #include <cstdlib>
 
 #include "GuiTesting.h"
 #include "TestFolder.h"
+#include "WaveFile.h"
 #include "platform/SoundPlayer.h"
 
 namespace {
@@ -84,6 +86,20 @@ TEST_F(SoundOnDisk, UnplayableFilesGiveTheDefaultSoundAndSilenceTheOldOne) {
     EXPECT_FALSE(PlaySound(m_dir / "junk.wav"));
     EXPECT_EQ(QueuedSoundBytes(), 0u);
     EXPECT_FALSE(PlaySound(m_dir / "missing.wav"));
+}
+
+TEST_F(SoundOnDisk, SoundsBeyondTheLimitsPlayAsUnplayableOnesAtOnce) {
+    WriteBytes(m_dir / "long.wav", SquareWave(22050 * 5));
+    WriteBytes(m_dir / "slow.wav", MakeWave({1, 1, 8}, 4 << 10));
+    WriteBytes(m_dir / "empty.wav", MakeWave({22050, 1, 16}, 0));
+    ASSERT_TRUE(PlaySound(m_dir / "long.wav"));
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(PlaySound(m_dir / "slow.wav"));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+    EXPECT_EQ(QueuedSoundBytes(), 0u);
+    ASSERT_TRUE(PlaySound(m_dir / "long.wav"));
+    EXPECT_TRUE(PlaySound(m_dir / "empty.wav"));
+    EXPECT_EQ(QueuedSoundBytes(), 0u);
 }
 
 TEST(SoundWithoutDevice, IsSilentAndNeverFails) {

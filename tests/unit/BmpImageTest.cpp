@@ -121,3 +121,35 @@ TEST(BmpImage, HostileFilesAreRefused) {
     }
     EXPECT_FALSE(image.Load("/nonexistent/x.bmp"));
 }
+
+TEST(BmpImage, RunLengthPositionsStopAtTheEdge) {
+    CBmpImage image;
+    const std::vector<std::uint32_t> palette = {0x000000, 0xFF0000};
+    // 8.5 million deltas of 255 columns carry x far beyond what an int holds; the run that
+    // follows must land nowhere.
+    Bytes rle;
+    rle.reserve(8500000u * 4 + 8);
+    for (int i = 0; i < 8500000; ++i) {
+        rle.insert(rle.end(), {0, 2, 255, 0});
+    }
+    rle.insert(rle.end(), {4, 1, 0, 1});
+    ASSERT_TRUE(Decode(image, Bmp(4, 2, 8, 1, palette, rle)));
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(image.GetPixel(x, y), 0u) << x << "," << y;
+        }
+    }
+    // A delta far down the picture ends it; rows below stay the background.
+    Bytes down = {0, 2, 0, 255, 0, 2, 0, 255, 2, 1, 0, 1};
+    ASSERT_TRUE(Decode(image, Bmp(4, 2, 4, 2, palette, down)));
+    EXPECT_EQ(image.GetPixel(0, 1), 0u);
+}
+
+TEST(BmpImage, BitFieldsUseTheWholeMask) {
+    CBmpImage image;
+    // A 32-bit red mask of every bit: full and half intensity.
+    const std::vector<std::uint32_t> masks = {0xFFFFFFFF, 0, 0};
+    ASSERT_TRUE(Decode(image, Bmp(2, 1, 32, 3, masks, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80})));
+    EXPECT_EQ(image.GetPixel(0, 0), 0xFF0000u);
+    EXPECT_EQ(image.GetPixel(1, 0), 0x7F0000u);
+}

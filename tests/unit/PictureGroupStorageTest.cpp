@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
+#include <functional>
+
 #include <set>
 
 #include "TestFolder.h"
@@ -122,4 +126,68 @@ TEST(PictureGroupStorage, NewFolderNamesAreUpperCaseUuids) {
         seen.insert(name);
     }
     EXPECT_EQ(seen.size(), 50u);
+}
+
+namespace {
+
+// A file of `bytes` followed by a hole up to `size` bytes: zeros that take no disk space.
+void WriteSparse(const std::string& path, const Bytes& bytes, std::uintmax_t size) {
+    WriteBytes(path, bytes);
+    std::filesystem::resize_file(path, size);
+}
+
+double SecondsFor(const std::function<void()>& work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+TEST(PictureGroupStorage, HugeSparseFilesReadQuicklyWithinBounds) {
+    TestFolder dir;
+    // 2^31 - 1 names claimed in a gigabyte of zeros: a gigabyte of empty names.
+    WriteSparse(dir / "cutshow.ini", {0xFF, 0xFF, 0xFF, 0x7F}, 1u << 30);
+    std::vector<std::string> names;
+    EXPECT_LT(SecondsFor([&] { names = ReadCutList(dir.Path()); }), 0.5);
+    EXPECT_EQ(names.size(), 65536u);
+
+    // Long names: reading stops after 16 MiB of them.
+    Bytes longNames = {0xFF, 0xFF, 0, 0};
+    for (int i = 0; i < 20000; ++i) {
+        longNames.insert(longNames.end(), {0xFF, 0xE8, 0x03});  // 1000 bytes
+        longNames.resize(longNames.size() + 1000, 'n');
+    }
+    WriteBytes(dir / "cutshow.ini", longNames);
+    names = ReadCutList(dir.Path());
+    EXPECT_GT(names.size(), 16000u);
+    EXPECT_LT(names.size(), 17000u);
+
+    // A name that claims 64 GiB, in a file that big, and one of 2 GiB: damage.
+    std::string name, description;
+    BOOL flag = 1;
+    WriteSparse(dir / "g.ini",
+                {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x10, 0, 0, 0},
+                (64ull << 30) + 64);
+    EXPECT_LT(
+        SecondsFor([&] { EXPECT_FALSE(ReadGroupFile(dir / "g.ini", name, description, flag)); }),
+        0.5);
+    WriteSparse(dir / "g2.ini", {0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80}, (2ull << 30) + 64);
+    EXPECT_LT(
+        SecondsFor([&] { EXPECT_FALSE(ReadGroupFile(dir / "g2.ini", name, description, flag)); }),
+        0.5);
+
+    // Up to a mebibyte a string is still read whole, wide strings counted in bytes.
+    Bytes big = {0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x10, 0x00};
+    big.resize(big.size() + (1u << 20), 'a');
+    big.push_back(0);
+    big.insert(big.end(), {1, 0, 0, 0});
+    WriteBytes(dir / "big.ini", big);
+    ASSERT_TRUE(ReadGroupFile(dir / "big.ini", name, description, flag));
+    EXPECT_EQ(name.size(), 1u << 20);
+    Bytes wide = {0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x08, 0x00};  // 2^19 + 1 units
+    wide.resize(wide.size() + (1u << 20) + 2, 'a');
+    wide.insert(wide.end(), {0, 1, 0, 0, 0});
+    WriteBytes(dir / "wide.ini", wide);
+    EXPECT_FALSE(ReadGroupFile(dir / "wide.ini", name, description, flag));
 }

@@ -26,9 +26,16 @@ TEST(PlayTimers, AutoDisplayComesStrictlyAfterTheInterval) {
 TEST(PlayTimers, TimeLimitPeriodStaysWithinATimersRange) {
     EXPECT_EQ(TimeLimitPeriod(10), 600000);
     EXPECT_EQ(TimeLimitPeriod(1200), 72000000);
-    EXPECT_EQ(TimeLimitPeriod(0), 10);
-    EXPECT_EQ(TimeLimitPeriod(-3), 10);
+    EXPECT_EQ(TimeLimitPeriod(35791), 2147460000);
+    EXPECT_EQ(TimeLimitPeriod(35792), INT_MAX);
     EXPECT_EQ(TimeLimitPeriod(2000000000), INT_MAX);
+}
+
+TEST(PlayTimers, ANonPositiveTimeLimitNeverEndsTheGame) {
+    EXPECT_EQ(TimeLimitPeriod(0), kTimeLimitNever);
+    EXPECT_EQ(TimeLimitPeriod(-3), kTimeLimitNever);
+    EXPECT_EQ(TimeLimitPeriod(INT_MIN), kTimeLimitNever);
+    EXPECT_GE(kTimeLimitNever / 3600000, 24 * 24);  // over 24 days
 }
 
 class KeyDelay : public PlayFixture {};

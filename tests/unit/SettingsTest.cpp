@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <filesystem>
 
+#include "OtherUser.h"
 #include "TestFolder.h"
 #include "common/Settings.h"
 #include "platform/FileSystem.h"
@@ -114,6 +118,57 @@ TEST_F(SettingsFile, SaveToAnUnwritablePlaceChangesNothingAndDoesNotThrow) {
     EXPECT_NO_THROW(theSettings.Save());
     EXPECT_FALSE(std::filesystem::exists("/nonexistent-folder/Nuv.ini"));
     EXPECT_EQ(ReadBytes(m_path), kDefaultFile);
+}
+
+TEST_F(SettingsFile, ANamedPipeIsNoSettingsFileAndIsLeftAlone) {
+    ASSERT_EQ(::mkfifo(m_path.c_str(), 0644), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(theSettings.Load());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    ExpectDefaults();
+    theSettings.SaveAtExit();
+    theSettings.Save();
+    EXPECT_TRUE(std::filesystem::is_fifo(m_path));
+    std::filesystem::remove(m_path);
+}
+
+TEST_F(SettingsFile, AShortFileThatWasReadIsRepairedAtExit) {
+    WriteBytes(m_path, Bytes(35, 0x07));
+    EXPECT_FALSE(theSettings.Load());
+    theSettings.SaveAtExit();
+    EXPECT_EQ(ReadBytes(m_path), kDefaultFile);
+}
+
+TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNotReplacedAtExit) {
+    if (!CanActAsOtherUser()) {
+        GTEST_SKIP() << "needs root to act as another user";
+    }
+    // Write-only for its user: the load cannot read it.
+    Bytes custom = kDefaultFile;
+    custom[8] = 0x64;
+    WriteBytes(m_path, custom);
+    SetOwner(m_path, kNobody, kNobody, 0200);
+    EXPECT_EQ(RunAsNobody([] {
+                  if (theSettings.Load()) {
+                      return 1;
+                  }
+                  theSettings.SaveAtExit();
+                  return 0;
+              }),
+              0);
+    EXPECT_EQ(ReadBytes(m_path), custom);
+    // The Setup dialog's OK still writes it, in place, as its folder is closed to its user.
+    EXPECT_EQ(RunAsNobody([] {
+                  theSettings.Load();
+                  theSettings.Save();
+                  return 0;
+              }),
+              0);
+    EXPECT_EQ(ReadBytes(m_path), kDefaultFile);
+    struct stat st {};
+    ::stat(m_path.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0200u);
+    EXPECT_EQ(st.st_uid, kNobody);
 }
 
 TEST(RegisterAppPath, RecordsTheDirectoryInTheKeyStore) {

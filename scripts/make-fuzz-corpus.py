@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""Writes the small seed files of the fuzz targets into tests/fuzz/corpus/<target>/."""
+import os
+import struct
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "fuzz", "corpus")
+
+
+def save(target, name, data):
+    folder = os.path.join(ROOT, target)
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name), "wb") as f:
+        f.write(data)
+
+
+def ints(*values):
+    return b"".join(struct.pack("<i", v) for v in values)
+
+
+def archive_string(text):
+    n = len(text)
+    if n < 0xFF:
+        prefix = bytes([n])
+    elif n < 0xFFFE:
+        prefix = b"\xff" + struct.pack("<H", n)
+    else:
+        prefix = b"\xff\xff\xff" + struct.pack("<I", n)
+    return prefix + text
+
+
+def wide_string(text):
+    units = text.encode("utf-16-le")
+    return b"\xff\xfe\xff" + bytes([len(units) // 2]) + units
+
+
+def bmp(width, height, bits, compression, palette, pixels, header=40, masks=b""):
+    off = 14 + header + len(masks) + len(palette)
+    if header == 12:
+        info = struct.pack("<IHHHH", 12, width, height & 0xFFFF, 1, bits)
+    else:
+        info = struct.pack("<IiiHHIIiiII", header, width, height, 1, bits, compression,
+                           len(pixels), 0, 0, 0, 0)
+        info += bytes(header - 40)
+    return (b"BM" + struct.pack("<IHHI", off + len(pixels), 0, 0, off) + info + masks +
+            palette + pixels)
+
+
+def wave(rate, channels, bits, data):
+    frame = channels * bits // 8
+    fmt = struct.pack("<HHIIHH", 1, channels, rate, rate * frame, frame, bits)
+    body = b"WAVE" + b"fmt " + struct.pack("<I", 16) + fmt + b"data" + struct.pack("<I", len(data)) + data
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+def main():
+    defaults = ints(0, 1, 300, 10, 1, 0x00FF0000, 1, 1, 5)
+    save("fuzz_settings", "defaults", defaults)
+    save("fuzz_settings", "short", defaults[:35])
+    save("fuzz_settings", "long", defaults + b"\x09" * 4)
+
+    save("fuzz_group_file", "new", archive_string(b"Animals") + archive_string(b"") + ints(1))
+    save("fuzz_group_file", "long", archive_string(b"n" * 300) + archive_string(b"d" * 20) + ints(0))
+    save("fuzz_group_file", "wide", wide_string("h\u00e9\U0001F600") + archive_string(b"x") + ints(7))
+    save("fuzz_group_file", "cut", archive_string(b"Zoo") + b"\x02hi\x01\x00")
+
+    save("fuzz_cut_list", "empty", ints(0))
+    save("fuzz_cut_list", "two", ints(2) + archive_string(b"Dog.bmp") + archive_string(b"Cat.BMP"))
+    save("fuzz_cut_list", "early-end", ints(5) + archive_string(b"a"))
+    save("fuzz_cut_list", "wide", ints(1) + wide_string("Hund.bmp"))
+
+    pal2 = bytes([0, 0, 0, 0, 255, 255, 255, 0])
+    pal16 = b"".join(bytes([i * 16, 255 - i * 16, i, 0]) for i in range(16))
+    save("fuzz_bmp", "rgb24", bmp(2, 2, 24, 0, b"", bytes([1, 2, 3, 4, 5, 6, 0, 0] * 2)))
+    save("fuzz_bmp", "top-down32", bmp(2, -2, 32, 0, b"", bytes(range(16))))
+    save("fuzz_bmp", "mono", bmp(9, 2, 1, 0, pal2, bytes([0xAA, 0x80, 0, 0, 0x55, 0, 0, 0])))
+    save("fuzz_bmp", "pal4", bmp(3, 1, 4, 0, pal16, bytes([0x12, 0x30, 0, 0])))
+    save("fuzz_bmp", "pal8", bmp(2, 1, 8, 0, pal16, bytes([1, 15, 0, 0])))
+    save("fuzz_bmp", "rle8", bmp(4, 3, 8, 1, pal16,
+                                 bytes([3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 2, 1, 1, 2, 5, 0, 0, 0, 1])))
+    save("fuzz_bmp", "rle4", bmp(5, 2, 4, 2, pal16,
+                                 bytes([5, 0x12, 0, 0, 0, 4, 0x34, 0x56, 0, 1])))
+    save("fuzz_bmp", "bitfields16", bmp(2, 1, 16, 3, b"", bytes([0x1F, 0xF8, 0xE0, 0x07]),
+                                        masks=struct.pack("<III", 0xF800, 0x07E0, 0x001F)))
+    save("fuzz_bmp", "bitfields32-v4", bmp(1, 1, 32, 3, b"", bytes([1, 2, 3, 4]), header=108))
+    save("fuzz_bmp", "core", bmp(2, 1, 24, 0, b"", bytes([9, 8, 7, 6, 5, 4, 0, 0]), header=12))
+
+    samples = b"".join(struct.pack("<h", 9000 if (i // 10) % 2 else -9000) for i in range(64))
+    save("fuzz_wave", "mono16", wave(22050, 1, 16, samples))
+    save("fuzz_wave", "stereo8", wave(11025, 2, 8, bytes([0x40, 0xC0] * 32)))
+    save("fuzz_wave", "device", wave(44100, 2, 16, samples))
+    save("fuzz_wave", "empty", wave(8000, 1, 8, b""))
+
+
+if __name__ == "__main__":
+    main()

@@ -159,7 +159,7 @@ void CMainDialog::OnStart() {
     }
     m_wndGame.ShowBackBuffer();
     const int limit = TimeLimitPeriod(theSettings.m_nTimeLimit);
-    if (theSettings.m_bTimeLimit && limit > 0) {
+    if (theSettings.m_bTimeLimit && limit != kTimeLimitNever) {
         SetTimer(TIMER_TIME_LIMIT, limit);
     }
     if (theSettings.m_bAutoDisplay) {

@@ -91,15 +91,21 @@ static bool LoadWave(const std::string& path, std::string& pcm) {
     return DecodeWave(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), pcm);
 }
 
-bool PlaySound(const std::string& path) {
+bool PlaySound(const std::string& path) noexcept {
     InitSoundDevice();
     SoundDevice& device = Device();
-    if (device.id == 0) {
-        // No audio device: check the file all the same, so a missing one is still noticed.
-        return PathFileExists(path);
-    }
     std::string pcm;
-    if (!LoadWave(path, pcm)) {
+    bool bLoaded = false;
+    try {
+        if (device.id == 0) {
+            // No audio device: check the file all the same, so a missing one is noticed.
+            return PathFileExists(path);
+        }
+        bLoaded = LoadWave(path, pcm);
+    } catch (...) {
+        // Memory ran out: the sound is one that cannot be played.
+    }
+    if (!bLoaded) {
         StopSound();
         if (wxTheApp != nullptr) {
             wxBell();

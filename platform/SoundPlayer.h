@@ -11,7 +11,7 @@ void CloseSoundDevice();
 
 // Plays `path` (SND_FILENAME | SND_ASYNC) and returns at once; false when the file could
 // not be played and the default sound was given instead.
-bool PlaySound(const std::string& path);
+bool PlaySound(const std::string& path) noexcept;
 
 // Stops whatever is playing (SND_PURGE).
 void StopSound();

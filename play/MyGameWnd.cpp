@@ -218,6 +218,7 @@ void CMyGameWnd::DestroyWindow() {
     frame->Destroy();
 }
 
+// Never throws: the lock is released first, and only the farewell can fail.
 void CMyGameWnd::EndGame() {
     m_pFrame = nullptr;
     m_pView = nullptr;
@@ -226,13 +227,13 @@ void CMyGameWnd::EndGame() {
     }
     ReleaseBackBuffer();
     theSettings.m_bPlaying = 0;
+    if (m_onGameEnd) {
+        m_onGameEnd();
+    }
     try {
         PlaySound(PathJoin(theSettings.m_strAppDir, "GoodBye.wav"));
     } catch (...) {
-        // The farewell is skipped; the game has ended all the same.
-    }
-    if (m_onGameEnd) {
-        m_onGameEnd();
+        // No memory left for the farewell's path: the game has ended all the same.
     }
 }
 
@@ -271,11 +272,7 @@ void CMyGameWnd::OnKeyDown(int vk) {
             return;
         case QuitStep::Replay:
             if (!m_strLastSound.empty()) {
-                try {
-                    PlaySound(m_strLastSound);
-                } catch (...) {
-                    // The replay is skipped.
-                }
+                PlaySound(m_strLastSound);
                 return;
             }
             break;

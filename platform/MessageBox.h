@@ -1,4 +1,4 @@
-// Message boxes with the original platform's flags and answers.
+// Message boxes with Windows' flags and answers.
 #pragma once
 
 #include <string>

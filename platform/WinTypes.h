@@ -1,4 +1,4 @@
-// The original platform's small value types: on/off values as 32-bit ints and colours as
+// Windows' small value types: on/off values as 32-bit ints and colours as
 // 0x00BBGGRR.
 #pragma once
 

@@ -74,10 +74,10 @@ bool TryGrab() {
     bX11 = IsX11(window);
 #endif
     if (!s_bKeyboard || !gdk_display_device_is_grabbed(display, gdk_seat_get_keyboard(seat))) {
-        const GdkSeatCapabilities what =
-            bX11 ? GDK_SEAT_CAPABILITY_KEYBOARD : GDK_SEAT_CAPABILITY_ALL;
-        s_bKeyboard = gdk_seat_grab(seat, window, what, TRUE, nullptr, nullptr, nullptr, nullptr) ==
-                      GDK_GRAB_SUCCESS;
+        s_bKeyboard = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_KEYBOARD, TRUE, nullptr,
+                                    nullptr, nullptr, nullptr) == GDK_GRAB_SUCCESS;
+        // A Wayland client cannot grab the pointer: the compositor keeps it, and it gives a
+        // full-screen window every click over it.
         s_bPointer = s_bKeyboard && !bX11;
     }
 #ifdef GDK_WINDOWING_X11

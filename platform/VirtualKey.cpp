@@ -183,16 +183,22 @@ int VirtualKeyFrom(int keyCode, unsigned keySym, unsigned hardwareCode) {
     if (int vk = FromKeySym(keySym)) {
         return vk;
     }
-    // The digit row counts by position, whatever the layout or Shift make of it.
-    if (IsDigitRow(hardwareCode)) {
-        return FromPosition(hardwareCode);
-    }
     // Letters by the layout: the key symbol is the letter the key types.
     if ((keySym >= 'A' && keySym <= 'Z') || (keySym >= 'a' && keySym <= 'z')) {
         return static_cast<int>(keySym & ~0x20u);
     }
+    // A digit typed is its key of the digit row in every layout (the keypad's have symbols
+    // of their own); what the row types otherwise (accents with a French layout, punctuation
+    // with Shift) counts by position. Virtual keyboards number their keys freely, so the
+    // symbols and the keys that are no characters come first.
+    if (keySym >= '0' && keySym <= '9') {
+        return static_cast<int>(keySym);
+    }
     if (int vk = FromSpecialKey(keyCode)) {
         return vk;
+    }
+    if (IsDigitRow(hardwareCode)) {
+        return FromPosition(hardwareCode);
     }
     // Layouts without Latin letters (Cyrillic, Greek) and punctuation: the US position.
     if (int vk = FromPosition(hardwareCode)) {

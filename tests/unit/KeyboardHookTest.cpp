@@ -99,6 +99,11 @@ TEST(VirtualKey, LettersFollowTheLayoutOrTheUsPositionWithoutLatinLetters) {
     EXPECT_EQ(VirtualKeyFrom(0, 0x6dd, 32), 'O');
     // Punctuation by position: the Russian х lies where US has [.
     EXPECT_EQ(VirtualKeyFrom(0, 0x6c8, 34), 0xDB);
+    // A virtual keyboard (an on-screen keyboard, a remote desktop) numbers its keys freely:
+    // what the key types counts, not where a PC keyboard has that number.
+    EXPECT_EQ(VirtualKeyFrom('K', 'k', 12), 'K');
+    EXPECT_EQ(VirtualKeyFrom('9', '9', 11), '9');
+    EXPECT_EQ(VirtualKeyFrom(WXK_SPACE, ' ', 13), VK_SPACE);
     // Special keys whatever the layout.
     EXPECT_EQ(VirtualKeyFrom(WXK_TAB, 0xff09, 23), VK_TAB);
     EXPECT_EQ(VirtualKeyFrom(WXK_ESCAPE, 0xff1b, 9), VK_ESCAPE);

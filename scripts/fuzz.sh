@@ -10,7 +10,8 @@ cmake -S . -B build-fuzz -DPLINKAPAD_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)"
 mkdir -p build-fuzz/crashes
-for target in fuzz_settings fuzz_group_file fuzz_cut_list fuzz_bmp fuzz_wave; do
+targets=(fuzz_settings fuzz_group_file fuzz_cut_list fuzz_bmp fuzz_wave)
+for target in "${targets[@]}"; do
     mkdir -p "build-fuzz/corpus/$target"
     echo "== $target, ${seconds} s"
     log="build-fuzz/$target.log"
@@ -25,3 +26,4 @@ for target in fuzz_settings fuzz_group_file fuzz_cut_list fuzz_bmp fuzz_wave; do
         exit 1
     fi
 done
+echo "fuzz: ${#targets[@]} passed, 0 failed"

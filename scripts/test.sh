@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds Plinkapad and runs every test: the unit tests, the GUI tests and a driven game
-# on a virtual display.
+# Builds Plinkapad and runs every test: the unit tests, the GUI tests, the driven games and
+# the lock suite on virtual displays, then a short run of the file fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

@@ -197,27 +197,41 @@ $xprobe keys $code
 ended || fail "no game after the window was destroyed"
 ok "a destroyed play window ends the game and the next Start works"
 
-# Another program keeps the keyboard: no unlocked game, a message for the parent instead.
-"$trygrab" hold 5 &
-holder=$!
-sleep 0.3
-# The keyboard is the other program's: the parent clicks Start.
-eval "$(xdotool getwindowgeometry --shell "$dialog")"
-xdotool mousemove --window "$dialog" $((WIDTH * 175 / 450)) $((HEIGHT * 137 / 213)) click 1
-error=
-for _ in $(seq 80); do
-    error=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n 1) || true
-    [ -n "$error" ] && break
-    sleep 0.1
-done
-[ -n "$error" ] || fail "no message when the lock could not be had"
-[ -z "$(playing)" ] || fail "a game runs without the lock"
-wait "$holder" || true
-xdotool windowactivate --sync "$error" 2>/dev/null || xdotool windowfocus --sync "$error"
-xdotool key Return
-sleep 0.5
-free || fail "the input is held after the failed start"
-ok "a keyboard held by another program ends the start with a message"
+# Another program keeps the keyboard or the pointer: no unlocked game, a message for the
+# parent instead.
+refused() {
+    local what=$1
+    if [ "$what" = keyboard ]; then
+        "$trygrab" hold 5 &
+        holder=$!
+        sleep 0.3
+        # The keyboard is the other program's: the parent clicks Start.
+        eval "$(xdotool getwindowgeometry --shell "$dialog")"
+        xdotool mousemove --window "$dialog" $((WIDTH * 175 / 450)) $((HEIGHT * 137 / 213)) click 1
+    else
+        "$trygrab" hold 5 pointer &
+        holder=$!
+        sleep 0.3
+        xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+        xdotool key Return
+    fi
+    error=
+    for _ in $(seq 80); do
+        error=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n 1) || true
+        [ -n "$error" ] && break
+        sleep 0.1
+    done
+    [ -n "$error" ] || fail "no message when the $what could not be had"
+    [ -z "$(playing)" ] || fail "a game runs without the $what"
+    wait "$holder" || true
+    xdotool windowactivate --sync "$error" 2>/dev/null || xdotool windowfocus --sync "$error"
+    xdotool key Return
+    sleep 0.5
+    free || fail "the input is held after the failed start"
+    ok "a $what held by another program ends the start with a message"
+}
+refused keyboard
+refused pointer
 
 # Closing the welcome dialog during a game (logout, a task bar) ends the game cleanly and
 # saves the settings.

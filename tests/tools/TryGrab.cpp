@@ -1,7 +1,9 @@
 // Plays another X client that wants the input.
 //   try_grab            exit status 0 when the keyboard and the pointer could both be grabbed
 //                       (and were released again), 1 when someone else holds either
-//   try_grab hold SECS  holds the keyboard for SECS seconds, as a program that keeps it would
+//   try_grab hold SECS [pointer]
+//                       holds the keyboard (or the pointer) for SECS seconds, as a program
+//                       that keeps it would
 // Exit status 2 without a display.
 #include <X11/Xlib.h>
 #include <unistd.h>
@@ -15,9 +17,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     const Window root = DefaultRootWindow(display);
-    if (argc == 3 && std::strcmp(argv[1], "hold") == 0) {
-        const bool bHeld = XGrabKeyboard(display, root, False, GrabModeAsync, GrabModeAsync,
-                                         CurrentTime) == GrabSuccess;
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "hold") == 0) {
+        const bool bPointer = argc == 4 && std::strcmp(argv[3], "pointer") == 0;
+        const bool bHeld =
+            (bPointer ? XGrabPointer(display, root, False, ButtonPressMask, GrabModeAsync,
+                                     GrabModeAsync, None, None, CurrentTime)
+                      : XGrabKeyboard(display, root, False, GrabModeAsync, GrabModeAsync,
+                                      CurrentTime)) == GrabSuccess;
         XSync(display, False);
         usleep(static_cast<useconds_t>(std::atof(argv[2]) * 1e6));
         XCloseDisplay(display);

@@ -108,6 +108,21 @@ void RemoveStaleTemporaries(const std::string& target, const std::string& ownTem
     }
 }
 
+// Opens a regular file and nothing else. Without O_NONBLOCK a named pipe in a file's place
+// would hold the open forever; regular files ignore the flag, which is cleared all the same.
+int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 }  // namespace
 
 CFile::~CFile() {
@@ -126,17 +141,11 @@ bool CFile::Open(const std::string& path, unsigned flags) {
         return OpenForWrite(path);
     }
     m_bWriting = false;
-    // Without O_NONBLOCK a named pipe in a file's place would hold the open forever.
-    m_fd = ::open(ResolvePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    struct stat st;
+    m_fd = OpenRegularFile(ResolvePath(path), O_RDONLY, st);
     if (m_fd < 0) {
         return false;
     }
-    struct stat st;
-    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        Abort();
-        return false;
-    }
-    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     m_nLength = static_cast<std::uint64_t>(st.st_size);
     return true;
 }
@@ -177,16 +186,11 @@ bool CFile::OpenForWrite(const std::string& path) {
 }
 
 bool CFile::OpenInPlace(const std::string& path) {
-    m_fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+    struct stat st;
+    m_fd = OpenRegularFile(path, O_WRONLY | O_NOFOLLOW, st);
     if (m_fd < 0) {
         return false;
     }
-    struct stat st;
-    if (::fstat(m_fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        Abort();
-        return false;
-    }
-    ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     m_bInPlace = true;
     return true;
 }

@@ -71,10 +71,15 @@ void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<v
     if (widget == nullptr || owner == nullptr) {
         return;
     }
-    // The toolkit's own answer to a close request would be ignored during the modal dialog.
-    g_signal_handlers_disconnect_matched(widget, G_SIGNAL_MATCH_ID,
-                                         g_signal_lookup("delete-event", GTK_TYPE_WIDGET), 0,
-                                         nullptr, nullptr, nullptr);
+    // The toolkit's own answer to a close request ignores it during the modal dialog, and it
+    // runs first and stops the signal, so it goes. GLib disconnects nothing "matched" by the
+    // signal alone (it wants a closure, function or data too); the handlers are found one by
+    // one instead.
+    const guint deleteEvent = g_signal_lookup("delete-event", GTK_TYPE_WIDGET);
+    while (const gulong handler = g_signal_handler_find(widget, G_SIGNAL_MATCH_ID, deleteEvent, 0,
+                                                        nullptr, nullptr, nullptr)) {
+        g_signal_handler_disconnect(widget, handler);
+    }
     // Both handlers share the watch; it goes with the widget.
     CloseWatch* watch =
         std::make_unique<CloseWatch>(CloseWatch{owner, std::move(onClose)}).release();

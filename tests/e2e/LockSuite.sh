@@ -197,6 +197,17 @@ $xprobe keys $code
 ended || fail "no game after the window was destroyed"
 ok "a destroyed play window ends the game and the next Start works"
 
+# Another program asks the play window to close, as a task bar does, while the welcome dialog
+# is modal: the game ends like any close, the input is free, Start works.
+start
+$xprobe close "$play"
+ended || fail "a close request did not end the game"
+free || fail "the input is held after a close request"
+start
+$xprobe keys $code
+ended || fail "no game after a close request"
+ok "a close request ends the game and the next Start works"
+
 # Another program keeps the keyboard or the pointer: no unlocked game, a message for the
 # parent instead.
 refused() {

@@ -2,6 +2,7 @@
 
 #include "app/MainDialog.h"
 #include "platform/SoundPlayer.h"
+#include "platform/TerminationSignals.h"
 
 wxIMPLEMENT_APP(CApp);
 
@@ -14,6 +15,8 @@ bool CApp::OnInit() {
 int CApp::OnRun() {
     CMainDialog dialog;
     SetTopWindow(&dialog);
+    // Asked to end (logout, shutdown): the dialog closes as with its close box.
+    CallOnTerminationSignals([&dialog] { dialog.Close(); });
     dialog.ShowModal();
     SetTopWindow(nullptr);
     return 0;

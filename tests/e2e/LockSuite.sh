@@ -259,6 +259,17 @@ free || fail "the input is held after the program closed"
 [ "$(stat -c %s "$work/Plinkapad/Nuv.ini" 2>/dev/null)" = 36 ] || fail "the settings were not saved"
 ok "closing the welcome dialog during a game ends it and saves the settings"
 
+# Asked to end (SIGTERM at logout or shutdown) during a game: the same clean end.
+launch
+start
+rm -f "$work/Plinkapad/Nuv.ini"
+kill -TERM "$pid"
+wait "$pid" || fail "the program ended with status $? on SIGTERM during a game"
+pid=
+free || fail "the input is held after SIGTERM"
+[ "$(stat -c %s "$work/Plinkapad/Nuv.ini" 2>/dev/null)" = 36 ] || fail "the settings were not saved on SIGTERM"
+ok "SIGTERM during a game ends it and saves the settings"
+
 # A killed program leaves nothing held.
 launch
 start

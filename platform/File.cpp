@@ -72,6 +72,21 @@ void SyncFolder(const std::string& path) {
     }
 }
 
+// Opens a regular file and nothing else. Without O_NONBLOCK a named pipe in a file's place
+// would hold the open forever; regular files ignore the flag, which is cleared all the same.
+int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        return -1;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 // Removes the temporaries "<target>.tmp-XXXXXX" whose writers are gone. A live writer holds
 // a lock on its temporary until it has renamed it, so a file that can be locked is a
 // leftover of a writer that was killed.
@@ -93,34 +108,17 @@ void RemoveStaleTemporaries(const std::string& target, const std::string& ownTem
         if (path == ownTemp) {
             continue;
         }
-        const int fd =
-            ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY);
+        struct stat held, named;
+        const int fd = OpenRegularFile(path, O_RDONLY | O_NOFOLLOW, held);
         if (fd < 0) {
             continue;
         }
-        struct stat held, named;
-        if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
-            ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::lstat(path.c_str(), &named) == 0 &&
             SameFile(held, named)) {
             ::unlink(path.c_str());
         }
         ::close(fd);
     }
-}
-
-// Opens a regular file and nothing else. Without O_NONBLOCK a named pipe in a file's place
-// would hold the open forever; regular files ignore the flag, which is cleared all the same.
-int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        return -1;
-    }
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    return fd;
 }
 
 }  // namespace
@@ -250,7 +248,10 @@ bool CFile::CloseWrite() {
         return false;
     }
     if (m_bInPlace) {
-        bool bOk = ::lseek(m_fd, 0, SEEK_SET) == 0 &&
+        // The room is taken first, so a full disk fails before a byte of the old file goes.
+        const off_t size = static_cast<off_t>(m_inPlaceData.size());
+        bool bOk = (size == 0 || ::posix_fallocate(m_fd, 0, size) == 0) &&
+                   ::lseek(m_fd, 0, SEEK_SET) == 0 &&
                    WriteAll(m_fd, m_inPlaceData.data(), m_inPlaceData.size()) &&
                    ::ftruncate(m_fd, static_cast<off_t>(m_inPlaceData.size())) == 0 &&
                    ::fsync(m_fd) == 0;

@@ -6,8 +6,8 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include "app/HtmlHelp.h"
 #include "common/DialogColours.h"
+#include "common/HtmlHelp.h"
 #include "common/HyperLink.h"
 #include "platform/HelpKey.h"
 #include "res/AppIcon.h"

@@ -6,8 +6,8 @@
 #include <wx/stattext.h>
 
 #include "app/AboutDialog.h"
-#include "app/HtmlHelp.h"
 #include "common/DialogColours.h"
+#include "common/HtmlHelp.h"
 #include "common/Settings.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"

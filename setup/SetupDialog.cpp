@@ -9,9 +9,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "app/HtmlHelp.h"
 #include "common/DataExchange.h"
 #include "common/DialogColours.h"
+#include "common/HtmlHelp.h"
 #include "common/Settings.h"
 #include "platform/HelpKey.h"
 #include "platform/OwnerDrawButton.h"

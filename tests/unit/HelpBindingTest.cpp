@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "app/HelpBinding.h"
+#include "common/HelpBinding.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "app/HtmlHelp.h"
+#include "common/HtmlHelp.h"
 
-#include "app/HelpBinding.h"
+#include "common/HelpBinding.h"
 #include "common/Settings.h"
 #include "platform/DynamicLibrary.h"
 #include "platform/FileSystem.h"

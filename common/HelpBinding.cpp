@@ -1,4 +1,4 @@
-#include "app/HelpBinding.h"
+#include "common/HelpBinding.h"
 
 const char* const HELP_VIEWER_KEY = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 const char* const HELP_VIEWER_MODULE = "libhelpviewer.so";

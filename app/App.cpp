@@ -18,6 +18,7 @@ int CApp::OnRun() {
     // Asked to end (logout, shutdown): the dialog closes as with its close box.
     CallOnTerminationSignals([&dialog] { dialog.Close(); });
     dialog.ShowModal();
+    StopCallingOnTerminationSignals();
     SetTopWindow(nullptr);
     return 0;
 }

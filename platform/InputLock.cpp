@@ -1,6 +1,7 @@
 #include "platform/InputLock.h"
 
 #include <gtk/gtk.h>
+#include <wx/event.h>
 #include <wx/window.h>
 #ifdef GDK_WINDOWING_X11
 #include <X11/Xlib.h>
@@ -19,38 +20,34 @@ GtkWidget* s_pWidget = nullptr;
 gulong s_nMapHandler = 0;
 gulong s_nBrokenHandler = 0;
 guint s_nWatch = 0;
+guint s_nWatchPeriod = 0;
+wxEvtHandler* s_pOwner = nullptr;
 std::function<void()> s_onFailed;
 bool s_bKeyboard = false;  // our grabs as last taken
 bool s_bPointer = false;
-int s_nFailedTries = 0;
+gint64 s_nMissingSince = 0;  // monotonic microseconds; 0 while the grabs are held
 
-// The watch runs often at first, while the window manager maps the window, then slowly.
+// The watch runs often while the grabs are missing (the window manager has not mapped the
+// window yet, another program holds the keyboard), then slowly.
 constexpr guint kWatchMs = 10;
 constexpr guint kSlowWatchMs = 200;
-// Give up after about three seconds without the keyboard.
-constexpr int kMaxFailedTries = 300;
+// How long the grabs may stay missing before the game gives up.
+constexpr gint64 kGiveUpMicroseconds = 3 * G_USEC_PER_SEC;
 
-#ifdef GDK_WINDOWING_X11
-bool IsX11(GdkWindow* window) {
-    return GDK_IS_X11_WINDOW(window);
-}
-#endif
-
+// Releases whatever we may hold; releasing what is not held does nothing.
 void Ungrab() {
+    s_bKeyboard = false;
+    s_bPointer = false;
     GdkDisplay* display = gdk_display_get_default();
     if (display == nullptr) {
         return;
     }
-    if (s_bKeyboard || s_bPointer) {
-        gdk_seat_ungrab(gdk_display_get_default_seat(display));
-    }
+    gdk_seat_ungrab(gdk_display_get_default_seat(display));
 #ifdef GDK_WINDOWING_X11
-    if (s_bPointer && GDK_IS_X11_DISPLAY(display)) {
+    if (GDK_IS_X11_DISPLAY(display)) {
         XUngrabPointer(GDK_DISPLAY_XDISPLAY(display), CurrentTime);
     }
 #endif
-    s_bKeyboard = false;
-    s_bPointer = false;
     gdk_display_flush(display);
 }
 
@@ -71,7 +68,7 @@ bool TryGrab() {
     GdkSeat* seat = gdk_display_get_default_seat(display);
     bool bX11 = false;
 #ifdef GDK_WINDOWING_X11
-    bX11 = IsX11(window);
+    bX11 = GDK_IS_X11_WINDOW(window);
 #endif
     if (!s_bKeyboard || !gdk_display_device_is_grabbed(display, gdk_seat_get_keyboard(seat))) {
         s_bKeyboard = gdk_seat_grab(seat, window, GDK_SEAT_CAPABILITY_KEYBOARD, TRUE, nullptr,
@@ -95,8 +92,6 @@ bool TryGrab() {
 
 gboolean Watch(gpointer);
 
-guint s_nWatchPeriod = 0;
-
 void StartWatch(guint period) {
     if (s_nWatch != 0) {
         g_source_remove(s_nWatch);
@@ -105,17 +100,14 @@ void StartWatch(guint period) {
     s_nWatch = g_timeout_add(period, Watch, nullptr);
 }
 
-// Keeps the grabs and the window's place above the others for the whole game. The watch
-// runs often while the grabs are missing (the window manager has not mapped the window yet,
-// the window is on a hidden desktop, another program holds the keyboard), then slowly.
+// Keeps the grabs and the window's place above the others for the whole game.
 gboolean Watch(gpointer) {
     if (s_nHandle == 0 || s_pWidget == nullptr) {
         s_nWatch = 0;
         return G_SOURCE_REMOVE;
     }
     if (TryGrab()) {
-        s_nFailedTries = 0;
-        s_onFailed = nullptr;  // the lock is in place; later losses are taken back quietly
+        s_nMissingSince = 0;
         if (GdkWindow* window = gtk_widget_get_window(s_pWidget)) {
             gdk_window_raise(window);
         }
@@ -125,13 +117,18 @@ gboolean Watch(gpointer) {
         }
         return G_SOURCE_CONTINUE;
     }
-    if (s_onFailed && ++s_nFailedTries >= kMaxFailedTries) {
-        // It may release the lock and destroy the window.
-        std::function<void()> onFailed = std::move(s_onFailed);
+    const gint64 now = g_get_monotonic_time();
+    if (s_nMissingSince == 0) {
+        s_nMissingSince = now;
+    } else if (now - s_nMissingSince >= kGiveUpMicroseconds && s_onFailed) {
+        // The owner ends the game from its own queue, where nothing of ours is running and
+        // no exception reaches this C callback.
+        try {
+            s_pOwner->CallAfter(std::move(s_onFailed));
+        } catch (...) {
+            // No memory even for that: the watch goes on taking the grabs.
+        }
         s_onFailed = nullptr;
-        s_nWatch = 0;
-        onFailed();
-        return G_SOURCE_REMOVE;
     }
     if (s_nWatchPeriod != kWatchMs) {
         StartWatch(kWatchMs);
@@ -165,8 +162,9 @@ void StopWatching() {
         s_pWidget = nullptr;
     }
     s_nMapHandler = s_nBrokenHandler = 0;
+    s_pOwner = nullptr;
     s_onFailed = nullptr;
-    s_nFailedTries = 0;
+    s_nMissingSince = 0;
 }
 
 }  // namespace
@@ -178,8 +176,8 @@ int TakeInputLock() {
     return s_nHandle;
 }
 
-bool GrabInputFor(wxWindow* window, std::function<void()> onFailed) {
-    if (s_nHandle == 0 || window == nullptr || window->GetHandle() == nullptr) {
+bool GrabInputFor(wxWindow* window, wxEvtHandler* owner, std::function<void()> onFailed) {
+    if (s_nHandle == 0 || window == nullptr || window->GetHandle() == nullptr || owner == nullptr) {
         return false;
     }
     StopWatching();
@@ -190,10 +188,11 @@ bool GrabInputFor(wxWindow* window, std::function<void()> onFailed) {
         g_signal_connect(s_pWidget, "map-event", G_CALLBACK(OnMapOrGrabBroken), nullptr);
     s_nBrokenHandler =
         g_signal_connect(s_pWidget, "grab-broken-event", G_CALLBACK(OnMapOrGrabBroken), nullptr);
+    s_pOwner = owner;
     s_onFailed = std::move(onFailed);
     const bool bGrabbed = TryGrab();
-    if (bGrabbed) {
-        s_onFailed = nullptr;
+    if (!bGrabbed) {
+        s_nMissingSince = g_get_monotonic_time();
     }
     StartWatch(bGrabbed ? kSlowWatchMs : kWatchMs);
     return bGrabbed;

@@ -6,17 +6,19 @@
 
 #include <functional>
 
+class wxEvtHandler;
 class wxWindow;
 
 // Takes the lock (the stand-in for installing the keyboard hook); returns its handle.
 int TakeInputLock();
 
 // Grabs the keyboard and the pointer for `window`, which must be shown, and keeps them for
-// as long as the lock is held. Another program may hold the keyboard for a moment, so the
-// grab is tried again for a few seconds; when it still cannot be had, `onFailed` is called
-// (from the event loop). Returns true when the grab was taken at once. Does nothing unless
-// the lock is held.
-bool GrabInputFor(wxWindow* window, std::function<void()> onFailed = {});
+// as long as the lock is held. Another program may hold the keyboard for a moment, so a
+// missing grab is tried again; when the grabs stay missing for a few seconds, at the start
+// or later, `owner` is asked to call `onFailed` from its event queue (it ends the game, so
+// nothing runs unlocked). Returns true when the grabs were taken at once. Does nothing
+// unless the lock is held. The owner must outlive the lock.
+bool GrabInputFor(wxWindow* window, wxEvtHandler* owner, std::function<void()> onFailed);
 
 // Releases the lock and every grab it holds.
 void ReleaseInputLock(int handle);

@@ -2,14 +2,24 @@
 
 #include <gtk/gtk.h>
 
+int GetPrimaryMonitorNumber() {
+    GdkDisplay* display = gdk_display_get_default();
+    if (display == nullptr) {
+        return 0;
+    }
+    GdkMonitor* primary = gdk_display_get_primary_monitor(display);
+    for (int i = 0; i < gdk_display_get_n_monitors(display); ++i) {
+        if (gdk_display_get_monitor(display, i) == primary) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 wxRect GetPrimaryMonitorRect() {
     GdkDisplay* display = gdk_display_get_default();
     if (display != nullptr) {
-        GdkMonitor* monitor = gdk_display_get_primary_monitor(display);
-        if (monitor == nullptr && gdk_display_get_n_monitors(display) > 0) {
-            monitor = gdk_display_get_monitor(display, 0);
-        }
-        if (monitor != nullptr) {
+        if (GdkMonitor* monitor = gdk_display_get_monitor(display, GetPrimaryMonitorNumber())) {
             GdkRectangle area;
             gdk_monitor_get_geometry(monitor, &area);
             if (area.width > 0 && area.height > 0) {

@@ -12,3 +12,5 @@ int GetSystemMetrics(int index);
 // The primary monitor's rectangle on the screen (the first monitor when none is marked
 // primary, the whole display without monitor information).
 wxRect GetPrimaryMonitorRect();
+// The primary monitor's number among the display's monitors (0 when none is marked).
+int GetPrimaryMonitorNumber();

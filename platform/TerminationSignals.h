@@ -5,5 +5,7 @@
 
 #include <functional>
 
-// Calls `handler` from the event loop whenever one of those signals arrives.
+// Calls `handler` from the event loop whenever one of those signals arrives, until
+// StopCallingOnTerminationSignals; a second call replaces the handler.
 void CallOnTerminationSignals(std::function<void()> handler);
+void StopCallingOnTerminationSignals();

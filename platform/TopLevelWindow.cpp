@@ -1,5 +1,7 @@
 #include "platform/TopLevelWindow.h"
 
+#include "platform/ScreenMetrics.h"
+
 #include <gtk/gtk.h>
 #include <wx/event.h>
 #include <wx/window.h>
@@ -22,16 +24,6 @@ void ExemptFromModalDialogs(wxWindow* topLevel) {
     }
 }
 
-static int PrimaryMonitorNumber(GdkDisplay* display) {
-    GdkMonitor* primary = gdk_display_get_primary_monitor(display);
-    for (int i = 0; i < gdk_display_get_n_monitors(display); ++i) {
-        if (gdk_display_get_monitor(display, i) == primary) {
-            return i;
-        }
-    }
-    return 0;
-}
-
 void AskForFullScreen(wxWindow* topLevel) {
     GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
     if (widget == nullptr || !GTK_IS_WINDOW(widget)) {
@@ -40,14 +32,11 @@ void AskForFullScreen(wxWindow* topLevel) {
     GtkWindow* window = GTK_WINDOW(widget);
     gtk_window_set_keep_above(window, TRUE);
     gtk_window_stick(window);
-    GdkDisplay* display = gtk_widget_get_display(widget);
     gtk_window_fullscreen_on_monitor(window, gtk_widget_get_screen(widget),
-                                     PrimaryMonitorNumber(display));
+                                     GetPrimaryMonitorNumber());
 }
 
 namespace {
-// GTK would destroy its widget under the toolkit's feet; the widget is kept and the owner
-// told instead, once the event is over.
 struct CloseWatch {
     wxEvtHandler* owner;
     std::function<void()> onClose;
@@ -58,7 +47,11 @@ struct CloseWatch {
 gboolean OnCloseOrDestroyEvent(GtkWidget*, GdkEvent*, gpointer data) {
     auto* watch = static_cast<CloseWatch*>(data);
     if (watch->onClose) {
-        watch->owner->CallAfter(std::move(watch->onClose));
+        try {
+            watch->owner->CallAfter(std::move(watch->onClose));
+        } catch (...) {
+            // No memory to queue it: the request is dropped, as a refused close would be.
+        }
         watch->onClose = nullptr;
     }
     return TRUE;
@@ -90,4 +83,13 @@ void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<v
                           GConnectFlags(0));
     g_signal_connect_data(widget, "destroy-event", G_CALLBACK(OnCloseOrDestroyEvent), watch,
                           release, GConnectFlags(0));
+}
+
+void StopWatchingCloseRequests(wxWindow* topLevel) {
+    GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
+    if (widget != nullptr) {
+        g_signal_handlers_disconnect_matched(widget, G_SIGNAL_MATCH_FUNC, 0, 0, nullptr,
+                                             reinterpret_cast<gpointer>(OnCloseOrDestroyEvent),
+                                             nullptr);
+    }
 }

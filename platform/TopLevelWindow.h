@@ -23,3 +23,5 @@ void AskForFullScreen(wxWindow* topLevel);
 // and the play window is opened from one; the owner decides instead, and destroys the
 // window. The owner must outlive the window.
 void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<void()> onClose);
+// Stops that, before the owner lets the window go.
+void StopWatchingCloseRequests(wxWindow* topLevel);

@@ -140,15 +140,17 @@ void CMyGameWnd::ShowWindow() {
     m_pFrame->Show();
     m_pFrame->Raise();
     m_pView->SetFocus();
-    wxFrame* frame = m_pFrame;
-    WatchCloseRequests(frame, this, [this, frame] { OnCloseRequest(frame); });
-    GrabInputFor(frame, [this] { OnLockFailed(); });
+    // Requests come through this object's event queue; each names its game, so a request
+    // left over from an earlier game ends no later one.
+    const unsigned game = ++m_nGame;
+    WatchCloseRequests(m_pFrame, this, [this, game] { OnCloseRequest(game); });
+    GrabInputFor(m_pFrame, this, [this, game] { OnLockFailed(game); });
 }
 
-// Another program holds the keyboard or the pointer and the lock could not be had: the game
-// does not go on unlocked.
-void CMyGameWnd::OnLockFailed() {
-    if (m_pFrame == nullptr) {
+// Another program holds the keyboard or the pointer, and the lock could not be had or had
+// back: the game does not go on unlocked.
+void CMyGameWnd::OnLockFailed(unsigned game) {
+    if (m_pFrame == nullptr || game != m_nGame) {
         return;
     }
     DestroyWindow();
@@ -159,8 +161,8 @@ void CMyGameWnd::OnLockFailed() {
 
 // A close request, or another program destroyed the play window's native window: the game
 // ends as with any other close, and the next Start creates a new window.
-void CMyGameWnd::OnCloseRequest(wxFrame* frame) {
-    if (m_pFrame == frame) {
+void CMyGameWnd::OnCloseRequest(unsigned game) {
+    if (m_pFrame != nullptr && game == m_nGame) {
         DestroyWindow();
     }
 }
@@ -214,6 +216,7 @@ void CMyGameWnd::DestroyWindow() {
     }
     wxFrame* frame = m_pFrame;
     // The game ends now; the frame itself goes once the current event is done with it.
+    StopWatchingCloseRequests(frame);
     EndGame();
     frame->Destroy();
 }

@@ -93,8 +93,8 @@ private:
     template <typename Visit>
     void ForEachDisplayedGroup(Visit visit) const;
     void EndGame();
-    void OnLockFailed();
-    void OnCloseRequest(wxFrame* frame);
+    void OnLockFailed(unsigned game);
+    void OnCloseRequest(unsigned game);
 
     void OnDestroy(wxWindowDestroyEvent& event);
     void OnKeyDown(wxKeyEvent& event);
@@ -108,6 +108,7 @@ private:
     CBmpImage m_picture;  // the picture being drawn; its memory is reused
     std::function<void()> m_onGameEnd;
     std::function<void()> m_onLockFailed;
+    unsigned m_nGame = 0;  // counts the games whose window was shown
 
     wxDECLARE_EVENT_TABLE();
 };

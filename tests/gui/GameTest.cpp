@@ -1,7 +1,7 @@
 #include <wx/msgdlg.h>
 #include <wx/uiaction.h>
+#include <wx/utils.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "FailingAllocations.h"
@@ -261,7 +261,8 @@ TEST_F(Game, AFailingDisplayIsSkippedAndTheGameGoesOn) {
 // told why.
 TEST_F(Game, AGameThatCannotTakeTheLockEndsWithAMessage) {
     MakeGroup();
-    ASSERT_EQ(std::system(TRY_GRAB_PATH " hold 5 &"), 0);
+    const long holder = wxExecute(TRY_GRAB_PATH " hold 60", wxEXEC_ASYNC);
+    ASSERT_GT(holder, 0);
     WaitFor([] { return false; }, 0.3);
     std::string text;
     wxTEST_DIALOG(
@@ -274,6 +275,20 @@ TEST_F(Game, AGameThatCannotTakeTheLockEndsWithAMessage) {
     EXPECT_NE(text.find("Another program holds the keyboard"), std::string::npos) << text;
     EXPECT_EQ(theSettings.m_bPlaying, 0);
     EXPECT_FALSE(InputLockHeld());
-    WaitFor([] { return false; }, 2.5);  // the other program lets go
+    wxKill(holder, wxSIGKILL);  // the other program lets go
+    EXPECT_TRUE(WaitFor([] { return AnotherClientCanGrabInput(); }));
+}
+
+// A lock lost during the game and not had back (here the window is hidden behind the game's
+// back) ends the game with the same message, rather than leave it running unlocked.
+TEST_F(Game, ALockLostForGoodEndsTheGameWithAMessage) {
+    MakeGroup();
+    Start();
+    wxGetTopLevelParent(m_dialog.Game().GetView())->Hide();
+    std::string text;
+    wxTEST_DIALOG(EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }, 6)),
+                  ExpectMessage(wxID_OK, &text));
+    EXPECT_NE(text.find("Another program holds the keyboard"), std::string::npos) << text;
+    EXPECT_FALSE(InputLockHeld());
     EXPECT_TRUE(AnotherClientCanGrabInput());
 }

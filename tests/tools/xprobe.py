@@ -4,14 +4,17 @@
   xprobe.py keys TOKEN...          presses hardware keys through XTEST: dN presses key code
                                    N, uN releases it, tN taps it (as a keyboard of any layout)
   xprobe.py close WINDOW           asks WINDOW to close, as a window manager or a task bar does
-  xprobe.py record SECONDS FILE    counts, for SECONDS, every key press and button press that
-                                   the server delivers to any client (X RECORD) and writes
-                                   the count to FILE; the game takes its input as XInput 2
-                                   events, so any core delivery is one that escaped it
-  xprobe.py witness SECONDS FILE   maps an "always on top" window over the middle of the
+  xprobe.py record FILE            counts every key press and button press that the server
+                                   delivers to any client (X RECORD) until FILE.stop exists,
+                                   then writes the count to FILE ("ready" while counting);
+                                   the game takes its input as XInput 2 events, so any core
+                                   delivery is one that escaped it
+  xprobe.py witness FILE           maps an "always on top" window over the middle of the
                                    screen, as a notification would, and writes to FILE how
-                                   many key presses and clicks reached it
+                                   many key presses and clicks reached it once FILE.stop
+                                   exists
 """
+import os
 import sys
 import threading
 import time
@@ -49,7 +52,11 @@ def close(window_id):
     d.sync()
 
 
-def record_deliveries(seconds, path):
+def stopped(path):
+    return os.path.exists(path + ".stop")
+
+
+def record_deliveries(path):
     control = display.Display()
     source = display.Display()
     if not source.has_extension("RECORD"):
@@ -72,7 +79,8 @@ def record_deliveries(seconds, path):
                 count[0] += 1
 
     def stop():
-        time.sleep(seconds)
+        while not stopped(path):
+            time.sleep(0.05)
         control.record_disable_context(context)
         control.flush()
 
@@ -85,7 +93,7 @@ def record_deliveries(seconds, path):
         out.write("%d\n" % count[0])
 
 
-def witness(seconds, path):
+def witness(path):
     d = display.Display()
     screen = d.screen()
     window = screen.root.create_window(
@@ -101,8 +109,9 @@ def witness(seconds, path):
     window.raise_window()
     d.sync()
     count = 0
-    end = time.time() + seconds
-    while time.time() < end:
+    with open(path, "w") as out:
+        out.write("ready\n")
+    while not stopped(path):
         while d.pending_events():
             if d.next_event().type in (X.KeyPress, X.ButtonPress):
                 count += 1
@@ -118,8 +127,8 @@ if __name__ == "__main__":
     elif command == "close":
         close(int(args[0], 0))
     elif command == "record":
-        record_deliveries(float(args[0]), args[1])
+        record_deliveries(args[0])
     elif command == "witness":
-        witness(float(args[0]), args[1])
+        witness(args[0])
     else:
         sys.exit(__doc__)

@@ -128,7 +128,14 @@ void CDataExchange::DDV_MinMaxInt(int value, int minimum, int maximum) {
 }
 
 void CDataExchange::DDV_MaxChars(const std::string& value, int maximum) {
-    if (m_bFailed || !m_bSaveAndValidate) {
+    if (m_bFailed) {
+        return;
+    }
+    if (!m_bSaveAndValidate) {
+        // Writing the controls limits what can be typed into the last edit field.
+        if (auto* edit = dynamic_cast<wxTextCtrl*>(m_pDialog->FindWindow(m_idLastEdit))) {
+            edit->SetMaxLength(static_cast<unsigned long>(maximum));
+        }
         return;
     }
     if (static_cast<int>(wxString::FromUTF8(value).length()) > maximum) {

@@ -26,6 +26,7 @@ public:
     void DDX_Text(int id, std::string& value);
     // Checks the value just read from the last edit field; reading only.
     void DDV_MinMaxInt(int value, int minimum, int maximum);
+    // Reading: at most `maximum` characters. Writing: the last edit field takes no more.
     void DDV_MaxChars(const std::string& value, int maximum);
 
 private:

@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -216,8 +218,18 @@ bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists
     return in.ReadFailed() ? false : out.Close();
 }
 
-bool CreateDirectory(const std::string& path) {
-    return ::mkdir(ResolvePathForWrite(path).c_str(), 0777) == 0;
+bool CreateDirectory(const std::string& path, std::string* reason) {
+    if (::mkdir(ResolvePathForWrite(path).c_str(), 0777) == 0) {
+        return true;
+    }
+    if (reason != nullptr) {
+        *reason = std::strerror(errno);
+    }
+    return false;
+}
+
+bool RemoveDirectory(const std::string& path) {
+    return ::rmdir(ResolvePath(path).c_str()) == 0;
 }
 
 bool GetModuleFileName(std::string& path) {

@@ -22,7 +22,10 @@ bool PathIsDirectory(const std::string& path);
 
 // Copies a whole file through a temporary file; a copy onto itself does nothing.
 bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists);
-bool CreateDirectory(const std::string& path);
+// One folder level; on failure `reason`, when given, says why in the system's words.
+bool CreateDirectory(const std::string& path, std::string* reason = nullptr);
+// Removes an empty folder.
+bool RemoveDirectory(const std::string& path);
 
 // The full path of the running executable; false when it cannot be had.
 bool GetModuleFileName(std::string& path);

@@ -39,6 +39,10 @@ constexpr int IDC_AUTO_DISPLAY_SPIN = 1021;
 constexpr int IDC_TIME_LIMIT = 1022;
 
 // About box controls
+// The Add Picture Group dialog.
+constexpr int IDC_GROUP_NAME = 1020;
+constexpr int IDC_GROUP_DESCRIPTION = 1021;
+constexpr int IDC_GROUP_PATH = 1022;
 constexpr int IDC_LINK1 = 1045;
 constexpr int IDC_LINK2 = 1046;
 
@@ -77,6 +81,8 @@ constexpr int IDS_FILE_SIZE = 131;
 constexpr int IDS_SELECT_GROUP = 133;
 // Our own, after the design's strings.
 constexpr int IDS_LOCK_FAILED = 134;
+constexpr int IDS_CREATE_GROUP_FAILED = 135;
+constexpr int IDS_GROUP_FILE_FAILED = 136;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

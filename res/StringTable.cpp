@@ -42,6 +42,12 @@ std::string LoadString(int id) {
         {IDS_LOCK_FAILED,
          "Another program holds the keyboard or the mouse, so the game cannot lock them. "
          "Close that program and press Start again."},
+        {IDS_CREATE_GROUP_FAILED,
+         "The folder %1 for the new picture group could not be created: %2. Nothing was "
+         "added."},
+        {IDS_GROUP_FILE_FAILED,
+         "The description file of the new picture group could not be written in %1. Nothing "
+         "was added."},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},

@@ -13,6 +13,7 @@
 #include "common/DialogColours.h"
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
+#include "library/AddPicTerm.h"
 #include "platform/HelpKey.h"
 #include "platform/OwnerDrawButton.h"
 #include "platform/ShellServices.h"
@@ -30,6 +31,7 @@ wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
     EVT_DRAW_ITEM(IDC_COLOR_BUTTON, CSetupDialog::OnDrawItem)
     EVT_BUTTON(IDC_COLOR_BUTTON, CSetupDialog::OnChooseColor)
     EVT_BUTTON(IDC_MANAGE_SOUNDS, CSetupDialog::OnManageSounds)
+    EVT_BUTTON(IDC_ADD_GROUP, CSetupDialog::OnAddGroup)
     EVT_BUTTON(wxID_HELP, CSetupDialog::OnHelp)
     EVT_HELP(wxID_ANY, CSetupDialog::OnHelpInfo)
 wxEND_EVENT_TABLE()
@@ -242,6 +244,11 @@ void CSetupDialog::OnChooseColor(wxCommandEvent&) {
         SetFocus();
         FindWindow(IDC_COLOR_BUTTON)->Refresh();
     }
+}
+
+void CSetupDialog::OnAddGroup(wxCommandEvent&) {
+    CAddPicTerm add(nullptr);
+    add.ShowModal();
 }
 
 void CSetupDialog::OnManageSounds(wxCommandEvent&) {

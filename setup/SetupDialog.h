@@ -51,6 +51,7 @@ private:
     void OnDrawItem(CDrawItemEvent& event);
     void OnChooseColor(wxCommandEvent& event);
     void OnManageSounds(wxCommandEvent& event);
+    void OnAddGroup(wxCommandEvent& event);
     void OnHelp(wxCommandEvent& event);
     void OnHelpInfo(wxHelpEvent& event);
 

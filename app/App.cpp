@@ -1,5 +1,7 @@
 #include "app/App.h"
 
+#include <cstdlib>
+
 #include "app/MainDialog.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TerminationSignals.h"
@@ -15,8 +17,14 @@ bool CApp::OnInit() {
 int CApp::OnRun() {
     CMainDialog dialog;
     SetTopWindow(&dialog);
-    // Asked to end (logout, shutdown): the dialog closes as with its close box.
-    CallOnTerminationSignals([&dialog] { dialog.Close(); });
+    // Asked to end (logout, shutdown), whatever dialog is open over the welcome dialog: a
+    // running game ends, releasing the lock, and the program exits, which saves the settings.
+    CallOnTerminationSignals([&dialog] {
+        if (dialog.Game().IsWindow()) {
+            dialog.Game().DestroyWindow();
+        }
+        std::exit(0);
+    });
     dialog.ShowModal();
     StopCallingOnTerminationSignals();
     SetTopWindow(nullptr);

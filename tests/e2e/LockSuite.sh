@@ -295,6 +295,19 @@ free || fail "the input is held after SIGTERM"
 [ "$(stat -c %s "$work/Plinkapad/Nuv.ini" 2>/dev/null)" = 36 ] || fail "the settings were not saved on SIGTERM"
 ok "SIGTERM during a game ends it and saves the settings"
 
+# The same with the Setup dialog open over the welcome dialog.
+launch
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+xdotool key alt+t
+for _ in $(seq 50); do
+    xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1 && break
+    sleep 0.1
+done
+kill -TERM "$pid"
+wait "$pid" || fail "the program ended with status $? on SIGTERM with Setup open"
+pid=
+ok "SIGTERM with Setup open ends the program"
+
 # A killed program leaves nothing held.
 launch
 start

@@ -228,6 +228,10 @@ bool CreateDirectory(const std::string& path, std::string* reason) {
     return false;
 }
 
+bool DeleteFile(const std::string& path) {
+    return ::unlink(ResolvePath(path).c_str()) == 0;
+}
+
 bool RemoveDirectory(const std::string& path) {
     return ::rmdir(ResolvePath(path).c_str()) == 0;
 }

@@ -24,6 +24,8 @@ bool PathIsDirectory(const std::string& path);
 bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists);
 // One folder level; on failure `reason`, when given, says why in the system's words.
 bool CreateDirectory(const std::string& path, std::string* reason = nullptr);
+// Removes one file; a symbolic link goes as a link, never what it points to.
+bool DeleteFile(const std::string& path);
 // Removes an empty folder.
 bool RemoveDirectory(const std::string& path);
 

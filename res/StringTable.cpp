@@ -35,7 +35,7 @@ std::string LoadString(int id) {
         {IDS_DELETE_SOUNDS, "Delete the chosen %d sounds files?"},
         {IDS_QUIT_HINT, "Type \"kolo479\" to quit."},
         {IDS_DELETE_GROUP,
-         "Assure that you want to delete the pictures group %s and the path of %s is \n%s\\%s?"},
+         "Assure that you want to delete the pictures group %s and the path of %s is \n%s/%s?"},
         {IDS_NO_GROUP, "No pictures group temporarily."},
         {IDS_FILE_SIZE, "File Size (Bytes)"},
         {IDS_SELECT_GROUP, "Please select one picture group to display."},
@@ -66,6 +66,23 @@ std::string FormatString(int id, const std::string& arg1, const std::string& arg
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
             out += text[i + 1] == '1' ? arg1 : arg2;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string FormatStringS(int id, std::initializer_list<std::string> args) {
+    const std::string text = LoadString(id);
+    std::string out;
+    auto arg = args.begin();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == 's') {
+            if (arg != args.end()) {
+                out += *arg++;
+            }
             ++i;
         } else {
             out += text[i];

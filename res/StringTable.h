@@ -1,6 +1,7 @@
 // The program's string table: every text shown to the parent, by number.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 // The text of string `id`, or an empty string when there is none.
@@ -8,6 +9,8 @@ std::string LoadString(int id);
 
 // String `id` with %1 and %2 replaced by the arguments.
 std::string FormatString(int id, const std::string& arg1, const std::string& arg2 = {});
+// The string's "%s" places filled in order, as sprintf would.
+std::string FormatStringS(int id, std::initializer_list<std::string> args);
 
 // The program's name, the caption of the framework's own messages.
 std::string AppName();

@@ -14,11 +14,16 @@
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
 #include "library/AddPicTerm.h"
+#include "library/PictureGroupStorage.h"
+#include "platform/FileFind.h"
+#include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
+#include "platform/MessageBox.h"
 #include "platform/OwnerDrawButton.h"
 #include "platform/ShellServices.h"
 #include "platform/SpinButtonCtrl.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 #include "setup/SetupEnables.h"
 
 wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
@@ -31,7 +36,11 @@ wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
     EVT_DRAW_ITEM(IDC_COLOR_BUTTON, CSetupDialog::OnDrawItem)
     EVT_BUTTON(IDC_COLOR_BUTTON, CSetupDialog::OnChooseColor)
     EVT_BUTTON(IDC_MANAGE_SOUNDS, CSetupDialog::OnManageSounds)
+    EVT_BUTTON(IDC_MANAGE_GROUP, CSetupDialog::OnManageGroupEvent)
     EVT_BUTTON(IDC_ADD_GROUP, CSetupDialog::OnAddGroup)
+    EVT_BUTTON(IDC_DELETE_GROUP, CSetupDialog::OnDeleteGroupEvent)
+    EVT_LISTBOX(IDC_GROUP_LIST, CSetupDialog::OnGroupSelChangeEvent)
+    EVT_LISTBOX_DCLICK(IDC_GROUP_LIST, CSetupDialog::OnManageGroupEvent)
     EVT_BUTTON(wxID_HELP, CSetupDialog::OnHelp)
     EVT_HELP(wxID_ANY, CSetupDialog::OnHelpInfo)
 wxEND_EVENT_TABLE()
@@ -137,7 +146,8 @@ void CSetupDialog::OnInitDialog() {
     m_spinAutoDisplay->SetRange(1, 3600);
     UpdateData(*this, false);
     UpdateEnables();
-    // The picture group list and its buttons come to life with the group list.
+    LoadGroups();
+    FillGroupList();
     FindWindow(IDC_MANAGE_GROUP)->Disable();
     FindWindow(IDC_DELETE_GROUP)->Disable();
     m_strStatus.clear();
@@ -194,7 +204,144 @@ bool CSetupDialog::SaveSetup() {
     theSettings.m_bAutoDisplay = m_bAutoDisplay;
     theSettings.m_nAutoDisplay = m_nAutoDisplay;
     theSettings.Save();
+    SaveDisplayFlags();
     return true;
+}
+
+// ---- The picture group list ----------------------------------------------------------
+
+void CSetupDialog::LoadGroups() {
+    m_groupDisplay.clear();
+    m_groupFolders.clear();
+    m_groupNames.clear();
+    m_groupDescriptions.clear();
+    for (const PictureGroupEntry& group : ListPictureGroups(theSettings.m_strAppDir)) {
+        std::string name, description;
+        BOOL bDisplay = 0;
+        if (!ReadGroupFile(GroupFilePath(group.path, group.folder), name, description, bDisplay)) {
+            bDisplay = 0;  // the fields read before the damage stay
+        }
+        m_groupFolders.push_back(ToUpper(group.folder));
+        m_groupNames.push_back(name);
+        m_groupDescriptions.push_back(description);
+        m_groupDisplay.push_back(bDisplay);
+    }
+    m_nGroups = static_cast<int>(m_groupFolders.size());
+}
+
+// Each row carries its group's index, so every listed group can be found again whatever
+// its name or folder looks like; the rows keep the list's sorted order by their text.
+void CSetupDialog::FillGroupList() {
+    m_listGroups->Clear();
+    for (int k = 0; k < m_nGroups; ++k) {
+        const std::string text = m_groupNames[k] + "  [" + m_groupFolders[k] + "]";
+        const int row = m_listGroups->Append(wxString::FromUTF8(text),
+                                             reinterpret_cast<void*>(static_cast<intptr_t>(k)));
+        if (m_groupDisplay[k] != 0) {
+            m_listGroups->Check(row);
+        }
+    }
+}
+
+int CSetupDialog::FindRowGroup(int row) const {
+    if (row < 0 || row >= static_cast<int>(m_listGroups->GetCount())) {
+        return -1;
+    }
+    const auto k = static_cast<int>(reinterpret_cast<intptr_t>(m_listGroups->GetClientData(row)));
+    return k >= 0 && k < m_nGroups ? k : -1;
+}
+
+// Writes the display marks that differ from what the group's file held.
+void CSetupDialog::SaveDisplayFlags() {
+    for (int row = 0; row < static_cast<int>(m_listGroups->GetCount()); ++row) {
+        const int g = FindRowGroup(row);
+        if (g < 0) {
+            continue;
+        }
+        const BOOL bChecked = m_listGroups->IsChecked(row) ? 1 : 0;
+        if (bChecked != m_groupDisplay[g]) {
+            const std::string folder = PathJoin(theSettings.m_strAppDir, m_groupFolders[g]);
+            WriteGroupFile(GroupFilePath(folder, m_groupFolders[g]), m_groupNames[g],
+                           m_groupDescriptions[g], bChecked);
+        }
+    }
+}
+
+void CSetupDialog::OnGroupSelChange() {
+    UpdateData(*this, true);  // a bad field has been reported; the selection goes on
+    if (m_listGroups->GetCount() == 0) {
+        FindWindow(IDC_MANAGE_GROUP)->Disable();
+        FindWindow(IDC_DELETE_GROUP)->Disable();
+    } else {
+        const int g = FindRowGroup(m_listGroups->GetSelection());
+        if (g >= 0) {
+            m_strStatus = m_groupDescriptions[g];
+        }
+        FindWindow(IDC_MANAGE_GROUP)->Enable();
+        FindWindow(IDC_DELETE_GROUP)->Enable();
+    }
+    UpdateData(*this, false);
+}
+
+void CSetupDialog::OnGroupSelChangeEvent(wxCommandEvent&) {
+    OnGroupSelChange();
+}
+
+// Saves the options and marks; the Manage Picture Group dialog opens here for the group.
+void CSetupDialog::OnManageGroup() {
+    SaveSetup();
+    const int row = m_listGroups->GetSelection();
+    if (row != wxNOT_FOUND) {
+        m_listGroups->SetSelection(row);
+    }
+    OnGroupSelChange();
+}
+
+void CSetupDialog::OnManageGroupEvent(wxCommandEvent&) {
+    OnManageGroup();
+}
+
+void CSetupDialog::OnDeleteGroup() {
+    const int g = FindRowGroup(m_listGroups->GetSelection());
+    if (g >= 0) {
+        const std::string question = FormatStringS(
+            IDS_DELETE_GROUP,
+            {m_groupNames[g], m_groupNames[g], theSettings.m_strAppDir, m_groupFolders[g]});
+        if (MessageBox(this, question, LoadString(IDS_WARNING),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
+            // Only the files of the group's own folder go: a link goes as a link, and
+            // folders inside are left, so nothing outside the group is ever touched.
+            const std::string folder = PathJoin(theSettings.m_strAppDir, m_groupFolders[g]);
+            CFileFind finder;
+            BOOL bWorking = finder.FindFile(PathJoin(folder, "*.*"));
+            while (bWorking) {
+                bWorking = finder.FindNextFile();
+                if (!finder.IsDots() && !finder.IsDirectory()) {
+                    DeleteFile(finder.GetFilePath());
+                }
+            }
+            RemoveDirectory(folder);
+            LoadGroups();
+            FillGroupList();
+        }
+    }
+    SelectFirstRowOrSayEmpty();
+}
+
+void CSetupDialog::OnDeleteGroupEvent(wxCommandEvent&) {
+    OnDeleteGroup();
+}
+
+void CSetupDialog::SelectFirstRowOrSayEmpty() {
+    if (m_listGroups->GetCount() == 0) {
+        FindWindow(IDC_MANAGE_GROUP)->Disable();
+        FindWindow(IDC_DELETE_GROUP)->Disable();
+        m_strStatus = LoadString(IDS_NO_GROUP);
+        UpdateData(*this, false);
+    } else {
+        m_listGroups->SetSelection(0);
+        OnGroupSelChange();
+    }
 }
 
 void CSetupDialog::OnOK(wxCommandEvent&) {
@@ -248,7 +395,12 @@ void CSetupDialog::OnChooseColor(wxCommandEvent&) {
 
 void CSetupDialog::OnAddGroup(wxCommandEvent&) {
     CAddPicTerm add(nullptr);
-    add.ShowModal();
+    if (add.ShowModal() == wxID_OK) {
+        LoadGroups();
+        FillGroupList();
+        m_listGroups->SetSelection(0);
+        OnGroupSelChange();
+    }
 }
 
 void CSetupDialog::OnManageSounds(wxCommandEvent&) {

@@ -4,6 +4,7 @@
 #include <wx/dialog.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/WinTypes.h"
 
@@ -20,8 +21,18 @@ public:
     void DoDataExchange(CDataExchange& dx);
     // Reads the fields, applies the enable rules and writes the fields back.
     void UpdateEnables();
-    // Reads and checks the fields and saves them; false (nothing written) on a bad field.
+    // Reads and checks the fields and saves them, then the changed display marks; false
+    // (nothing written) on a bad field.
     bool SaveSetup();
+
+    // The picture group list.
+    void LoadGroups();
+    void FillGroupList();
+    // The group of a list row, by the row's own data: -1 when it has none.
+    int FindRowGroup(int row) const;
+    void OnGroupSelChange();
+    void OnManageGroup();
+    void OnDeleteGroup();
 
     // Draws the colour button's face into `dc` over `rect`.
     static void DrawColorButton(wxDC& dc, const wxRect& rect, BOOL bActive, COLORREF colour);
@@ -36,6 +47,11 @@ public:
     COLORREF m_crBackground = 0;
     BOOL m_bColorActive = 0;
     wxCheckListBox* m_listGroups = nullptr;
+    std::vector<BOOL> m_groupDisplay;
+    std::vector<std::string> m_groupFolders;  // upper case
+    std::vector<std::string> m_groupNames;
+    std::vector<std::string> m_groupDescriptions;
+    int m_nGroups = 0;
     std::string m_strStatus;
     BOOL m_bTimeLimit = 0;
     BOOL m_bAutoDisplay = 0;
@@ -51,7 +67,12 @@ private:
     void OnDrawItem(CDrawItemEvent& event);
     void OnChooseColor(wxCommandEvent& event);
     void OnManageSounds(wxCommandEvent& event);
+    void OnGroupSelChangeEvent(wxCommandEvent& event);
+    void OnManageGroupEvent(wxCommandEvent& event);
     void OnAddGroup(wxCommandEvent& event);
+    void OnDeleteGroupEvent(wxCommandEvent& event);
+    void SaveDisplayFlags();
+    void SelectFirstRowOrSayEmpty();
     void OnHelp(wxCommandEvent& event);
     void OnHelpInfo(wxHelpEvent& event);
 

@@ -1,6 +1,7 @@
 #include <wx/checkbox.h>
 #include <wx/checklst.h>
 #include <wx/dcmemory.h>
+#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include "GuiTesting.h"
 #include "TestFolder.h"
 #include "common/Settings.h"
+#include "library/PictureGroupStorage.h"
 #include "platform/OwnerDrawButton.h"
 #include "platform/ShellServices.h"
 #include "platform/SpinButtonCtrl.h"
@@ -273,4 +275,128 @@ TEST_F(Setup, TheColourButtonIsDrawnByTheDialog) {
         button->DrawInto(dc);
     }
     EXPECT_EQ(PixelAt(bitmap, size.x / 2, size.y / 2), RGB(255, 0, 0));
+}
+
+namespace {
+
+// Picture groups beside the test program, removed again after each test.
+class GroupList : public Setup {
+protected:
+    void TearDown() override {
+        for (const std::string& folder : m_folders) {
+            std::filesystem::remove_all(theSettings.m_strAppDir + "/" + folder);
+        }
+        Setup::TearDown();
+    }
+    std::string MakeGroup(const std::string& folder, const std::string& name,
+                          const std::string& description, BOOL bDisplay) {
+        const std::string path = theSettings.m_strAppDir + "/" + folder;
+        MakeFolder(path);
+        WriteGroupFile(path + "/" + folder + ".ini", name, description, bDisplay);
+        m_folders.push_back(folder);
+        return path + "/" + folder + ".ini";
+    }
+    static std::vector<std::string> Rows(CSetupDialog& d) {
+        std::vector<std::string> rows;
+        for (unsigned i = 0; i < d.m_listGroups->GetCount(); ++i) {
+            rows.push_back(d.m_listGroups->GetString(i).utf8_string() +
+                           (d.m_listGroups->IsChecked(i) ? " +" : " -"));
+        }
+        return rows;
+    }
+    static int RowOf(CSetupDialog& d, const std::string& text) {
+        return d.m_listGroups->FindString(wxString::FromUTF8(text));
+    }
+    static void Select(CSetupDialog& d, int row) {
+        d.m_listGroups->SetSelection(row);
+        d.OnGroupSelChange();
+    }
+
+    std::vector<std::string> m_folders;
+};
+
+const char kFolderA[] = "0A000000-0000-4000-8000-000000000001";
+const char kFolderB[] = "0B000000-0000-4000-8000-000000000002";
+
+}  // namespace
+
+// Every group is listed, sorted by its row text, and found again from its row whatever its
+// folder is called or whether it has a name at all.
+TEST_F(GroupList, RowsAreSortedAndEveryRowFindsItsGroup) {
+    MakeGroup(kFolderB, "Farm", "the second farm", 1);
+    MakeGroup(kFolderA, "Farm", "the first farm", 0);
+    MakeGroup("Animals", "Animals", "copied in by hand", 1);
+    MakeGroup("ZOO", "", "no name", 1);
+    MakeGroup("DefVoice", "Sounds", "never a group", 1);
+    auto d = Open();
+    EXPECT_EQ(Rows(*d), (std::vector<std::string>{"  [ZOO] +", "Animals  [ANIMALS] +",
+                                                  std::string("Farm  [") + kFolderA + "] -",
+                                                  std::string("Farm  [") + kFolderB + "] +"}));
+    EXPECT_FALSE(d->FindWindow(IDC_MANAGE_GROUP)->IsEnabled());
+    for (const auto& [row, description] :
+         std::vector<std::pair<int, std::string>>{{0, "no name"},
+                                                  {1, "copied in by hand"},
+                                                  {2, "the first farm"},
+                                                  {3, "the second farm"}}) {
+        Select(*d, row);
+        EXPECT_EQ(d->m_strStatus, description);
+        EXPECT_EQ(dynamic_cast<wxStaticText*>(d->FindWindow(IDC_STATUS))->GetLabel().utf8_string(),
+                  description);
+        EXPECT_TRUE(d->FindWindow(IDC_MANAGE_GROUP)->IsEnabled());
+        EXPECT_TRUE(d->FindWindow(IDC_DELETE_GROUP)->IsEnabled());
+    }
+}
+
+TEST_F(GroupList, OnlyChangedMarksAreWrittenAndCancelWritesNone) {
+    const std::string animals = MakeGroup("Animals", "Animals", "copied in by hand", 1);
+    const std::string farm = MakeGroup(kFolderA, "Farm", "cows", 1);
+    const Bytes farmBefore = ReadBytes(farm);
+    const auto farmTime = std::filesystem::last_write_time(farm);
+
+    auto d = Open();
+    d->m_listGroups->Check(RowOf(*d, "Animals  [ANIMALS]"), false);
+    d.reset();  // Cancel
+    EXPECT_EQ(ReadBytes(animals),
+              (Bytes{7,   'A', 'n', 'i', 'm', 'a', 'l', 's', 17,  'c', 'o', 'p', 'i', 'e', 'd',
+                     ' ', 'i', 'n', ' ', 'b', 'y', ' ', 'h', 'a', 'n', 'd', 1,   0,   0,   0}));
+
+    d = Open();
+    d->m_listGroups->Check(RowOf(*d, "Animals  [ANIMALS]"), false);
+    ASSERT_TRUE(d->SaveSetup());
+    const Bytes after = ReadBytes(animals);
+    EXPECT_EQ(after[after.size() - 4], 0);  // the flag is now 0, the texts as read
+    EXPECT_EQ(after.size(), 30u);
+    EXPECT_EQ(ReadBytes(farm), farmBefore);
+    EXPECT_EQ(std::filesystem::last_write_time(farm), farmTime);
+}
+
+// Deleting a group removes its own files; a link in it goes as a link, and what it points
+// to elsewhere stays.
+TEST_F(GroupList, DeletingAGroupRemovesOnlyItsOwnFilesThenSaysTheListIsEmpty) {
+    TestFolder elsewhere;
+    WriteBytes(elsewhere / "precious.bmp", {1, 2, 3});
+    const std::string file = MakeGroup(kFolderA, "Farm", "cows", 1);
+    const std::string folder = theSettings.m_strAppDir + "/" + kFolderA;
+    WriteBytes(folder + "/cow.bmp", {4});
+    std::filesystem::create_symlink(elsewhere / "precious.bmp", folder + "/link.bmp");
+
+    auto d = Open();
+    Select(*d, 0);
+    std::string question;
+    long style = 0;
+    wxTEST_DIALOG(d->OnDeleteGroup(), ExpectMessage(wxID_NO, &question, &style));
+    EXPECT_EQ(question,
+              "Assure that you want to delete the pictures group Farm and the path of "
+              "Farm is \n" +
+                  theSettings.m_strAppDir + "/" + kFolderA + "?");
+    EXPECT_TRUE(style & wxNO_DEFAULT);
+    EXPECT_TRUE(std::filesystem::exists(file));
+
+    wxTEST_DIALOG(d->OnDeleteGroup(), ExpectMessage(wxID_YES, &question));
+    EXPECT_FALSE(std::filesystem::exists(folder));
+    EXPECT_EQ(ReadBytes(elsewhere / "precious.bmp"), (Bytes{1, 2, 3}));
+    EXPECT_EQ(d->m_listGroups->GetCount(), 0u);
+    EXPECT_EQ(d->m_strStatus, "No pictures group temporarily.");
+    EXPECT_FALSE(d->FindWindow(IDC_MANAGE_GROUP)->IsEnabled());
+    EXPECT_FALSE(d->FindWindow(IDC_DELETE_GROUP)->IsEnabled());
 }

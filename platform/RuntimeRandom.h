@@ -1,5 +1,5 @@
 // The C runtime's pseudo-random generator with its exact arithmetic, so a seed gives the
-// same numbers as on the program's first platform: 0 to 32767.
+// same numbers as the Windows C runtime's: 0 to 32767.
 #pragma once
 
 #include <cstdint>

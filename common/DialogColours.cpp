@@ -16,8 +16,8 @@ static wxColour ToColour(COLORREF c) {
 }
 
 // Edit fields and lists answer with their own colours; a read-only or disabled edit field
-// takes the dialog's. Push buttons are drawn by the theme whatever the answer, as on the
-// program's first platform, which also keeps their disabled look.
+// takes the dialog's. Push buttons are drawn by the theme whatever the answer, as on
+// Windows, which also keeps their disabled look.
 static bool KeepsSystemColours(wxWindow* control) {
     if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) {
         return edit->IsEditable() && edit->IsEnabled();
@@ -31,12 +31,13 @@ static void Colour(wxWindow* window) {
     if (auto* link = dynamic_cast<CHyperLink*>(window)) {
         link->OnCtlColor();
     }
-    if (!KeepsSystemColours(window)) {
-        window->SetBackgroundColour(ToColour(DIALOG_BACK_COLOUR));
-        // A disabled control is drawn greyed whatever text colour it is given.
-        window->SetForegroundColour(window->IsThisEnabled() ? ToColour(DIALOG_TEXT_COLOUR)
-                                                            : wxNullColour);
+    if (KeepsSystemColours(window)) {
+        return;  // and so do the parts a list is made of
     }
+    window->SetBackgroundColour(ToColour(DIALOG_BACK_COLOUR));
+    // A disabled control is drawn greyed whatever text colour it is given.
+    window->SetForegroundColour(window->IsThisEnabled() ? ToColour(DIALOG_TEXT_COLOUR)
+                                                        : wxNullColour);
     for (wxWindow* child : window->GetChildren()) {
         if (!child->IsTopLevel()) {
             Colour(child);

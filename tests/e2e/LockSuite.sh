@@ -24,6 +24,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
     echo "FAILED ($desktop): $*" >&2
+    [ -s "$work/stderr.log" ] && sed 's/^/program: /' "$work/stderr.log" >&2
     exit 1
 }
 passed=0
@@ -68,6 +69,10 @@ printf '\0\0\0\0\1\0\0\0\0\0\0\0\12\0\0\0\0\0\0\0\0\0\377\0\1\0\0\0\0\0\0\0\5\0\
     >"$work/Plinkapad/Nuv.ini"
 export XDG_CONFIG_HOME="$work/config"
 
+focus() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null ||
+        fail "window $1 cannot be focused (the program is $(kill -0 "$pid" 2>/dev/null && echo running || echo gone))"
+}
 launch() {
     "$work/Plinkapad/plinkapad" 2>>"$work/stderr.log" &
     pid=$!
@@ -77,7 +82,7 @@ launch() {
 }
 playing() { xdotool search --onlyvisible --name '^Plinkapad$' 2>/dev/null | head -n 1; }
 start() {
-    xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+    focus "$dialog"
     xdotool key Return
     for _ in $(seq 50); do
         play=$(playing) && [ -n "$play" ] && ! "$trygrab" && return 0
@@ -178,7 +183,7 @@ ok "the quit code ends the game and frees the input"
 # The counters see what reaches others once no game holds the input.
 counting
 witnesswin=$(xdotool search --name '^Witness$' | head -n 1)
-xdotool windowactivate --sync "$witnesswin" 2>/dev/null || xdotool windowfocus --sync "$witnesswin"
+focus "$witnesswin"
 xdotool mousemove --window "$witnesswin" 20 20 key x click 1
 counted
 [ "$records" -ge 2 ] && [ "$witnessed" -ge 1 ] ||
@@ -247,7 +252,7 @@ refused() {
         "$trygrab" hold 60 pointer &
         holder=$!
         sleep 0.3
-        xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+        focus "$dialog"
         xdotool key Return
     fi
     error=
@@ -260,7 +265,7 @@ refused() {
     [ -z "$(playing)" ] || fail "a game runs without the $what"
     kill "$holder"
     wait "$holder" 2>/dev/null || true
-    xdotool windowactivate --sync "$error" 2>/dev/null || xdotool windowfocus --sync "$error"
+    focus "$error"
     xdotool key Return
     sleep 0.5
     free || fail "the input is held after the failed start"
@@ -297,7 +302,7 @@ ok "SIGTERM during a game ends it and saves the settings"
 
 # The same with the Setup dialog open over the welcome dialog.
 launch
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+focus "$dialog"
 xdotool key alt+t
 for _ in $(seq 50); do
     xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1 && break

@@ -1,6 +1,7 @@
 #include "platform/ShellServices.h"
 
 #include <wx/colordlg.h>
+#include <wx/filedlg.h>
 #include <wx/utils.h>
 
 static std::function<bool(const std::string&)>& OpenOverride() {
@@ -11,6 +12,15 @@ static std::function<bool(const std::string&)>& OpenOverride() {
 static std::function<bool(wxWindow*, COLORREF&)>& ChooseOverride() {
     static std::function<bool(wxWindow*, COLORREF&)> choose;
     return choose;
+}
+
+static OpenFilesFunction& OpenFilesOverride() {
+    static OpenFilesFunction open;
+    return open;
+}
+
+void SetOpenFilesDialogForTesting(OpenFilesFunction open) {
+    OpenFilesOverride() = std::move(open);
 }
 
 void SetShellOpenForTesting(std::function<bool(const std::string&)> open) {
@@ -44,5 +54,43 @@ bool ChooseColorDialog(wxWindow* parent, COLORREF& colour) {
     }
     const wxColour chosen = dialog.GetColourData().GetColour();
     colour = RGB(chosen.Red(), chosen.Green(), chosen.Blue());
+    return true;
+}
+
+// Windows' filter text separates description and pattern with "|" and ends with "||"; the
+// toolkit wants the pairs alone, trimmed.
+static wxString ToolkitFilter(const std::string& filter) {
+    wxString text = wxString::FromUTF8(filter);
+    while (text.EndsWith("|")) {
+        text.RemoveLast();
+    }
+    wxString result;
+    for (const wxString& part : wxSplit(text, '|', '\0')) {
+        if (!result.empty()) {
+            result += '|';
+        }
+        result += wxString(part).Trim().Trim(false);
+    }
+    return result;
+}
+
+bool OpenFilesDialog(wxWindow* parent, const std::string& filter, const std::string& extension,
+                     std::vector<std::string>& paths) {
+    if (OpenFilesOverride()) {
+        return OpenFilesOverride()(parent, filter, extension, paths);
+    }
+    (void)extension;  // only files that exist are chosen, so none gets an extension added
+    wxFileDialog dialog(parent, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString,
+                        ToolkitFilter(filter),
+                        wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST | wxRESIZE_BORDER);
+    if (dialog.ShowModal() != wxID_OK) {
+        return false;
+    }
+    wxArrayString chosen;
+    dialog.GetPaths(chosen);
+    paths.clear();
+    for (const wxString& path : chosen) {
+        paths.push_back(path.utf8_string());
+    }
     return true;
 }

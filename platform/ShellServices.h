@@ -1,9 +1,10 @@
 // Services of the desktop that a test replaces: opening a document or address with its
-// default handler, and the colour chooser.
+// default handler, the colour chooser and the Open file dialog.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/WinTypes.h"
 
@@ -16,6 +17,15 @@ bool ShellExecuteOpen(const std::string& what);
 // in `colour` on OK.
 bool ChooseColorDialog(wxWindow* parent, COLORREF& colour);
 
+// Runs the Open dialog over `parent` with several files allowed, only existing ones, for
+// the filter given as Windows writes it ("Sound wave files (*.wav) | *.wav||"); true on OK
+// with the chosen paths in the order the dialog reports them.
+bool OpenFilesDialog(wxWindow* parent, const std::string& filter, const std::string& extension,
+                     std::vector<std::string>& paths);
+
 // Test doubles; an empty function puts the real service back.
 void SetShellOpenForTesting(std::function<bool(const std::string&)> open);
 void SetColorDialogForTesting(std::function<bool(wxWindow*, COLORREF&)> choose);
+using OpenFilesFunction = std::function<bool(wxWindow*, const std::string&, const std::string&,
+                                             std::vector<std::string>&)>;
+void SetOpenFilesDialogForTesting(OpenFilesFunction open);

@@ -39,6 +39,12 @@ constexpr int IDC_AUTO_DISPLAY_SPIN = 1021;
 constexpr int IDC_TIME_LIMIT = 1022;
 
 // About box controls
+// The Manage Default Sounds dialog.
+constexpr int IDC_PLAY = 1000;
+constexpr int IDC_STOP = 1001;
+constexpr int IDC_ADD_SOUNDS = 1002;
+constexpr int IDC_DELETE_SOUNDS = 1003;
+constexpr int IDC_SOUND_LIST = 1018;
 // The Add Picture Group dialog.
 constexpr int IDC_GROUP_NAME = 1020;
 constexpr int IDC_GROUP_DESCRIPTION = 1021;

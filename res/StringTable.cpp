@@ -79,7 +79,7 @@ std::string FormatStringS(int id, std::initializer_list<std::string> args) {
     std::string out;
     auto arg = args.begin();
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] == 's') {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == 's' || text[i + 1] == 'd')) {
             if (arg != args.end()) {
                 out += *arg++;
             }

@@ -9,7 +9,7 @@ std::string LoadString(int id);
 
 // String `id` with %1 and %2 replaced by the arguments.
 std::string FormatString(int id, const std::string& arg1, const std::string& arg2 = {});
-// The string's "%s" places filled in order, as sprintf would.
+// The string's "%s" and "%d" places filled in order with the texts given, as sprintf would.
 std::string FormatStringS(int id, std::initializer_list<std::string> args);
 
 // The program's name, the caption of the framework's own messages.

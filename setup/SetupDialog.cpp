@@ -25,6 +25,7 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "setup/SetupEnables.h"
+#include "sounds/ManageVoiceDialog.h"
 
 wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
     EVT_BUTTON(wxID_OK, CSetupDialog::OnOK)
@@ -404,7 +405,8 @@ void CSetupDialog::OnAddGroup(wxCommandEvent&) {
 }
 
 void CSetupDialog::OnManageSounds(wxCommandEvent&) {
-    // The default sounds dialog comes with the sound library.
+    CManageVoiceDialog sounds(nullptr);
+    sounds.ShowModal();
 }
 
 void CSetupDialog::OnHelp(wxCommandEvent&) {

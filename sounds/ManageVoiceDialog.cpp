@@ -1,0 +1,225 @@
+#include "sounds/ManageVoiceDialog.h"
+
+#include <wx/button.h>
+#include <wx/listctrl.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include <algorithm>
+
+#include "common/DialogColours.h"
+#include "common/HtmlHelp.h"
+#include "common/Settings.h"
+#include "platform/File.h"
+#include "platform/FileFind.h"
+#include "platform/FileSystem.h"
+#include "platform/HelpKey.h"
+#include "platform/MessageBox.h"
+#include "platform/ShellServices.h"
+#include "platform/SoundPlayer.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+wxBEGIN_EVENT_TABLE(CManageVoiceDialog, wxDialog)
+    EVT_BUTTON(IDC_PLAY, CManageVoiceDialog::OnPlayButton)
+    EVT_BUTTON(IDC_STOP, CManageVoiceDialog::OnStop)
+    EVT_BUTTON(IDC_ADD_SOUNDS, CManageVoiceDialog::OnAddButton)
+    EVT_BUTTON(IDC_DELETE_SOUNDS, CManageVoiceDialog::OnDeleteButton)
+    EVT_BUTTON(wxID_HELP, CManageVoiceDialog::OnHelp)
+    EVT_HELP(wxID_ANY, CManageVoiceDialog::OnHelpInfo)
+    EVT_LIST_ITEM_ACTIVATED(IDC_SOUND_LIST, CManageVoiceDialog::OnDblClk)
+    EVT_LIST_ITEM_SELECTED(IDC_SOUND_LIST, CManageVoiceDialog::OnItemChangedEvent)
+    EVT_LIST_ITEM_DESELECTED(IDC_SOUND_LIST, CManageVoiceDialog::OnItemChangedEvent)
+wxEND_EVENT_TABLE()
+
+namespace {
+const char kSoundsFolder[] = "DefVoice";
+}  // namespace
+
+CManageVoiceDialog::CManageVoiceDialog(wxWindow* parent)
+    : wxDialog(parent, IDD_MANAGE_VOICE, "Manage Default Sounds") {
+    SendHelpOnF1(this);
+    CreateControls();
+    OnInitDialog();
+    ApplyDialogColours(this);
+    CentreOnScreen();
+}
+
+void CManageVoiceDialog::CreateControls() {
+    auto du = [this](int x, int y) { return ConvertDialogToPixels(wxSize(x, y)); };
+    auto* top = new wxBoxSizer(wxVERTICAL);
+    auto* text = new wxStaticText(
+        this, wxID_ANY,
+        "If you have not specified a sound for the picture you will display, the picture will "
+        "be displayed going with the sound chosen random from the sounds below.");
+    text->Wrap(du(300, 21).x);
+    top->Add(text, wxSizerFlags().Expand().Border(wxALL, 8));
+    auto* buttons = new wxGridSizer(4, 0, 8);
+    for (const auto& [id, label] : {std::pair<int, const char*>{IDC_PLAY, "&Play"},
+                                    {IDC_STOP, "&Stop"},
+                                    {IDC_ADD_SOUNDS, "&Add..."},
+                                    {IDC_DELETE_SOUNDS, "&Delete..."}}) {
+        buttons->Add(new wxButton(this, id, label), wxSizerFlags().Expand());
+    }
+    top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 8));
+    m_listSounds = new wxListCtrl(this, IDC_SOUND_LIST, wxDefaultPosition, du(300, 101),
+                                  wxLC_REPORT | wxBORDER_SUNKEN);
+    top->Add(m_listSounds, wxSizerFlags(1).Expand().Border(wxALL, 8));
+    auto* bottom = new wxGridSizer(2, 0, 24);
+    auto* close = new wxButton(this, wxID_OK, "&Close");
+    close->SetDefault();
+    bottom->Add(close, wxSizerFlags().Expand());
+    bottom->Add(new wxButton(this, wxID_HELP, "&Help"), wxSizerFlags().Expand());
+    top->Add(bottom, wxSizerFlags().Center().Border(wxLEFT | wxRIGHT | wxBOTTOM, 8));
+    SetEscapeId(wxID_OK);
+    SetMinSize(du(314, 175));
+    SetSizerAndFit(top);
+}
+
+void CManageVoiceDialog::OnInitDialog() {
+    m_listSounds->InsertColumn(0, wxString::FromUTF8(LoadString(IDS_FILE_NAME)), wxLIST_FORMAT_LEFT,
+                               200);
+    m_listSounds->InsertColumn(1, wxString::FromUTF8(LoadString(IDS_FILE_SIZE)),
+                               wxLIST_FORMAT_RIGHT, 100);
+    FillSoundList();
+    m_nSelected = 0;
+    m_selectedPaths.clear();
+    FindWindow(IDC_PLAY)->Disable();
+    FindWindow(IDC_DELETE_SOUNDS)->Disable();
+}
+
+std::string CManageVoiceDialog::SoundPath(const std::string& fileName) const {
+    return PathJoin(PathJoin(theSettings.m_strAppDir, kSoundsFolder), fileName);
+}
+
+// The rows stand in ascending order of file name, ignoring case as Windows' sorted list view
+// does, however the folder lists them.
+void CManageVoiceDialog::FillSoundList() {
+    m_listSounds->DeleteAllItems();
+    std::vector<std::pair<std::string, std::string>> rows;  // name, size
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(SoundPath("*.wav"));
+    while (bWorking) {
+        bWorking = finder.FindNextFile();
+        const std::string name = finder.GetFileName();
+        std::string size;  // an entry that is no readable file shows no size
+        CFile file;
+        if (file.Open(SoundPath(name), CFile::modeRead | CFile::shareDenyNone)) {
+            size = std::to_string(file.GetLength());
+        }
+        rows.emplace_back(name, size);
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+        return ToUpper(a.first) < ToUpper(b.first);
+    });
+    for (const auto& [name, size] : rows) {
+        const long row =
+            m_listSounds->InsertItem(m_listSounds->GetItemCount(), wxString::FromUTF8(name));
+        m_listSounds->SetItem(row, 1, size);
+    }
+}
+
+// Counts the selection and remembers the selected files from the top row down.
+void CManageVoiceDialog::OnItemChanged() {
+    m_selectedPaths.clear();
+    m_nSelected = m_listSounds->GetSelectedItemCount();
+    FindWindow(IDC_PLAY)->Enable(m_nSelected > 0);
+    FindWindow(IDC_DELETE_SOUNDS)->Enable(m_nSelected > 0);
+    for (long row = m_listSounds->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+         row != -1; row = m_listSounds->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) {
+        m_selectedPaths.push_back(SoundPath(m_listSounds->GetItemText(row).utf8_string()));
+    }
+}
+
+void CManageVoiceDialog::OnPlay() {
+    if (m_nSelected > 0 && !m_selectedPaths.empty()) {
+        PlaySound(m_selectedPaths[0]);
+    }
+}
+
+void CManageVoiceDialog::OnAdd() {
+    std::vector<std::string> chosen;
+    if (!OpenFilesDialog(this, LoadString(IDS_WAVE_FILTER), "wav", chosen)) {
+        return;
+    }
+    for (const std::string& path : chosen) {
+        const std::size_t slash = path.rfind('/');
+        const std::string destination =
+            SoundPath(slash == std::string::npos ? path : path.substr(slash + 1));
+        if (PathFileExists(destination)) {
+            const int answer = MessageBox(this, FormatStringS(IDS_SOUND_EXISTS, {destination}),
+                                          LoadString(IDS_INFORMATION),
+                                          MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
+            if (answer == IDCANCEL) {
+                break;
+            }
+            if (answer != IDYES) {
+                continue;
+            }
+        }
+        CopyFile(path, destination, false);  // a file copied onto itself stays as it is
+    }
+    FillSoundList();
+}
+
+// Rows go only for the files that are really gone; a file that could not be deleted keeps
+// its row.
+void CManageVoiceDialog::OnDelete() {
+    if (m_nSelected == 0) {
+        return;
+    }
+    const std::string question = FormatStringS(IDS_DELETE_SOUNDS, {std::to_string(m_nSelected)});
+    if (MessageBox(this, question, LoadString(IDS_WARNING),
+                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+        return;
+    }
+    const std::vector<std::string> paths = m_selectedPaths;
+    for (const std::string& path : paths) {
+        DeleteFile(path);
+    }
+    for (const std::string& path : paths) {
+        if (PathFileExists(path)) {
+            continue;
+        }
+        const wxString name = wxString::FromUTF8(path.substr(path.rfind('/') + 1));
+        for (long row = 0; row < m_listSounds->GetItemCount(); ++row) {
+            if (m_listSounds->GetItemText(row) == name) {
+                m_listSounds->DeleteItem(row);
+                break;
+            }
+        }
+    }
+    OnItemChanged();
+}
+
+void CManageVoiceDialog::OnPlayButton(wxCommandEvent&) {
+    OnPlay();
+}
+
+void CManageVoiceDialog::OnStop(wxCommandEvent&) {
+    StopSound();
+}
+
+void CManageVoiceDialog::OnAddButton(wxCommandEvent&) {
+    OnAdd();
+}
+
+void CManageVoiceDialog::OnDeleteButton(wxCommandEvent&) {
+    OnDelete();
+}
+
+void CManageVoiceDialog::OnHelp(wxCommandEvent&) {
+    OpenHelpTopic(HELP_FAQ);
+}
+
+void CManageVoiceDialog::OnHelpInfo(wxHelpEvent&) {
+    OpenHelpTopic(HELP_FAQ);
+}
+
+void CManageVoiceDialog::OnDblClk(wxListEvent&) {
+    OnPlay();
+}
+
+void CManageVoiceDialog::OnItemChangedEvent(wxListEvent&) {
+    OnItemChanged();
+}

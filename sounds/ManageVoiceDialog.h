@@ -1,0 +1,44 @@
+// The Manage Default Sounds dialog: lists the wave files of the default sounds folder
+// "DefVoice" with their sizes, and plays, stops, adds and deletes them. Every change is a
+// file operation done at once.
+#pragma once
+
+#include <wx/dialog.h>
+
+#include <string>
+#include <vector>
+
+class wxListCtrl;
+class wxListEvent;
+
+class CManageVoiceDialog : public wxDialog {
+public:
+    explicit CManageVoiceDialog(wxWindow* parent = nullptr);
+
+    void FillSoundList();
+    // The handlers' logic, callable without an event.
+    void OnItemChanged();
+    void OnPlay();
+    void OnAdd();
+    void OnDelete();
+
+    wxListCtrl* m_listSounds = nullptr;
+    int m_nSelected = 0;
+    std::vector<std::string> m_selectedPaths;
+
+private:
+    void CreateControls();
+    void OnInitDialog();
+    std::string SoundPath(const std::string& fileName) const;
+
+    void OnPlayButton(wxCommandEvent& event);
+    void OnStop(wxCommandEvent& event);
+    void OnAddButton(wxCommandEvent& event);
+    void OnDeleteButton(wxCommandEvent& event);
+    void OnHelp(wxCommandEvent& event);
+    void OnHelpInfo(wxHelpEvent& event);
+    void OnDblClk(wxListEvent& event);
+    void OnItemChangedEvent(wxListEvent& event);
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,131 @@
+#include <wx/listctrl.h>
+
+#include <filesystem>
+
+#include "GuiTesting.h"
+#include "TestFolder.h"
+#include "common/Settings.h"
+#include "platform/ShellServices.h"
+#include "res/Resource.h"
+#include "sounds/ManageVoiceDialog.h"
+
+namespace {
+
+// The default sounds folder lies beside the test program; each test lays out its own.
+class DefaultSounds : public ::testing::Test {
+protected:
+    void SetUp() override {
+        theSettings.Load();
+        m_folder = theSettings.m_strAppDir + "/DefVoice";
+        std::filesystem::remove_all(m_folder);
+        MakeFolder(m_folder);
+    }
+    void TearDown() override {
+        SetOpenFilesDialogForTesting({});
+        m_dialog.reset();
+        std::filesystem::remove_all(m_folder);
+    }
+    CManageVoiceDialog& Open() {
+        m_dialog = std::make_unique<CManageVoiceDialog>(nullptr);
+        m_dialog->Show();
+        WaitFor([] { return false; }, 0.05);
+        return *m_dialog;
+    }
+    std::vector<std::string> Rows() {
+        std::vector<std::string> rows;
+        for (long i = 0; i < m_dialog->m_listSounds->GetItemCount(); ++i) {
+            rows.push_back(m_dialog->m_listSounds->GetItemText(i, 0).utf8_string() + " " +
+                           m_dialog->m_listSounds->GetItemText(i, 1).utf8_string());
+        }
+        return rows;
+    }
+    void Select(std::initializer_list<long> rows) {
+        for (long row : rows) {
+            m_dialog->m_listSounds->SetItemState(row, wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+        }
+        m_dialog->OnItemChanged();
+    }
+    // The Open dialog answers with these files.
+    void Choose(std::vector<std::string> files) {
+        SetOpenFilesDialogForTesting([files](wxWindow*, const std::string& filter,
+                                             const std::string&, std::vector<std::string>& out) {
+            EXPECT_EQ(filter, "Sound wave files (*.wav) | *.wav||");
+            out = files;
+            return true;
+        });
+    }
+
+    std::string m_folder;
+    std::unique_ptr<CManageVoiceDialog> m_dialog;
+};
+
+}  // namespace
+
+TEST_F(DefaultSounds, ListsTheWavesSortedWithTheirSizesAndFollowsTheSelection) {
+    WriteBytes(m_folder + "/moo.wav", Bytes(12, 1));
+    WriteBytes(m_folder + "/Baa.WAV", {});
+    WriteBytes(m_folder + "/cluck.wav", Bytes(3, 1));
+    WriteBytes(m_folder + "/notes.txt", {1});
+    Open();
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"Baa.WAV 0", "cluck.wav 3", "moo.wav 12"}));
+    EXPECT_FALSE(m_dialog->FindWindow(IDC_PLAY)->IsEnabled());
+    EXPECT_FALSE(m_dialog->FindWindow(IDC_DELETE_SOUNDS)->IsEnabled());
+    EXPECT_TRUE(m_dialog->FindWindow(IDC_ADD_SOUNDS)->IsEnabled());
+
+    Select({2, 0});
+    EXPECT_EQ(m_dialog->m_nSelected, 2);
+    EXPECT_EQ(m_dialog->m_selectedPaths,
+              (std::vector<std::string>{m_folder + "/Baa.WAV", m_folder + "/moo.wav"}));
+    EXPECT_TRUE(m_dialog->FindWindow(IDC_PLAY)->IsEnabled());
+    EXPECT_TRUE(m_dialog->FindWindow(IDC_DELETE_SOUNDS)->IsEnabled());
+}
+
+// Yes copies over, No skips that file, Cancel skips the rest; a file chosen from the folder
+// itself stays whole when copied onto itself.
+TEST_F(DefaultSounds, AddingAsksBeforeEachOverwriteAndNeverEmptiesAFile) {
+    TestFolder source;
+    for (const char* name : {"a.wav", "b.wav", "c.wav", "d.wav"}) {
+        WriteBytes(source / name, Bytes(5, 2));
+    }
+    WriteBytes(m_folder + "/b.wav", Bytes(1, 9));
+    WriteBytes(m_folder + "/c.wav", Bytes(1, 9));
+    WriteBytes(m_folder + "/own.wav", Bytes(7, 3));
+    Open();
+    Choose({source / "a.wav", source / "b.wav", source / "c.wav", source / "d.wav"});
+    std::string first, second;
+    long style = 0;
+    wxTEST_DIALOG(m_dialog->OnAdd(), ExpectMessage(wxID_NO, &first, &style),
+                  ExpectMessage(wxID_CANCEL, &second));
+    EXPECT_EQ(first, "File " + m_folder + "/b.wav has existed. Overwrite it?");
+    EXPECT_TRUE(style & wxNO_DEFAULT);
+    EXPECT_TRUE(style & wxCANCEL);
+    EXPECT_EQ(ReadBytes(m_folder + "/a.wav"), Bytes(5, 2));  // new: copied without a question
+    EXPECT_EQ(ReadBytes(m_folder + "/b.wav"), Bytes(1, 9));  // No
+    EXPECT_EQ(ReadBytes(m_folder + "/c.wav"), Bytes(1, 9));  // Cancel
+    EXPECT_FALSE(std::filesystem::exists(m_folder + "/d.wav"));
+    EXPECT_EQ(Rows().size(), 4u);  // the list is read again after Cancel too
+
+    Choose({m_folder + "/own.wav", source / "b.wav"});
+    wxTEST_DIALOG(m_dialog->OnAdd(), ExpectMessage(wxID_YES, &first),
+                  ExpectMessage(wxID_YES, &second));
+    EXPECT_EQ(ReadBytes(m_folder + "/own.wav"), Bytes(7, 3));
+    EXPECT_EQ(ReadBytes(m_folder + "/b.wav"), Bytes(5, 2));
+}
+
+// Rows go only for files that are really gone.
+TEST_F(DefaultSounds, DeletingAsksWithTheCountAndKeepsTheRowsOfFilesThatStay) {
+    WriteBytes(m_folder + "/a.wav", {1});
+    WriteBytes(m_folder + "/b.wav", {1});
+    MakeFolder(m_folder + "/c.wav");  // no file: it cannot be deleted as one
+    Open();
+    Select({0, 1, 2});
+    std::string question;
+    wxTEST_DIALOG(m_dialog->OnDelete(), ExpectMessage(wxID_NO, &question));
+    EXPECT_EQ(question, "Delete the chosen 3 sounds files?");
+    EXPECT_EQ(Rows().size(), 3u);
+
+    wxTEST_DIALOG(m_dialog->OnDelete(), ExpectMessage(wxID_YES, &question));
+    EXPECT_FALSE(std::filesystem::exists(m_folder + "/a.wav"));
+    EXPECT_FALSE(std::filesystem::exists(m_folder + "/b.wav"));
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"c.wav "}));
+}

@@ -4,15 +4,9 @@
 #include <cstring>
 
 #include "platform/File.h"
+#include "platform/LittleEndian.h"
 
 namespace {
-
-std::uint32_t U16(const unsigned char* p) {
-    return p[0] | p[1] << 8;
-}
-std::uint32_t U32(const unsigned char* p) {
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
 
 constexpr std::uint32_t BI_RGB = 0, BI_RLE8 = 1, BI_RLE4 = 2, BI_BITFIELDS = 3,
                         BI_ALPHABITFIELDS = 6;

@@ -7,22 +7,14 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/LittleEndian.h"
+
 namespace {
 
 struct WaveData {
     Uint8* data = nullptr;
     ~WaveData() { SDL_FreeWAV(data); }
 };
-
-std::uint32_t U32(const unsigned char* p) {
-    return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-void PutU32(unsigned char* p, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        p[i] = static_cast<unsigned char>(v >> (8 * i));
-    }
-}
 
 // The converter allocates what a chunk claims; a chunk is cut to the bytes that follow it,
 // as a wave whose end is missing plays what it has.

@@ -20,9 +20,7 @@ int CApp::OnRun() {
     // Asked to end (logout, shutdown), whatever dialog is open over the welcome dialog: a
     // running game ends, releasing the lock, and the program exits, which saves the settings.
     CallOnTerminationSignals([&dialog] {
-        if (dialog.Game().IsWindow()) {
-            dialog.Game().DestroyWindow();
-        }
+        dialog.Game().DestroyWindow();  // nothing to do without a game
         std::exit(0);
     });
     dialog.ShowModal();

@@ -77,9 +77,7 @@ CMainDialog::~CMainDialog() {
     // A game still running ends here, releasing the lock, before anything it uses is gone.
     m_wndGame.SetGameEndHandler(nullptr);
     m_wndGame.SetLockFailedHandler(nullptr);
-    if (m_wndGame.IsWindow()) {
-        m_wndGame.DestroyWindow();
-    }
+    m_wndGame.DestroyWindow();
     m_timerLimit.Stop();
     m_timerAuto.Stop();
 }
@@ -226,9 +224,7 @@ void CMainDialog::OnOK(wxCommandEvent&) {
 // A close from the window manager (its close box, a task bar, the end of a session) ends a
 // running game cleanly before the dialog ends; the settings are saved as the program exits.
 void CMainDialog::OnClose(wxCloseEvent& event) {
-    if (m_wndGame.IsWindow()) {
-        m_wndGame.DestroyWindow();
-    }
+    m_wndGame.DestroyWindow();  // nothing to do without a game
     event.Skip();
 }
 

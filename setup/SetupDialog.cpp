@@ -288,13 +288,10 @@ void CSetupDialog::OnGroupSelChangeEvent(wxCommandEvent&) {
     OnGroupSelChange();
 }
 
-// Saves the options and marks; the Manage Picture Group dialog opens here for the group.
+// Saves the options and marks; the Manage Picture Group dialog will open here for the
+// group, and the list be read again and the row selected anew after it.
 void CSetupDialog::OnManageGroup() {
     SaveSetup();
-    const int row = m_listGroups->GetSelection();
-    if (row != wxNOT_FOUND) {
-        m_listGroups->SetSelection(row);
-    }
     OnGroupSelChange();
 }
 

@@ -80,6 +80,25 @@ launch() {
         fail "the welcome dialog did not open"
     sleep 0.3
 }
+# The id of a visible window whose name matches, once there is one.
+wait_window() {
+    local id=
+    for _ in $(seq 80); do
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+# The program ended by itself with status 0, gave the input back and saved its settings,
+# which the caller removed first.
+ended_cleanly() {
+    wait "$pid" || fail "the program ended with status $? $1"
+    pid=
+    free || fail "the input is held $1"
+    [ "$(stat -c %s "$work/Plinkapad/Nuv.ini" 2>/dev/null)" = 36 ] ||
+        fail "the settings were not saved $1"
+}
 playing() { xdotool search --onlyvisible --name '^Plinkapad$' 2>/dev/null | head -n 1; }
 start() {
     focus "$dialog"
@@ -255,12 +274,7 @@ refused() {
         focus "$dialog"
         xdotool key Return
     fi
-    error=
-    for _ in $(seq 80); do
-        error=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n 1) || true
-        [ -n "$error" ] && break
-        sleep 0.1
-    done
+    error=$(wait_window '^Error$')
     [ -n "$error" ] || fail "no message when the $what could not be had"
     [ -z "$(playing)" ] || fail "a game runs without the $what"
     kill "$holder"
@@ -279,14 +293,7 @@ refused pointer
 start
 rm -f "$work/Plinkapad/Nuv.ini"
 $xprobe close "$dialog"
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-wait "$pid" || fail "the program ended with status $? when closed during a game"
-pid=
-free || fail "the input is held after the program closed"
-[ "$(stat -c %s "$work/Plinkapad/Nuv.ini" 2>/dev/null)" = 36 ] || fail "the settings were not saved"
+ended_cleanly "when closed during a game"
 ok "closing the welcome dialog during a game ends it and saves the settings"
 
 # Asked to end (SIGTERM at logout or shutdown) during a game: the same clean end.
@@ -294,20 +301,14 @@ launch
 start
 rm -f "$work/Plinkapad/Nuv.ini"
 kill -TERM "$pid"
-wait "$pid" || fail "the program ended with status $? on SIGTERM during a game"
-pid=
-free || fail "the input is held after SIGTERM"
-[ "$(stat -c %s "$work/Plinkapad/Nuv.ini" 2>/dev/null)" = 36 ] || fail "the settings were not saved on SIGTERM"
+ended_cleanly "on SIGTERM during a game"
 ok "SIGTERM during a game ends it and saves the settings"
 
 # The same with the Setup dialog open over the welcome dialog.
 launch
 focus "$dialog"
 xdotool key alt+t
-for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Setup$' >/dev/null 2>&1 && break
-    sleep 0.1
-done
+wait_window '^Setup$' >/dev/null
 kill -TERM "$pid"
 wait "$pid" || fail "the program ended with status $? on SIGTERM with Setup open"
 pid=

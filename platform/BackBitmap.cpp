@@ -183,6 +183,45 @@ void CBackBitmap::TransparentBlt(int x, int y, const CBmpImage& picture, std::ui
     Changed({left, top, right, bottom});
 }
 
+void CBackBitmap::StretchBlt(const RECT& dest, const CBmpImage& picture, const RECT& src) {
+    const std::int64_t dw = std::int64_t(dest.right) - dest.left;
+    const std::int64_t dh = std::int64_t(dest.bottom) - dest.top;
+    const std::int64_t sw = std::int64_t(src.right) - src.left;
+    const std::int64_t sh = std::int64_t(src.bottom) - src.top;
+    if (m_pSurface == nullptr || !picture.IsLoaded() || dw <= 0 || dh <= 0 || sw <= 0 || sh <= 0) {
+        return;
+    }
+    const int left = static_cast<int>(std::clamp<std::int64_t>(dest.left, 0, m_nWidth));
+    const int top = static_cast<int>(std::clamp<std::int64_t>(dest.top, 0, m_nHeight));
+    const int right = static_cast<int>(std::clamp<std::int64_t>(dest.right, 0, m_nWidth));
+    const int bottom = static_cast<int>(std::clamp<std::int64_t>(dest.bottom, 0, m_nHeight));
+    if (left >= right || top >= bottom) {
+        return;
+    }
+    // The source column of each destination column; -1 where it lies off the picture.
+    std::vector<int> columns(static_cast<std::size_t>(right - left));
+    for (int x = left; x < right; ++x) {
+        const std::int64_t sx = src.left + (x - dest.left) * sw / dw;
+        columns[x - left] = sx >= 0 && sx < picture.Width() ? static_cast<int>(sx) : -1;
+    }
+    BeginPixels();
+    for (int y = top; y < bottom; ++y) {
+        const std::int64_t sy = src.top + (y - dest.top) * sh / dh;
+        if (sy < 0 || sy >= picture.Height()) {
+            continue;
+        }
+        const std::uint32_t* from = picture.Row(static_cast<int>(sy));
+        std::uint32_t* to = Row(y);
+        for (int x = left; x < right; ++x) {
+            if (const int sx = columns[x - left]; sx >= 0) {
+                to[x] = from[sx];
+            }
+        }
+    }
+    EndPixels();
+    Changed({left, top, right, bottom});
+}
+
 COLORREF CBackBitmap::GetPixel(int x, int y) const {
     if (m_pSurface == nullptr || x < 0 || y < 0 || x >= m_nWidth || y >= m_nHeight) {
         return 0xFFFFFFFF;

@@ -1,4 +1,4 @@
-// The off-screen bitmap of the play window: 32-bit pixels the size of the screen, drawn
+// An off-screen bitmap: 32-bit pixels (the play window's the size of the screen), drawn
 // into directly and copied to a window. It remembers what changed since the last copy, so
 // a copy sends the window only those parts; the window then shows exactly the bitmap, as
 // after a copy of the whole, in a fraction of the time.
@@ -35,6 +35,11 @@ public:
     void BitBlt(int x, int y, const CBmpImage& picture);
     // As BitBlt, leaving out every pixel of the key colour (0x00RRGGBB, as the picture's).
     void TransparentBlt(int x, int y, const CBmpImage& picture, std::uint32_t keyColour);
+
+    // Copies the part `src` of `picture` into `dest`, unscaled when both have one size and
+    // otherwise stretched by taking the nearest pixel, as Windows' COLORONCOLOR mode does.
+    // Parts of `src` beyond the picture leave the bitmap as it was.
+    void StretchBlt(const RECT& dest, const CBmpImage& picture, const RECT& src);
 
     COLORREF GetPixel(int x, int y) const;
 

@@ -47,9 +47,7 @@ bool CBmpImage::Load(const std::string& path) {
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone)) {
         return false;
     }
-    // Nothing larger than the largest picture in its widest form can be a picture.
-    constexpr std::uint64_t kMaxFile = static_cast<std::uint64_t>(kMaxPixels) * 4 + 65536;
-    if (file.GetLength() < 26 || file.GetLength() > kMaxFile) {
+    if (file.GetLength() < 26 || file.GetLength() > kMaxFileSize) {
         return false;
     }
     m_file.resize(static_cast<std::size_t>(file.GetLength()));
@@ -64,12 +62,24 @@ bool CBmpImage::LoadFromMemory(const unsigned char* data, std::size_t size) {
     if (size < 26 || data[0] != 'B' || data[1] != 'M') {
         return false;
     }
+    // The header and colour table lie between the file header and the pixels.
     const std::uint32_t offBits = U32(data + 10);
-    const std::uint32_t headerSize = U32(data + 14);
-    if (headerSize < 12 || headerSize > size - 14) {
+    if (offBits <= 14 || offBits >= size) {
         return false;
     }
-    const unsigned char* info = data + 14;
+    return LoadFromDib(data + 14, offBits - 14, data + offBits, size - offBits);
+}
+
+bool CBmpImage::LoadFromDib(const unsigned char* info, std::size_t infoSize,
+                            const unsigned char* bits, std::size_t available) {
+    Clear();
+    if (infoSize < 12) {
+        return false;
+    }
+    const std::uint32_t headerSize = U32(info);
+    if (headerSize < 12 || headerSize > infoSize) {
+        return false;
+    }
     std::int64_t width, height;
     std::uint32_t bitCount, compression = BI_RGB, colorsUsed = 0;
     std::size_t paletteEntry = 4;
@@ -97,7 +107,7 @@ bool CBmpImage::LoadFromMemory(const unsigned char* data, std::size_t size) {
 
     // Bit-field masks: inside a long header, or just after a short one.
     std::uint32_t masks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
-    std::size_t afterHeader = 14 + headerSize;
+    std::size_t afterHeader = headerSize;
     if (bitCount == 16) {
         masks[0] = 0x7C00;
         masks[1] = 0x03E0;
@@ -108,9 +118,9 @@ bool CBmpImage::LoadFromMemory(const unsigned char* data, std::size_t size) {
             return false;
         }
         const std::size_t maskBytes = compression == BI_BITFIELDS ? 12 : 16;
-        const unsigned char* m = headerSize >= 52 ? info + 40 : data + afterHeader;
+        const unsigned char* m = info + (headerSize >= 52 ? 40 : afterHeader);
         if (headerSize < 52) {
-            if (afterHeader + maskBytes > size) {
+            if (afterHeader + maskBytes > infoSize) {
                 return false;
             }
             afterHeader += maskBytes;
@@ -130,22 +140,20 @@ bool CBmpImage::LoadFromMemory(const unsigned char* data, std::size_t size) {
             colorsUsed != 0 && colorsUsed < (1u << bitCount) ? colorsUsed : (1u << bitCount);
         for (std::size_t i = 0; i < entries; ++i) {
             std::size_t at = afterHeader + i * paletteEntry;
-            if (at + 3 > size) {
+            if (at + 3 > infoSize) {
                 break;
             }
-            palette[i] = data[at + 2] << 16 | data[at + 1] << 8 | data[at];
+            palette[i] = info[at + 2] << 16 | info[at + 1] << 8 | info[at];
         }
     } else if (bitCount != 16 && bitCount != 24 && bitCount != 32) {
         return false;
     }
-    if (offBits >= size) {
+    if (available == 0) {
         return false;
     }
 
     const int w = static_cast<int>(width);
     const int h = static_cast<int>(height);
-    const unsigned char* bits = data + offBits;
-    const std::size_t available = size - offBits;
     m_pixels.assign(static_cast<std::size_t>(w) * h, palette[0]);
     auto rowOf = [&](int fileRow) {
         return m_pixels.data() + static_cast<std::size_t>(bTopDown ? fileRow : h - 1 - fileRow) * w;

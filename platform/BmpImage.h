@@ -12,6 +12,10 @@ class CBmpImage {
 public:
     bool Load(const std::string& path);
     bool LoadFromMemory(const unsigned char* data, std::size_t size);
+    // The pixels of a bitmap held as two blocks: the info header with its colour table (or
+    // bit-field masks), and the pixel array.
+    bool LoadFromDib(const unsigned char* info, std::size_t infoSize, const unsigned char* bits,
+                     std::size_t bitsSize);
     void Clear();
 
     bool IsLoaded() const { return m_nWidth > 0; }
@@ -22,6 +26,9 @@ public:
 
     // The largest picture accepted, in pixels.
     static constexpr std::int64_t kMaxPixels = 16 << 20;
+    // Nothing larger than the largest picture in its widest form can be a picture.
+    static constexpr std::uint64_t kMaxFileSize =
+        static_cast<std::uint64_t>(kMaxPixels) * 4 + 65536;
 
 private:
     int m_nWidth = 0;

@@ -26,3 +26,8 @@ constexpr unsigned GetGValue(COLORREF c) {
 constexpr unsigned GetBValue(COLORREF c) {
     return c >> 16 & 0xFF;
 }
+
+// A rectangle as Windows gives one: right and bottom lie just outside.
+struct RECT {
+    std::int32_t left, top, right, bottom;
+};

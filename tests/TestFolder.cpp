@@ -70,3 +70,30 @@ Bytes MakeBmp24(int width, int height, std::uint32_t colour, std::uint32_t dot) 
     }
     return b;
 }
+
+Bytes MakeBmp(int width, int height, int bits, std::uint32_t compression,
+              const std::vector<std::uint32_t>& palette, const Bytes& pixels) {
+    Bytes b = {'B', 'M'};
+    auto put32 = [&b](std::uint32_t v) {
+        for (int i = 0; i < 4; ++i)
+            b.push_back(v >> (8 * i) & 0xFF);
+    };
+    const std::uint32_t offBits = 54 + 4 * static_cast<std::uint32_t>(palette.size());
+    put32(offBits + pixels.size());
+    put32(0);
+    put32(offBits);
+    put32(40);
+    put32(static_cast<std::uint32_t>(width));
+    put32(static_cast<std::uint32_t>(height));
+    b.insert(b.end(), {1, 0, static_cast<std::uint8_t>(bits), 0});
+    put32(compression);
+    put32(pixels.size());
+    put32(0);
+    put32(0);
+    put32(palette.size());
+    put32(0);
+    for (std::uint32_t c : palette)
+        put32(c);
+    b.insert(b.end(), pixels.begin(), pixels.end());
+    return b;
+}

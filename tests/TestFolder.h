@@ -29,3 +29,8 @@ void MakeFolder(const std::string& path);
 // A 24-bit BMP of `width` x `height` filled with `colour` (0x00RRGGBB), optionally with one
 // differently coloured pixel at (1, 1).
 Bytes MakeBmp24(int width, int height, std::uint32_t colour, std::uint32_t dot = 0xFFFFFFFF);
+
+// A BMP with a 40-byte info header, the given colour table (0x00RRGGBB entries, biClrUsed
+// their count) and the pixel bytes as they lie in the file.
+Bytes MakeBmp(int width, int height, int bits, std::uint32_t compression,
+              const std::vector<std::uint32_t>& palette, const Bytes& pixels);

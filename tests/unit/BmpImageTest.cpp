@@ -5,34 +5,6 @@
 
 namespace {
 
-// A BMP with a 40-byte header, the given palette and pixel bytes as they lie in the file.
-Bytes Bmp(int width, int height, int bits, std::uint32_t compression,
-          const std::vector<std::uint32_t>& palette, const Bytes& pixels) {
-    Bytes b = {'B', 'M'};
-    auto put32 = [&b](std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b.push_back(v >> (8 * i) & 0xFF);
-    };
-    const std::uint32_t offBits = 54 + 4 * static_cast<std::uint32_t>(palette.size());
-    put32(offBits + pixels.size());
-    put32(0);
-    put32(offBits);
-    put32(40);
-    put32(static_cast<std::uint32_t>(width));
-    put32(static_cast<std::uint32_t>(height));
-    b.insert(b.end(), {1, 0, static_cast<std::uint8_t>(bits), 0});
-    put32(compression);
-    put32(pixels.size());
-    put32(0);
-    put32(0);
-    put32(palette.size());
-    put32(0);
-    for (std::uint32_t c : palette)
-        put32(c);
-    b.insert(b.end(), pixels.begin(), pixels.end());
-    return b;
-}
-
 bool Decode(CBmpImage& image, const Bytes& bytes) {
     return image.LoadFromMemory(bytes.data(), bytes.size());
 }
@@ -49,7 +21,7 @@ TEST(BmpImage, TwentyFourBitBottomUpAndTopDown) {
 
     // Two rows top-down (negative height): first row blue, second red.
     Bytes rows = {0xFF, 0, 0, 0, 0, 0, 0xFF, 0};
-    ASSERT_TRUE(Decode(image, Bmp(1, -2, 24, 0, {}, rows)));
+    ASSERT_TRUE(Decode(image, MakeBmp(1, -2, 24, 0, {}, rows)));
     EXPECT_EQ(image.GetPixel(0, 0), 0x0000FFu);
     EXPECT_EQ(image.GetPixel(0, 1), 0xFF0000u);
 }
@@ -57,26 +29,26 @@ TEST(BmpImage, TwentyFourBitBottomUpAndTopDown) {
 TEST(BmpImage, PalettedAndPackedFormats) {
     CBmpImage image;
     const std::vector<std::uint32_t> palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
-    ASSERT_TRUE(Decode(image, Bmp(3, 1, 8, 0, palette, {1, 2, 200, 0})));  // 200: no entry
+    ASSERT_TRUE(Decode(image, MakeBmp(3, 1, 8, 0, palette, {1, 2, 200, 0})));  // 200: no entry
     EXPECT_EQ(image.GetPixel(0, 0), 0xFF0000u);
     EXPECT_EQ(image.GetPixel(1, 0), 0x00FF00u);
     EXPECT_EQ(image.GetPixel(2, 0), 0x000000u);
 
-    ASSERT_TRUE(Decode(image, Bmp(3, 1, 4, 0, palette, {0x12, 0x30, 0, 0})));
+    ASSERT_TRUE(Decode(image, MakeBmp(3, 1, 4, 0, palette, {0x12, 0x30, 0, 0})));
     EXPECT_EQ(image.GetPixel(0, 0), 0xFF0000u);
     EXPECT_EQ(image.GetPixel(1, 0), 0x00FF00u);
     EXPECT_EQ(image.GetPixel(2, 0), 0x0000FFu);
 
-    ASSERT_TRUE(Decode(image, Bmp(9, 1, 1, 0, {0xFFFFFF, 0x000000}, {0x80, 0x80, 0, 0})));
+    ASSERT_TRUE(Decode(image, MakeBmp(9, 1, 1, 0, {0xFFFFFF, 0x000000}, {0x80, 0x80, 0, 0})));
     EXPECT_EQ(image.GetPixel(0, 0), 0x000000u);
     EXPECT_EQ(image.GetPixel(1, 0), 0xFFFFFFu);
     EXPECT_EQ(image.GetPixel(8, 0), 0x000000u);
 
-    ASSERT_TRUE(Decode(image, Bmp(2, 1, 16, 0, {}, {0x00, 0x7C, 0x1F, 0x00})));  // 5-5-5
+    ASSERT_TRUE(Decode(image, MakeBmp(2, 1, 16, 0, {}, {0x00, 0x7C, 0x1F, 0x00})));  // 5-5-5
     EXPECT_EQ(image.GetPixel(0, 0), 0xFF0000u);
     EXPECT_EQ(image.GetPixel(1, 0), 0x0000FFu);
 
-    ASSERT_TRUE(Decode(image, Bmp(1, 1, 32, 0, {}, {0x33, 0x22, 0x11, 0xFF})));
+    ASSERT_TRUE(Decode(image, MakeBmp(1, 1, 32, 0, {}, {0x33, 0x22, 0x11, 0xFF})));
     EXPECT_EQ(image.GetPixel(0, 0), 0x112233u);
 }
 
@@ -85,7 +57,7 @@ TEST(BmpImage, RunLengthEncoded) {
     const std::vector<std::uint32_t> palette = {0x000000, 0xFF0000, 0x00FF00};
     // Bottom row: 3 x colour 1, then end of line; top row: absolute 2, 1, 2; end of bitmap.
     Bytes rle = {3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 1};
-    ASSERT_TRUE(Decode(image, Bmp(3, 2, 8, 1, palette, rle)));
+    ASSERT_TRUE(Decode(image, MakeBmp(3, 2, 8, 1, palette, rle)));
     EXPECT_EQ(image.GetPixel(0, 1), 0xFF0000u);
     EXPECT_EQ(image.GetPixel(2, 1), 0xFF0000u);
     EXPECT_EQ(image.GetPixel(0, 0), 0x00FF00u);
@@ -93,7 +65,7 @@ TEST(BmpImage, RunLengthEncoded) {
 
     // Runs past the row and deltas past the picture are cut off, never written.
     Bytes wild = {255, 1, 0, 2, 200, 200, 255, 2, 0, 1};
-    ASSERT_TRUE(Decode(image, Bmp(3, 2, 8, 1, palette, wild)));
+    ASSERT_TRUE(Decode(image, MakeBmp(3, 2, 8, 1, palette, wild)));
     EXPECT_EQ(image.GetPixel(2, 1), 0xFF0000u);
 }
 
@@ -101,13 +73,13 @@ TEST(BmpImage, HostileFilesAreRefused) {
     CBmpImage image;
     Bytes good = MakeBmp24(4, 4, 0x123456);
     std::vector<Bytes> bad;
-    bad.push_back(Bytes(good.begin(), good.end() - 5));           // truncated pixels
-    bad.push_back(Bytes(good.begin(), good.begin() + 20));        // truncated header
-    bad.push_back(Bmp(100000, 100000, 24, 0, {}, {0, 0, 0, 0}));  // absurd size
-    bad.push_back(Bmp(-4, 4, 24, 0, {}, Bytes(64, 0)));           // negative width
-    bad.push_back(Bmp(4, 4, 7, 0, {}, Bytes(64, 0)));             // no such depth
-    bad.push_back(Bmp(4, 4, 24, 1, {}, Bytes(64, 0)));            // RLE8 on 24 bits
-    bad.push_back(Bmp(20000, 20000, 8, 1, {0}, {0, 1}));          // tiny RLE, huge picture
+    bad.push_back(Bytes(good.begin(), good.end() - 5));               // truncated pixels
+    bad.push_back(Bytes(good.begin(), good.begin() + 20));            // truncated header
+    bad.push_back(MakeBmp(100000, 100000, 24, 0, {}, {0, 0, 0, 0}));  // absurd size
+    bad.push_back(MakeBmp(-4, 4, 24, 0, {}, Bytes(64, 0)));           // negative width
+    bad.push_back(MakeBmp(4, 4, 7, 0, {}, Bytes(64, 0)));             // no such depth
+    bad.push_back(MakeBmp(4, 4, 24, 1, {}, Bytes(64, 0)));            // RLE8 on 24 bits
+    bad.push_back(MakeBmp(20000, 20000, 8, 1, {0}, {0, 1}));          // tiny RLE, huge picture
     Bytes wrongOffset = good;
     wrongOffset[10] = 0xFF;
     wrongOffset[11] = 0xFF;
@@ -133,7 +105,7 @@ TEST(BmpImage, RunLengthPositionsStopAtTheEdge) {
         rle.insert(rle.end(), {0, 2, 255, 0});
     }
     rle.insert(rle.end(), {4, 1, 0, 1});
-    ASSERT_TRUE(Decode(image, Bmp(4, 2, 8, 1, palette, rle)));
+    ASSERT_TRUE(Decode(image, MakeBmp(4, 2, 8, 1, palette, rle)));
     for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 4; ++x) {
             EXPECT_EQ(image.GetPixel(x, y), 0u) << x << "," << y;
@@ -141,7 +113,7 @@ TEST(BmpImage, RunLengthPositionsStopAtTheEdge) {
     }
     // A delta far down the picture ends it; rows below stay the background.
     Bytes down = {0, 2, 0, 255, 0, 2, 0, 255, 2, 1, 0, 1};
-    ASSERT_TRUE(Decode(image, Bmp(4, 2, 4, 2, palette, down)));
+    ASSERT_TRUE(Decode(image, MakeBmp(4, 2, 4, 2, palette, down)));
     EXPECT_EQ(image.GetPixel(0, 1), 0u);
 }
 
@@ -149,7 +121,8 @@ TEST(BmpImage, BitFieldsUseTheWholeMask) {
     CBmpImage image;
     // A 32-bit red mask of every bit: full and half intensity.
     const std::vector<std::uint32_t> masks = {0xFFFFFFFF, 0, 0};
-    ASSERT_TRUE(Decode(image, Bmp(2, 1, 32, 3, masks, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80})));
+    ASSERT_TRUE(
+        Decode(image, MakeBmp(2, 1, 32, 3, masks, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0x80})));
     EXPECT_EQ(image.GetPixel(0, 0), 0xFF0000u);
     EXPECT_EQ(image.GetPixel(1, 0), 0x7F0000u);
 }

@@ -56,23 +56,46 @@ bool ReadGroupFile(const std::string& path, std::string& name, std::string& desc
     return true;
 }
 
+namespace {
+// Ends a write: true when the file is whole on the disk, else the reason, when asked for.
+bool FinishWrite(CArchive& ar, CFile& file, std::string* reason) {
+    if (ar.Flush() && file.Close()) {
+        return true;
+    }
+    if (reason != nullptr) {
+        *reason = file.ErrorText();
+    }
+    return false;
+}
+
+bool OpenForWrite(CFile& file, const std::string& path, std::string* reason) {
+    if (file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+        return true;
+    }
+    if (reason != nullptr) {
+        *reason = file.ErrorText();
+    }
+    return false;
+}
+}  // namespace
+
 bool WriteGroupFile(const std::string& path, const std::string& name,
-                    const std::string& description, BOOL bDisplay) {
+                    const std::string& description, BOOL bDisplay, std::string* reason) {
     CFile file;
-    if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
+    if (!OpenForWrite(file, path, reason)) {
         return false;
     }
     CArchive ar(file, CArchive::store);
     ar.WriteString(name);
     ar.WriteString(description);
     ar.WriteInt(bDisplay);
-    return ar.Flush() && file.Close();
+    return FinishWrite(ar, file, reason);
 }
 
 std::vector<std::string> ReadCutList(const std::string& groupFolder) {
     std::vector<std::string> names;
     CFile file;
-    if (!file.Open(PathJoin(groupFolder, kCutListName), CFile::modeRead | CFile::shareDenyNone)) {
+    if (!file.Open(CutListPath(groupFolder), CFile::modeRead | CFile::shareDenyNone)) {
         return names;
     }
     CArchive ar(file, CArchive::load);
@@ -95,9 +118,10 @@ std::vector<std::string> ReadCutList(const std::string& groupFolder) {
     return names;
 }
 
-bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names) {
+bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names,
+                  std::string* reason) {
     CFile file;
-    if (!file.Open(PathJoin(groupFolder, kCutListName), CFile::modeCreate | CFile::modeWrite)) {
+    if (!OpenForWrite(file, CutListPath(groupFolder), reason)) {
         return false;
     }
     CArchive ar(file, CArchive::store);
@@ -105,7 +129,15 @@ bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>
     for (const std::string& name : names) {
         ar.WriteString(name);
     }
-    return ar.Flush() && file.Close();
+    return FinishWrite(ar, file, reason);
+}
+
+std::string CutListPath(const std::string& groupFolder) {
+    return PathJoin(groupFolder, kCutListName);
+}
+
+bool IsInCutList(const std::vector<std::string>& cutNames, const std::string& fileName) {
+    return std::find(cutNames.begin(), cutNames.end(), fileName) != cutNames.end();
 }
 
 std::string PictureSoundPath(const std::string& picturePath) {

@@ -26,12 +26,19 @@ std::string GroupFilePath(const std::string& groupFolder, const std::string& fol
 // Fields not read keep the values they had.
 bool ReadGroupFile(const std::string& path, std::string& name, std::string& description,
                    BOOL& bDisplay);
+// Writers: true when the whole file reached the disk; otherwise the old file stays as it
+// was, and `reason`, when given, says why in the system's words.
 bool WriteGroupFile(const std::string& path, const std::string& name,
-                    const std::string& description, BOOL bDisplay);
+                    const std::string& description, BOOL bDisplay, std::string* reason = nullptr);
 
 // The names read before any damage; never more than the file holds, nor more than 65536.
 std::vector<std::string> ReadCutList(const std::string& groupFolder);
-bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names);
+bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names,
+                  std::string* reason = nullptr);
+// group folder + "/cutshow.ini"
+std::string CutListPath(const std::string& groupFolder);
+// Exact, case-sensitive: "Dog.bmp" is not on a list that holds "dog.bmp".
+bool IsInCutList(const std::vector<std::string>& cutNames, const std::string& fileName);
 
 std::string PictureSoundPath(const std::string& picturePath);
 std::string NewGroupFolderName();

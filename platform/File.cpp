@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -130,6 +131,7 @@ CFile::~CFile() {
 bool CFile::Open(const std::string& path, unsigned flags) {
     Abort();
     m_bFailed = false;
+    m_nError = 0;
     m_bInPlace = false;
     m_inPlaceData.clear();
     m_nPosition = 0;
@@ -152,14 +154,19 @@ bool CFile::OpenForWrite(const std::string& path) {
     m_strPath = FinalTarget(ResolvePathForWrite(path));
     struct stat old;
     const bool bExists = ::stat(m_strPath.c_str(), &old) == 0;
-    if (bExists && (!S_ISREG(old.st_mode) ||
-                    ::faccessat(AT_FDCWD, m_strPath.c_str(), W_OK, AT_EACCESS) != 0)) {
+    if (bExists && !S_ISREG(old.st_mode)) {
+        m_nError = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
+        return false;
+    }
+    if (bExists && ::faccessat(AT_FDCWD, m_strPath.c_str(), W_OK, AT_EACCESS) != 0) {
+        m_nError = errno;
         return false;
     }
     std::vector<char> tmpl(m_strPath.begin(), m_strPath.end());
     tmpl.insert(tmpl.end(), kTempSuffix, kTempSuffix + sizeof kTempSuffix);
     m_fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (m_fd < 0) {
+        m_nError = errno;
         // A folder closed to new files may still hold a file its user may write.
         return bExists && OpenInPlace(m_strPath);
     }
@@ -187,8 +194,10 @@ bool CFile::OpenInPlace(const std::string& path) {
     struct stat st;
     m_fd = OpenRegularFile(path, O_WRONLY | O_NOFOLLOW, st);
     if (m_fd < 0) {
+        m_nError = errno;
         return false;
     }
+    m_nError = 0;
     m_bInPlace = true;
     return true;
 }
@@ -220,6 +229,7 @@ bool CFile::Write(const void* buffer, std::size_t count) {
     if (m_bInPlace) {
         m_inPlaceData.append(static_cast<const char*>(buffer), count);
     } else if (!WriteAll(m_fd, static_cast<const char*>(buffer), count)) {
+        m_nError = errno;
         m_bFailed = true;
         return false;
     }
@@ -250,11 +260,17 @@ bool CFile::CloseWrite() {
     if (m_bInPlace) {
         // The room is taken first, so a full disk fails before a byte of the old file goes.
         const off_t size = static_cast<off_t>(m_inPlaceData.size());
-        bool bOk = (size == 0 || ::posix_fallocate(m_fd, 0, size) == 0) &&
-                   ::lseek(m_fd, 0, SEEK_SET) == 0 &&
+        const int room = size == 0 ? 0 : ::posix_fallocate(m_fd, 0, size);
+        if (room != 0) {
+            m_nError = room;
+            m_inPlaceData.clear();
+            return false;
+        }
+        bool bOk = ::lseek(m_fd, 0, SEEK_SET) == 0 &&
                    WriteAll(m_fd, m_inPlaceData.data(), m_inPlaceData.size()) &&
                    ::ftruncate(m_fd, static_cast<off_t>(m_inPlaceData.size())) == 0 &&
                    ::fsync(m_fd) == 0;
+        m_nError = bOk ? 0 : errno;
         m_inPlaceData.clear();
         return bOk;
     }
@@ -264,6 +280,7 @@ bool CFile::CloseWrite() {
     if (::fsync(m_fd) != 0 || ::fstat(m_fd, &held) != 0 ||
         ::lstat(m_strTempPath.c_str(), &named) != 0 || !SameFile(held, named) ||
         ::rename(m_strTempPath.c_str(), m_strPath.c_str()) != 0) {
+        m_nError = errno;
         return false;
     }
     m_strTempPath.clear();
@@ -281,4 +298,8 @@ void CFile::Abort() {
         m_strTempPath.clear();
     }
     m_inPlaceData.clear();
+}
+
+std::string CFile::ErrorText() const {
+    return m_nError == 0 ? std::string() : std::string(std::strerror(m_nError));
 }

@@ -43,6 +43,10 @@ public:
     bool Close();
     void Abort();
 
+    // Why the last open, write or close of a file being written failed, in the system's
+    // words; empty when nothing failed or no reason is known.
+    std::string ErrorText() const;
+
 private:
     bool OpenForWrite(const std::string& path);
     bool OpenInPlace(const std::string& path);
@@ -52,6 +56,7 @@ private:
     bool m_bWriting = false;
     bool m_bInPlace = false;
     bool m_bFailed = false;
+    int m_nError = 0;
     std::uint64_t m_nLength = 0;
     std::uint64_t m_nPosition = 0;
     std::string m_strPath;

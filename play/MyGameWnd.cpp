@@ -365,12 +365,7 @@ void CMyGameWnd::LoadCutList(const std::string& folder) {
 }
 
 BOOL CMyGameWnd::IsInCutList(const std::string& fileName) const {
-    for (const std::string& name : m_pstrCutNames) {
-        if (name == fileName) {
-            return TRUE;
-        }
-    }
-    return FALSE;
+    return ::IsInCutList(m_pstrCutNames, fileName) ? TRUE : FALSE;
 }
 
 static std::string DefaultSoundsPattern() {

@@ -74,15 +74,11 @@ static wxString ToolkitFilter(const std::string& filter) {
     return result;
 }
 
-bool OpenFilesDialog(wxWindow* parent, const std::string& filter, const std::string& extension,
-                     std::vector<std::string>& paths) {
-    if (OpenFilesOverride()) {
-        return OpenFilesOverride()(parent, filter, extension, paths);
-    }
-    (void)extension;  // only files that exist are chosen, so none gets an extension added
-    wxFileDialog dialog(parent, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString,
-                        ToolkitFilter(filter),
-                        wxFD_OPEN | wxFD_MULTIPLE | wxFD_FILE_MUST_EXIST | wxRESIZE_BORDER);
+static bool RunOpenDialog(wxWindow* parent, const std::string& filter, bool bMultiple,
+                          std::vector<std::string>& paths) {
+    wxFileDialog dialog(
+        parent, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString, ToolkitFilter(filter),
+        wxFD_OPEN | (bMultiple ? wxFD_MULTIPLE : 0) | wxFD_FILE_MUST_EXIST | wxRESIZE_BORDER);
     if (dialog.ShowModal() != wxID_OK) {
         return false;
     }
@@ -92,5 +88,26 @@ bool OpenFilesDialog(wxWindow* parent, const std::string& filter, const std::str
     for (const wxString& path : chosen) {
         paths.push_back(path.utf8_string());
     }
+    return !paths.empty();
+}
+
+// Only files that exist are chosen, so none gets the default extension added.
+bool OpenFilesDialog(wxWindow* parent, const std::string& filter, const std::string& extension,
+                     std::vector<std::string>& paths) {
+    if (OpenFilesOverride()) {
+        return OpenFilesOverride()(parent, filter, extension, paths);
+    }
+    return RunOpenDialog(parent, filter, true, paths);
+}
+
+bool OpenFileDialog(wxWindow* parent, const std::string& filter, const std::string& extension,
+                    std::string& path) {
+    std::vector<std::string> paths;
+    const bool bChosen = OpenFilesOverride() ? OpenFilesOverride()(parent, filter, extension, paths)
+                                             : RunOpenDialog(parent, filter, false, paths);
+    if (!bChosen || paths.empty()) {
+        return false;
+    }
+    path = paths.front();
     return true;
 }

@@ -23,7 +23,11 @@ bool ChooseColorDialog(wxWindow* parent, COLORREF& colour);
 bool OpenFilesDialog(wxWindow* parent, const std::string& filter, const std::string& extension,
                      std::vector<std::string>& paths);
 
-// Test doubles; an empty function puts the real service back.
+// The same with one file only.
+bool OpenFileDialog(wxWindow* parent, const std::string& filter, const std::string& extension,
+                    std::string& path);
+
+// Test doubles (the Open dialog's serves both forms); an empty function puts the real service back.
 void SetShellOpenForTesting(std::function<bool(const std::string&)> open);
 void SetColorDialogForTesting(std::function<bool(wxWindow*, COLORREF&)> choose);
 using OpenFilesFunction = std::function<bool(wxWindow*, const std::string&, const std::string&,

@@ -5,13 +5,10 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
-#include <algorithm>
-
 #include "common/DialogColours.h"
+#include "common/FolderFiles.h"
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
-#include "platform/File.h"
-#include "platform/FileFind.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
@@ -92,30 +89,13 @@ std::string CManageVoiceDialog::SoundPath(const std::string& fileName) const {
     return PathJoin(PathJoin(theSettings.m_strAppDir, kSoundsFolder), fileName);
 }
 
-// The rows stand in ascending order of file name, ignoring case as Windows' sorted list view
-// does, however the folder lists them.
 void CManageVoiceDialog::FillSoundList() {
     m_listSounds->DeleteAllItems();
-    std::vector<std::pair<std::string, std::string>> rows;  // name, size
-    CFileFind finder;
-    BOOL bWorking = finder.FindFile(SoundPath("*.wav"));
-    while (bWorking) {
-        bWorking = finder.FindNextFile();
-        const std::string name = finder.GetFileName();
-        std::string size;  // an entry that is no readable file shows no size
-        CFile file;
-        if (file.Open(SoundPath(name), CFile::modeRead | CFile::shareDenyNone)) {
-            size = std::to_string(file.GetLength());
-        }
-        rows.emplace_back(name, size);
-    }
-    std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-        return ToUpper(a.first) < ToUpper(b.first);
-    });
-    for (const auto& [name, size] : rows) {
+    for (const FolderFile& file :
+         ListFolderFiles(PathJoin(theSettings.m_strAppDir, kSoundsFolder), "*.wav")) {
         const long row =
-            m_listSounds->InsertItem(m_listSounds->GetItemCount(), wxString::FromUTF8(name));
-        m_listSounds->SetItem(row, 1, size);
+            m_listSounds->InsertItem(m_listSounds->GetItemCount(), wxString::FromUTF8(file.name));
+        m_listSounds->SetItem(row, 1, file.size);
     }
 }
 
@@ -142,23 +122,7 @@ void CManageVoiceDialog::OnAdd() {
     if (!OpenFilesDialog(this, LoadString(IDS_WAVE_FILTER), "wav", chosen)) {
         return;
     }
-    for (const std::string& path : chosen) {
-        const std::size_t slash = path.rfind('/');
-        const std::string destination =
-            SoundPath(slash == std::string::npos ? path : path.substr(slash + 1));
-        if (PathFileExists(destination)) {
-            const int answer = MessageBox(this, FormatStringS(IDS_SOUND_EXISTS, {destination}),
-                                          LoadString(IDS_INFORMATION),
-                                          MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
-            if (answer == IDCANCEL) {
-                break;
-            }
-            if (answer != IDYES) {
-                continue;
-            }
-        }
-        CopyFile(path, destination, false);  // a file copied onto itself stays as it is
-    }
+    CopyFilesInto(this, chosen, PathJoin(theSettings.m_strAppDir, kSoundsFolder), IDS_SOUND_EXISTS);
     FillSoundList();
 }
 

@@ -38,17 +38,29 @@ constexpr int IDC_DELETE_GROUP = 1020;
 constexpr int IDC_AUTO_DISPLAY_SPIN = 1021;
 constexpr int IDC_TIME_LIMIT = 1022;
 
-// About box controls
 // The Manage Default Sounds dialog.
 constexpr int IDC_PLAY = 1000;
 constexpr int IDC_STOP = 1001;
 constexpr int IDC_ADD_SOUNDS = 1002;
 constexpr int IDC_DELETE_SOUNDS = 1003;
 constexpr int IDC_SOUND_LIST = 1018;
-// The Add Picture Group dialog.
+// The Add and the Manage Picture Group dialogs.
 constexpr int IDC_GROUP_NAME = 1020;
 constexpr int IDC_GROUP_DESCRIPTION = 1021;
 constexpr int IDC_GROUP_PATH = 1022;
+// The Manage Picture Group dialog.
+constexpr int IDC_TOTAL_PICTURES = 1024;
+constexpr int IDC_CURRENT_SOUND = 1025;
+constexpr int IDC_ADD_PICTURES = 1026;
+constexpr int IDC_DELETE_PICTURE = 1027;
+constexpr int IDC_PICTURE_LIST = 1028;
+constexpr int IDC_PREVIEW = 1029;
+constexpr int IDC_PLAY_SOUNDS = 1030;
+constexpr int IDC_SPECIFY_SOUNDS = 1031;
+constexpr int IDC_DELETE_PICTURE_SOUND = 1005;
+constexpr int IDC_DISPLAY_GROUP = 1032;
+constexpr int IDC_CUT_TO_DISPLAY = 1033;
+// About box controls
 constexpr int IDC_LINK1 = 1045;
 constexpr int IDC_LINK2 = 1046;
 
@@ -89,6 +101,7 @@ constexpr int IDS_SELECT_GROUP = 133;
 constexpr int IDS_LOCK_FAILED = 134;
 constexpr int IDS_CREATE_GROUP_FAILED = 135;
 constexpr int IDS_GROUP_FILE_FAILED = 136;
+constexpr int IDS_SAVE_GROUP_FAILED = 137;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

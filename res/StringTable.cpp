@@ -48,6 +48,10 @@ std::string LoadString(int id) {
         {IDS_GROUP_FILE_FAILED,
          "The description file of the new picture group could not be written in %1. Nothing "
          "was added."},
+        {IDS_SAVE_GROUP_FAILED,
+         "The picture group could not be saved: %1 could not be written (%2). Your changes "
+         "are still here. Make room on the disk or allow writing to the folder, then press "
+         "OK again, or press Cancel to leave without saving them."},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},

@@ -14,6 +14,7 @@
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
 #include "library/AddPicTerm.h"
+#include "library/ManagePicTerm.h"
 #include "library/PictureGroupStorage.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
@@ -288,10 +289,26 @@ void CSetupDialog::OnGroupSelChangeEvent(wxCommandEvent&) {
     OnGroupSelChange();
 }
 
-// Saves the options and marks; the Manage Picture Group dialog will open here for the
-// group, and the list be read again and the row selected anew after it.
+// Saves the options and marks first, so the dialog shows the group as it is on disk. After
+// OK the list is read again; the selection follows the row index, not the group.
 void CSetupDialog::OnManageGroup() {
     SaveSetup();
+    const int row = m_listGroups->GetSelection();
+    if (const int g = FindRowGroup(row); g >= 0) {
+        CManagePicTerm manage(nullptr);
+        manage.m_strGroupName = m_groupNames[g];
+        manage.m_strDescription = m_groupDescriptions[g];
+        manage.m_strGroupPath = PathJoin(theSettings.m_strAppDir, m_groupFolders[g]);
+        manage.m_strFolderName = m_groupFolders[g];
+        manage.m_bDisplayGroup = m_listGroups->IsChecked(row) ? 1 : 0;
+        if (manage.ShowModal() == wxID_OK) {
+            LoadGroups();
+            FillGroupList();
+        }
+    }
+    if (row >= 0 && row < static_cast<int>(m_listGroups->GetCount())) {
+        m_listGroups->SetSelection(row);
+    }
     OnGroupSelChange();
 }
 

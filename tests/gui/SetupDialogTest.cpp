@@ -9,6 +9,7 @@
 #include "GuiTesting.h"
 #include "TestFolder.h"
 #include "common/Settings.h"
+#include "library/ManagePicTerm.h"
 #include "library/PictureGroupStorage.h"
 #include "platform/OwnerDrawButton.h"
 #include "platform/ShellServices.h"
@@ -399,4 +400,55 @@ TEST_F(GroupList, DeletingAGroupRemovesOnlyItsOwnFilesThenSaysTheListIsEmpty) {
     EXPECT_EQ(d->m_strStatus, "No pictures group temporarily.");
     EXPECT_FALSE(d->FindWindow(IDC_MANAGE_GROUP)->IsEnabled());
     EXPECT_FALSE(d->FindWindow(IDC_DELETE_GROUP)->IsEnabled());
+}
+
+namespace {
+
+// Takes the Manage Picture Group dialog Setup opens, keeps what it was given, renames the
+// group and ends with OK.
+class RenameGroup : public wxExpectModalBase<CManagePicTerm, RenameGroup> {
+public:
+    RenameGroup(std::string newName, CManagePicTerm* given)
+        : m_name(std::move(newName)), m_given(given) {}
+
+protected:
+    int OnInvoked(CManagePicTerm* dialog) const override {
+        m_given->m_strGroupName = dialog->m_strGroupName;
+        m_given->m_strDescription = dialog->m_strDescription;
+        m_given->m_strGroupPath = dialog->m_strGroupPath;
+        m_given->m_strFolderName = dialog->m_strFolderName;
+        m_given->m_bDisplayGroup = dialog->m_bDisplayGroup;
+        dialog->InitDialog();
+        dynamic_cast<wxTextCtrl*>(dialog->FindWindow(IDC_GROUP_NAME))
+            ->ChangeValue(wxString::FromUTF8(m_name));
+        return dialog->SaveGroup() ? wxID_OK : wxID_CANCEL;
+    }
+
+private:
+    std::string m_name;
+    CManagePicTerm* m_given;
+};
+
+}  // namespace
+
+// Manage saves the marks first, hands the group to the dialog, and after OK lists the
+// groups again with the selection on the same row.
+TEST_F(GroupList, ManageOpensTheGroupAndARenameShowsInTheList) {
+    MakeGroup(kFolderA, "Farm", "cows", 1);
+    MakeGroup(kFolderB, "Zoo", "lions", 1);
+    auto d = Open();
+    Select(*d, 0);
+    d->m_listGroups->Check(0, false);
+    CManagePicTerm given;
+    wxTEST_DIALOG(d->OnManageGroup(), RenameGroup("Zulus", &given));
+    EXPECT_EQ(given.m_strGroupName, "Farm");
+    EXPECT_EQ(given.m_strDescription, "cows");
+    EXPECT_EQ(given.m_strGroupPath, theSettings.m_strAppDir + "/" + kFolderA);
+    EXPECT_EQ(given.m_strFolderName, kFolderA);
+    EXPECT_EQ(given.m_bDisplayGroup, 0);
+    EXPECT_EQ(Rows(*d), (std::vector<std::string>{std::string("Zoo  [") + kFolderB + "] +",
+                                                  std::string("Zulus  [") + kFolderA + "] -"}));
+    // The selection follows the row index, which now shows the other group.
+    EXPECT_EQ(d->m_listGroups->GetSelection(), 0);
+    EXPECT_EQ(d->m_strStatus, "lions");
 }

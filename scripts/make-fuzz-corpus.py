@@ -68,21 +68,32 @@ def main():
     save("fuzz_cut_list", "early-end", ints(5) + archive_string(b"a"))
     save("fuzz_cut_list", "wide", ints(1) + wide_string("Hund.bmp"))
 
+    # The play window's decoder and the preview's bitmap read the same files.
+    def save_bmp(name, data):
+        save("fuzz_bmp", name, data)
+        save("fuzz_dib", name, data)
+
     pal2 = bytes([0, 0, 0, 0, 255, 255, 255, 0])
     pal16 = b"".join(bytes([i * 16, 255 - i * 16, i, 0]) for i in range(16))
-    save("fuzz_bmp", "rgb24", bmp(2, 2, 24, 0, b"", bytes([1, 2, 3, 4, 5, 6, 0, 0] * 2)))
-    save("fuzz_bmp", "top-down32", bmp(2, -2, 32, 0, b"", bytes(range(16))))
-    save("fuzz_bmp", "mono", bmp(9, 2, 1, 0, pal2, bytes([0xAA, 0x80, 0, 0, 0x55, 0, 0, 0])))
-    save("fuzz_bmp", "pal4", bmp(3, 1, 4, 0, pal16, bytes([0x12, 0x30, 0, 0])))
-    save("fuzz_bmp", "pal8", bmp(2, 1, 8, 0, pal16, bytes([1, 15, 0, 0])))
-    save("fuzz_bmp", "rle8", bmp(4, 3, 8, 1, pal16,
+    save_bmp("rgb24", bmp(2, 2, 24, 0, b"", bytes([1, 2, 3, 4, 5, 6, 0, 0] * 2)))
+    save_bmp("top-down32", bmp(2, -2, 32, 0, b"", bytes(range(16))))
+    save_bmp("mono", bmp(9, 2, 1, 0, pal2, bytes([0xAA, 0x80, 0, 0, 0x55, 0, 0, 0])))
+    save_bmp("pal4", bmp(3, 1, 4, 0, pal16, bytes([0x12, 0x30, 0, 0])))
+    save_bmp("pal8", bmp(2, 1, 8, 0, pal16, bytes([1, 15, 0, 0])))
+    save_bmp("rle8", bmp(4, 3, 8, 1, pal16,
                                  bytes([3, 1, 0, 0, 0, 3, 2, 1, 2, 0, 0, 2, 1, 1, 2, 5, 0, 0, 0, 1])))
-    save("fuzz_bmp", "rle4", bmp(5, 2, 4, 2, pal16,
+    save_bmp("rle4", bmp(5, 2, 4, 2, pal16,
                                  bytes([5, 0x12, 0, 0, 0, 4, 0x34, 0x56, 0, 1])))
-    save("fuzz_bmp", "bitfields16", bmp(2, 1, 16, 3, b"", bytes([0x1F, 0xF8, 0xE0, 0x07]),
+    save_bmp("bitfields16", bmp(2, 1, 16, 3, b"", bytes([0x1F, 0xF8, 0xE0, 0x07]),
                                         masks=struct.pack("<III", 0xF800, 0x07E0, 0x001F)))
-    save("fuzz_bmp", "bitfields32-v4", bmp(1, 1, 32, 3, b"", bytes([1, 2, 3, 4]), header=108))
-    save("fuzz_bmp", "core", bmp(2, 1, 24, 0, b"", bytes([9, 8, 7, 6, 5, 4, 0, 0]), header=12))
+    save_bmp("bitfields32-v4", bmp(1, 1, 32, 3, b"", bytes([1, 2, 3, 4]), header=108))
+    save_bmp("core", bmp(2, 1, 24, 0, b"", bytes([9, 8, 7, 6, 5, 4, 0, 0]), header=12))
+
+    pal256 = b"".join(bytes([i, i, 255 - i, 0]) for i in range(256))
+    full = bytearray(bmp(3, 2, 8, 0, pal256, bytes([0, 128, 255, 0, 7, 8, 9, 0])))
+    full[46:50] = bytes(4)  # biClrUsed 0: the whole table implied
+    save_bmp("pal8-implied", bytes(full))
+    save_bmp("trailing", bmp(1, 1, 24, 0, b"", bytes([1, 2, 3, 0])) + bytes(40))
 
     samples = b"".join(struct.pack("<h", 9000 if (i // 10) % 2 else -9000) for i in range(64))
     save("fuzz_wave", "mono16", wave(22050, 1, 16, samples))

@@ -232,8 +232,9 @@ COLORREF CBackBitmap::GetPixel(int x, int y) const {
 
 // Copies the given parts of the surface, or all of it when `parts` is null.
 static void Paint(cairo_t* cr, cairo_surface_t* surface, const std::vector<int>* parts) {
+    // The context keeps its own translation: a window inside another is drawn through its
+    // top-level window's surface, moved to where the window lies.
     cairo_save(cr);
-    cairo_identity_matrix(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_set_source_surface(cr, surface, 0, 0);
     if (parts == nullptr) {

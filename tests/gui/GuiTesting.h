@@ -8,6 +8,7 @@
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
+#include <cstdint>
 #include <string>
 
 class GTestModalHook;
@@ -56,3 +57,7 @@ bool WaitFor(Done done, double seconds = 3.0) {
 
 // Whether another X client could take the keyboard and the pointer right now.
 bool AnotherClientCanGrabInput();
+
+// The colour the display shows at (x, y) of the screen, as 0x00RRGGBB, once everything sent
+// to it has been drawn.
+std::uint32_t ScreenPixel(int x, int y);

@@ -141,6 +141,14 @@ TEST_F(ManageGroup, OpensOnTheGroupAndTheButtonsFollowTheSelection) {
         EXPECT_EQ(PreviewAt(x, y), DIALOG_BACK_COLOUR) << x << "," << y;
     }
 
+    // and so does the screen, inside its black frame.
+    m_dialog->Raise();
+    WaitFor([] { return false; }, 0.1);
+    const wxPoint at = m_dialog->m_pPreview->GetScreenPosition();
+    EXPECT_EQ(ScreenPixel(at.x + w / 2, at.y + h / 2), 0xFF0000u);
+    EXPECT_EQ(ScreenPixel(at.x + 2, at.y + h / 2), 0xFF8040u);
+    EXPECT_EQ(ScreenPixel(at.x, at.y), 0u);
+
     Select(2);  // a file that cannot be read previews nothing
     EXPECT_EQ(PreviewAt(w / 2, h / 2), DIALOG_BACK_COLOUR);
     m_dialog->m_listPictures->SetItemState(2, 0, wxLIST_STATE_SELECTED);

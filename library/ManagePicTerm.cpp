@@ -7,6 +7,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/wupdlock.h>
 
 #include "common/DataExchange.h"
 #include "common/DialogColours.h"
@@ -177,6 +178,7 @@ void CManagePicTerm::LoadCutList() {
 
 void CManagePicTerm::FillPictureList() {
     m_nTotalPictures = 0;
+    wxWindowUpdateLocker noRedraw(m_listPictures);  // one redraw for all the rows
     m_listPictures->DeleteAllItems();
     const std::string yes = LoadString(IDS_YES), no = LoadString(IDS_NO);
     for (const FolderFile& file : ListFolderFiles(m_strGroupPath, "*.bmp")) {

@@ -12,10 +12,11 @@
 #endif
 
 const char* const APP_DIR_NAME = "plinkapad";
+const char* const SHIPPED_DATA_FROM_PROGRAM = PLINKAPAD_DATA_FROM_PROGRAM;
 const char* const APP_DIR_FILLED_MARKER = ".plinkapad-filled";
 
 std::string ShippedDataDir(const std::string& exeDir) {
-    const std::string shipped = PathJoin(exeDir, PLINKAPAD_DATA_FROM_PROGRAM);
+    const std::string shipped = PathJoin(exeDir, SHIPPED_DATA_FROM_PROGRAM);
     return PathIsDirectory(shipped) ? CanonicalPath(shipped) : exeDir;
 }
 

@@ -12,6 +12,8 @@
 
 // The per-user application directory's name in the data home.
 extern const char* const APP_DIR_NAME;
+// Where an installed program's shipped data lies, from the executable's folder.
+extern const char* const SHIPPED_DATA_FROM_PROGRAM;
 // The file that tells a per-user application directory has had its copy of the shipped data.
 extern const char* const APP_DIR_FILLED_MARKER;
 

@@ -43,7 +43,8 @@ dialog=$(timeout 20 xdotool search --sync --name "Welcome to Plinkapad" | head -
     fail "the welcome dialog did not open"
 sleep 0.5
 [ -f "$appdir/.plinkapad-filled" ] || fail "no filled application folder in $appdir"
-diff -r "$work/usr/share/plinkapad" "$appdir" | grep -v '^Only in .*: .plinkapad-filled$' &&
+diff -r "$work/usr/share/plinkapad" "$appdir" >"$work/copy.diff" || true
+grep -v '^Only in .*: .plinkapad-filled$' "$work/copy.diff" &&
     fail "the user's folder is not a copy of the shipped data"
 [ "$(cat "$home/.config/SOFTWARE/Quorvel/Plinkapad/2.0/AppPath")" = "$appdir" ] ||
     fail "the application folder was not recorded"

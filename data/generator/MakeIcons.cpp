@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: makeicons ICON_THEME_FOLDER\n");
         return 2;
     }
-    wxImage::AddHandler(new wxPNGHandler);
+    wxInitAllImageHandlers();
     bool bFailed = false;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
         const std::string dir =

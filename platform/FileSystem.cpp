@@ -273,12 +273,13 @@ bool CopyMissingFiles(const std::string& from, const std::string& to,
             bSkip = bSkip || skip == name;
         }
         const std::string target = PathJoin(to, name);
-        if (bSkip || entry.is_symlink(ec)) {
+        std::error_code type;
+        if (bSkip || entry.is_symlink(type)) {
             continue;
         }
-        if (entry.is_directory(ec)) {
+        if (entry.is_directory(type)) {
             bCopied = CopyMissingFiles(entry.path().string(), target) && bCopied;
-        } else if (entry.is_regular_file(ec) && !PathFileExists(target)) {
+        } else if (entry.is_regular_file(type) && !PathFileExists(target)) {
             bCopied = CopyFile(entry.path().string(), target, true) && bCopied;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "common/AppDirectory.h"
 #include "platform/Archive.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
@@ -41,7 +42,9 @@ void CSettings::ComputePaths() {
         return;
     }
     std::size_t slash = module.rfind('/');
-    m_strAppDir = slash == std::string::npos ? std::string() : module.substr(0, slash);
+    const std::string exeDir = slash == std::string::npos ? std::string() : module.substr(0, slash);
+    m_strAppDir = ChooseAppDir(exeDir, ShippedDataDir(exeDir),
+                               XdgBaseDirectory("XDG_DATA_HOME", ".local/share"));
     m_strIniPath = PathJoin(m_strAppDir, "Nuv.ini");
 }
 

@@ -1,5 +1,6 @@
 // The play options, the program's directory and the one run-time flag of a game, kept in
-// the settings file "Nuv.ini" beside the executable: nine 32-bit little-endian integers.
+// the settings file "Nuv.ini" in the application directory (see common/AppDirectory.h): nine
+// 32-bit little-endian integers.
 #pragma once
 
 #include <string>

@@ -2,10 +2,12 @@
 
 #include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <array>
 #include <cctype>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -234,6 +236,66 @@ bool DeleteFile(const std::string& path) {
 
 bool RemoveDirectory(const std::string& path) {
     return ::rmdir(ResolvePath(path).c_str()) == 0;
+}
+
+bool CreateDirectories(const std::string& path) {
+    for (std::size_t pos = 1; pos <= path.size(); ++pos) {
+        if (pos == path.size() || path[pos] == '/') {
+            ::mkdir(path.substr(0, pos).c_str(), 0777);
+        }
+    }
+    return PathIsDirectory(path);
+}
+
+bool PathIsWritable(const std::string& path) {
+    return ::access(ResolvePath(path).c_str(), W_OK | X_OK) == 0;
+}
+
+std::string CanonicalPath(const std::string& path) {
+    std::error_code ec;
+    fs::path canonical = fs::canonical(ResolvePath(path), ec);
+    return ec ? path : canonical.string();
+}
+
+bool CopyMissingFiles(const std::string& from, const std::string& to,
+                      const std::vector<std::string>& skipNames) {
+    std::error_code ec;
+    fs::directory_iterator it(ResolvePath(from), ec);
+    if (ec || !CreateDirectories(to)) {
+        return false;
+    }
+    bool bCopied = true;
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+        const fs::directory_entry& entry = *it;
+        const std::string name = entry.path().filename().string();
+        bool bSkip = false;
+        for (const std::string& skip : skipNames) {
+            bSkip = bSkip || skip == name;
+        }
+        const std::string target = PathJoin(to, name);
+        std::error_code type;
+        if (bSkip || entry.is_symlink(type)) {
+            continue;
+        }
+        if (entry.is_directory(type)) {
+            bCopied = CopyMissingFiles(entry.path().string(), target) && bCopied;
+        } else if (entry.is_regular_file(type) && !PathFileExists(target)) {
+            bCopied = CopyFile(entry.path().string(), target, true) && bCopied;
+        }
+    }
+    return bCopied && !ec;
+}
+
+std::string XdgBaseDirectory(const char* variable, const char* homeRelative) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value == '/') {
+        return value;
+    }
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        return {};
+    }
+    return PathJoin(home, homeRelative);
 }
 
 bool GetModuleFileName(std::string& path) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // "%s\Name": the directory, one separator and the name.
 std::string PathJoin(std::string_view dir, std::string_view name);
@@ -28,6 +29,23 @@ bool CreateDirectory(const std::string& path, std::string* reason = nullptr);
 bool DeleteFile(const std::string& path);
 // Removes an empty folder.
 bool RemoveDirectory(const std::string& path);
+// A folder and every missing folder above it; true when the folder is there afterwards.
+bool CreateDirectories(const std::string& path);
+// The running user may create and replace files in the folder `path`.
+bool PathIsWritable(const std::string& path);
+// The path with every symbolic link, "." and ".." resolved; `path` itself when it does not
+// exist.
+std::string CanonicalPath(const std::string& path);
+// Copies the folder tree `from` into `to`, making folders as needed. A file that already
+// exists in `to` is never replaced; symbolic links and other special files are left out, and
+// so are the entries directly in `from` named in `skipNames`. True when every file that was
+// missing could be copied.
+bool CopyMissingFiles(const std::string& from, const std::string& to,
+                      const std::vector<std::string>& skipNames = {});
+
+// An XDG base directory: `variable` when it holds an absolute path, else `homeRelative` in
+// the user's home folder; empty when neither is known.
+std::string XdgBaseDirectory(const char* variable, const char* homeRelative);
 
 // The full path of the running executable; false when it cannot be had.
 bool GetModuleFileName(std::string& path);

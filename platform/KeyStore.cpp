@@ -1,24 +1,13 @@
 #include "platform/KeyStore.h"
 
-#include <sys/stat.h>
-
-#include <cstdlib>
-
 #include "platform/Archive.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 
 static std::string KeyFolder(const std::string& key) {
-    std::string root;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && *config == '/') {
-        root = config;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (home == nullptr || *home == '\0') {
-            return {};
-        }
-        root = std::string(home) + "/.config";
+    const std::string root = XdgBaseDirectory("XDG_CONFIG_HOME", ".config");
+    if (root.empty()) {
+        return {};
     }
     std::string path = root + "/";
     for (char c : key) {
@@ -43,13 +32,7 @@ bool KeyStoreCreateKey(const std::string& parent, const std::string& child) {
         return false;
     }
     // The store's root folders are the system's own; make them as needed.
-    std::string partial;
-    for (std::size_t pos = 1; pos <= folder.size(); ++pos) {
-        if (pos == folder.size() || folder[pos] == '/') {
-            partial = folder.substr(0, pos);
-            ::mkdir(partial.c_str(), 0777);
-        }
-    }
+    CreateDirectories(folder);
     std::string path = PathJoin(folder, child);
     return CreateDirectory(path) || PathIsDirectory(path);
 }

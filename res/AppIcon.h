@@ -3,5 +3,10 @@
 
 #include <wx/icon.h>
 
+class CIconPainter;
+
+// The drawing itself, `size` x `size` pixels, on any surface.
+void DrawAppIcon(CIconPainter& painter, int size);
+
 wxIcon LoadAppIcon();
 wxIconBundle LoadAppIcons();

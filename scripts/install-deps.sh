@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
     python3-xlib x11-xserver-utils x11-xkb-utils sway wtype
     clang-14 libclang-rt-14-dev
+    desktop-file-utils appstream dpkg-dev fakeroot man-db
 )
 
 missing=()

@@ -2,8 +2,7 @@
 # Builds Plinkapad with its sample library into build/Plinkapad and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DPLINKAPAD_BENCH=OFF
+scripts/configure.sh
 cmake --build build --parallel "$(nproc)" --target plinkapad samples
 if [ -z "${DISPLAY:-}" ]; then
     echo "Built build/Plinkapad/plinkapad; start it from a graphical session." >&2

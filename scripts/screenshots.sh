@@ -42,8 +42,7 @@ window() {
 shoot() {
     local id=$1 file=$2
     sleep 0.6
-    eval "$(xdotool getwindowgeometry --shell "$id")"
-    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$file"
+    import -window "$id" "$out/$file"
 }
 
 dialog=$(window '^Welcome to Plinkapad !$')

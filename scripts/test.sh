@@ -3,8 +3,7 @@
 # the lock suite on virtual displays, then a short run of the file fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/configure.sh
 cmake --build build --parallel "$(nproc)"
 cd build
 ctest --output-on-failure

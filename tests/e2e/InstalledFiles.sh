@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Installs the built program into a fresh prefix and checks what a desktop and a
+# distribution check: every file where the install rules put it, the desktop entry and the
+# AppStream metainfo valid, the icons of the sizes their folders say, the manual page clean,
+# and the menu entry's command reaching the executable.
+#   InstalledFiles.sh CMAKE BUILD_DIRECTORY
+set -euo pipefail
+cmake=$1
+build=$2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+prefix=$work/usr
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+id=org.example.plinkapad.Plinkapad
+for file in lib/plinkapad/plinkapad lib/plinkapad/libhelpviewer.so bin/plinkapad \
+    share/plinkapad/Nuv.ini share/plinkapad/NUV2Help.chm share/plinkapad/Hello.wav \
+    share/plinkapad/GoodBye.wav share/plinkapad/DefVoice/Pop.wav \
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/plinkapad.6.gz; do
+    [ -e "$prefix/$file" ] || fail "$file is not installed"
+done
+[ "$(find "$prefix/share/plinkapad" -name '*-*-*-*-*.ini' | wc -l)" = 2 ] ||
+    fail "the two sample picture groups are not installed"
+# The build folder's own library is no part of the installation.
+[ -z "$(find "$prefix" -name samples.stamp -o -name '*.plinkapad-filled')" ] ||
+    fail "build leftovers are installed"
+[ "$(readlink -f "$prefix/bin/plinkapad")" = "$prefix/lib/plinkapad/plinkapad" ] ||
+    fail "bin/plinkapad does not lead to the executable"
+readelf -d "$prefix/lib/plinkapad/plinkapad" | grep -q 'R.*PATH.*\[\$ORIGIN\]' ||
+    fail "the executable does not look for its module beside itself"
+
+desktop-file-validate --no-hints "$prefix/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 ||
+    { cat "$work/as.log"; fail "metainfo"; }
+warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/plinkapad.6.gz" 2>&1 >/dev/null)
+[ -z "$warnings" ] || fail "manual page: $warnings"
+
+icon=$(sed -n 's/^Icon=//p' "$prefix/share/applications/$id.desktop")
+count=0
+for png in "$prefix"/share/icons/hicolor/*/apps/"$icon".png; do
+    size=$(basename "$(dirname "$(dirname "$png")")")
+    [ "$(identify -format '%wx%h' "$png")" = "$size" ] || fail "$png is not $size"
+    count=$((count + 1))
+done
+[ "$count" -ge 6 ] || fail "only $count icon sizes"
+
+# The menu entry's command, as a desktop starts it, is the installed one.
+exec_line=$(sed -n 's/^Exec=//p' "$prefix/share/applications/$id.desktop")
+command=${exec_line%% *}
+[ "$(PATH="$prefix/bin:/usr/bin:/bin" command -v "$command")" = "$prefix/bin/plinkapad" ] ||
+    fail "Exec=$exec_line does not start the installed program"
+echo "1 passed, 0 failed"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots from the real program on a virtual display, so they stay
-# current: the welcome dialog, a game and the Setup dialog with the sample library.
+# current: the welcome dialog, a game, the Setup dialog with the sample library and the
+# Manage Picture Group dialog with a picture previewed.
 #   scripts/screenshots.sh [APPLICATION_DIRECTORY]   (default build/Plinkapad)
 # Run it inside a virtual display, as scripts/test.sh's tests are:
 #   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" scripts/screenshots.sh
@@ -54,6 +55,15 @@ setup=$(window '^Setup$')
 # Select the first picture group, so its description shows.
 xdotool mousemove --window "$setup" 300 185 click 1
 shoot "$setup" setup.png
+# Manage the second group, Shapes and Sounds, and preview its first picture.
+xdotool mousemove --window "$setup" 300 207 click --repeat 2 --delay 80 1
+manage=$(window '^Manage Picture Group$')
+sleep 0.5
+xdotool mousemove --window "$manage" 63 230 click 1
+shoot "$manage" manage.png
+xdotool key Escape
+sleep 0.5
+xdotool windowactivate --sync "$setup"
 xdotool key Escape
 sleep 0.5
 

@@ -17,10 +17,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/e2e/Driving.sh
+. "$(dirname "$0")/Driving.sh"
 shot() {
     import -window root "$work/$1.png"
     [ -z "$shots" ] || cp "$work/$1.png" "$shots/installed-$1.png"
@@ -50,7 +48,7 @@ grep -v '^Only in .*: .plinkapad-filled$' "$work/copy.diff" &&
     fail "the application folder was not recorded"
 inode=$(stat -c %i "$appdir/Nuv.ini")
 
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+focus "$dialog"
 xdotool key Return
 timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad$' >/dev/null || fail "no play window"
 sleep 0.8
@@ -70,20 +68,13 @@ sleep 0.5
 xdotool search --onlyvisible --name '^Plinkapad$' >/dev/null && fail "the quit code did not end the game"
 
 # The help viewer comes from beside the executable, the help file from the user's folder.
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+focus "$dialog"
 xdotool key F1
 timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad Help - Welcome' >/dev/null ||
     fail "F1 did not open the help"
 shot help
 
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
-xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-wait "$pid" || fail "the program ended with status $?"
-pid=
+close_program "$dialog"
 # Saving writes a new file and renames it over the old one.
 [ "$(stat -c %i "$appdir/Nuv.ini")" != "$inode" ] || fail "the settings were not saved in $appdir"
 [ "$(stat -c %s "$appdir/Nuv.ini")" = 36 ] || fail "Nuv.ini is not 36 bytes"

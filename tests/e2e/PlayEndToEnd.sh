@@ -22,10 +22,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-    echo "FAILED: $*" >&2
-    exit 1
-}
+# shellcheck source=tests/e2e/Driving.sh
+. "$(dirname "$0")/Driving.sh"
 shot() { import -window root "$work/$1.png"; }
 # Number of pixels of a screenshot in (or, with "not", outside) a colour.
 count() {
@@ -62,7 +60,7 @@ grabbable || fail "the keyboard is held before a game"
     fail "the application directory was not recorded"
 
 # Enter presses Start, the default button.
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+focus "$dialog"
 xdotool key Return
 timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad$' >/dev/null || fail "no play window"
 sleep 0.8
@@ -104,29 +102,49 @@ shot after
 
 # Setup opens with Alt+T and Escape cancels it; F1 opens the help viewer at its contents.
 before=$(md5sum < "$work/Plinkapad/Nuv.ini")
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+focus "$dialog"
 xdotool key alt+t
 setup=$(timeout 10 xdotool search --sync --onlyvisible --name '^Setup$' | head -n 1) ||
     fail "Setup did not open"
 sleep 0.5
-xdotool windowactivate --sync "$setup" 2>/dev/null || xdotool windowfocus --sync "$setup"
+focus "$setup"
 xdotool key Escape
 sleep 0.5
 xdotool search --onlyvisible --name '^Setup$' >/dev/null && fail "Escape did not close Setup"
 [ "$(md5sum < "$work/Plinkapad/Nuv.ini")" = "$before" ] || fail "a cancelled Setup wrote"
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+
+# A double click on a group opens it in Manage Picture Group; a picture marked there to be
+# cut out is on the group's cut list once OK is pressed.
+focus "$dialog"
+xdotool key alt+t
+setup=$(timeout 10 xdotool search --sync --onlyvisible --name '^Setup$' | head -n 1) ||
+    fail "Setup did not open again"
+sleep 0.5
+xdotool mousemove --window "$setup" 300 207 click --repeat 2 --delay 80 1  # Shapes and Sounds
+manage=$(timeout 10 xdotool search --sync --onlyvisible --name '^Manage Picture Group$' |
+    head -n 1) || fail "a double click on a group did not open it"
+sleep 0.5
+xdotool mousemove --window "$manage" 63 208 click 1  # Ball.bmp
+sleep 0.3
+xdotool mousemove --window "$manage" 389 151 click 1  # Cut to display
+sleep 0.3
+shot manage
+xdotool key alt+o
+sleep 0.5
+xdotool search --onlyvisible --name '^Manage Picture Group$' >/dev/null &&
+    fail "OK did not close Manage Picture Group"
+grep -q Ball.bmp "$work/Plinkapad/6F1C2A40-8B0E-4C11-9E3A-5D7B2C1A0F01/cutshow.ini" ||
+    fail "the picture marked in Manage Picture Group is not on the cut list"
+focus "$setup"
+xdotool key Escape
+sleep 0.5
+
+focus "$dialog"
 xdotool key F1
 timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad Help - Welcome' >/dev/null ||
     fail "F1 did not open the help contents"
 
 # Close ends the program, which leaves its settings file behind.
-xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
-xdotool key Escape
-for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-done
-wait "$pid" || fail "the program ended with status $?"
-pid=
+close_program "$dialog"
 [ "$(stat -c %s "$work/Plinkapad/Nuv.ini")" = 36 ] || fail "Nuv.ini is not 36 bytes"
 echo "1 passed, 0 failed"

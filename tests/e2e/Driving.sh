@@ -1,0 +1,24 @@
+# Shared by the scripts that drive the built program with xdotool; source it. The script
+# keeps the program's process id in $pid.
+
+fail() {
+    echo "FAILED: $*" >&2
+    exit 1
+}
+
+# Gives a window the keyboard, with or without a window manager.
+focus() {
+    xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
+}
+
+# Escape closes the welcome dialog $1, which ends the program cleanly.
+close_program() {
+    focus "$1"
+    xdotool key Escape
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    wait "$pid" || fail "the program ended with status $?"
+    pid=
+}

@@ -34,6 +34,24 @@ constexpr guint kSlowWatchMs = 200;
 // How long the grabs may stay missing before the game gives up.
 constexpr gint64 kGiveUpMicroseconds = 3 * G_USEC_PER_SEC;
 
+// Another program may destroy the play window between our look at it and a request about
+// it. The server then answers BadWindow, which the toolkit's handler would make the end of
+// the program; the requests made between these two calls have their errors ignored.
+void IgnoreXErrorsFrom(GdkDisplay* display) {
+#ifdef GDK_WINDOWING_X11
+    if (GDK_IS_X11_DISPLAY(display)) {
+        gdk_x11_display_error_trap_push(display);
+    }
+#endif
+}
+void IgnoreXErrorsUntilHere(GdkDisplay* display) {
+#ifdef GDK_WINDOWING_X11
+    if (GDK_IS_X11_DISPLAY(display)) {
+        gdk_x11_display_error_trap_pop_ignored(display);
+    }
+#endif
+}
+
 // Releases whatever we may hold; releasing what is not held does nothing.
 void Ungrab() {
     s_bKeyboard = false;
@@ -42,6 +60,7 @@ void Ungrab() {
     if (display == nullptr) {
         return;
     }
+    IgnoreXErrorsFrom(display);
     gdk_seat_ungrab(gdk_display_get_default_seat(display));
 #ifdef GDK_WINDOWING_X11
     if (GDK_IS_X11_DISPLAY(display)) {
@@ -49,6 +68,7 @@ void Ungrab() {
     }
 #endif
     gdk_display_flush(display);
+    IgnoreXErrorsUntilHere(display);
 }
 
 // The keyboard through the toolkit (so it asks a Wayland compositor to hold its shortcuts
@@ -65,6 +85,7 @@ bool TryGrab() {
         return false;
     }
     GdkDisplay* display = gdk_window_get_display(window);
+    IgnoreXErrorsFrom(display);
     GdkSeat* seat = gdk_display_get_default_seat(display);
     bool bX11 = false;
 #ifdef GDK_WINDOWING_X11
@@ -87,6 +108,7 @@ bool TryGrab() {
     }
 #endif
     gdk_display_flush(display);
+    IgnoreXErrorsUntilHere(display);
     return s_bKeyboard && s_bPointer;
 }
 
@@ -109,7 +131,10 @@ gboolean Watch(gpointer) {
     if (TryGrab()) {
         s_nMissingSince = 0;
         if (GdkWindow* window = gtk_widget_get_window(s_pWidget)) {
+            GdkDisplay* display = gdk_window_get_display(window);
+            IgnoreXErrorsFrom(display);
             gdk_window_raise(window);
+            IgnoreXErrorsUntilHere(display);
         }
         if (s_nWatchPeriod != kSlowWatchMs) {
             StartWatch(kSlowWatchMs);
@@ -183,7 +208,10 @@ bool GrabInputFor(wxWindow* window, wxEvtHandler* owner, std::function<void()> o
     StopWatching();
     Ungrab();
     s_pWidget = GTK_WIDGET(g_object_ref(window->GetHandle()));
+    GdkDisplay* display = gtk_widget_get_display(s_pWidget);
+    IgnoreXErrorsFrom(display);
     gtk_widget_add_events(s_pWidget, GDK_STRUCTURE_MASK);
+    IgnoreXErrorsUntilHere(display);
     s_nMapHandler =
         g_signal_connect(s_pWidget, "map-event", G_CALLBACK(OnMapOrGrabBroken), nullptr);
     s_nBrokenHandler =

@@ -292,3 +292,16 @@ TEST_F(Game, ALockLostForGoodEndsTheGameWithAMessage) {
     EXPECT_FALSE(InputLockHeld());
     EXPECT_TRUE(AnotherClientCanGrabInput());
 }
+
+// Another program may destroy the play window just before the lock asks the server about
+// it: the server's error does not end the program, and the game ends as for any close.
+TEST_F(Game, APlayWindowDestroyedUnderTheLocksFeetIsNoEndOfTheProgram) {
+    MakeGroup();
+    Start();
+    ASSERT_TRUE(DestroyTopLevelWindow("Plinkapad"));
+    // The lock takes the grabs again before the toolkit has heard of the destruction.
+    GrabInputFor(m_dialog.Game().GetView(), &m_dialog, [] {});
+    EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }));
+    EXPECT_FALSE(InputLockHeld());
+    EXPECT_TRUE(AnotherClientCanGrabInput());
+}

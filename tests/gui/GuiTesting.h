@@ -61,3 +61,7 @@ bool AnotherClientCanGrabInput();
 // The colour the display shows at (x, y) of the screen, as 0x00RRGGBB, once everything sent
 // to it has been drawn.
 std::uint32_t ScreenPixel(int x, int y);
+
+// Destroys, as another program can, the top-level window whose title is `title` (on a
+// display without a window manager); false when there is none.
+bool DestroyTopLevelWindow(const std::string& title);

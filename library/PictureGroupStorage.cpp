@@ -57,39 +57,26 @@ bool ReadGroupFile(const std::string& path, std::string& name, std::string& desc
 }
 
 namespace {
-// Ends a write: true when the file is whole on the disk, else the reason, when asked for.
-bool FinishWrite(CArchive& ar, CFile& file, std::string* reason) {
-    if (ar.Flush() && file.Close()) {
-        return true;
-    }
-    if (reason != nullptr) {
+// True when `bOk`; otherwise the file's reason, when asked for.
+bool Report(bool bOk, const CFile& file, std::string* reason) {
+    if (!bOk && reason != nullptr) {
         *reason = file.ErrorText();
     }
-    return false;
-}
-
-bool OpenForWrite(CFile& file, const std::string& path, std::string* reason) {
-    if (file.Open(path, CFile::modeCreate | CFile::modeWrite)) {
-        return true;
-    }
-    if (reason != nullptr) {
-        *reason = file.ErrorText();
-    }
-    return false;
+    return bOk;
 }
 }  // namespace
 
 bool WriteGroupFile(const std::string& path, const std::string& name,
                     const std::string& description, BOOL bDisplay, std::string* reason) {
     CFile file;
-    if (!OpenForWrite(file, path, reason)) {
+    if (!Report(file.Open(path, CFile::modeCreate | CFile::modeWrite), file, reason)) {
         return false;
     }
     CArchive ar(file, CArchive::store);
     ar.WriteString(name);
     ar.WriteString(description);
     ar.WriteInt(bDisplay);
-    return FinishWrite(ar, file, reason);
+    return Report(ar.Flush() && file.Close(), file, reason);
 }
 
 std::vector<std::string> ReadCutList(const std::string& groupFolder) {
@@ -121,7 +108,8 @@ std::vector<std::string> ReadCutList(const std::string& groupFolder) {
 bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names,
                   std::string* reason) {
     CFile file;
-    if (!OpenForWrite(file, CutListPath(groupFolder), reason)) {
+    if (!Report(file.Open(CutListPath(groupFolder), CFile::modeCreate | CFile::modeWrite), file,
+                reason)) {
         return false;
     }
     CArchive ar(file, CArchive::store);
@@ -129,7 +117,7 @@ bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>
     for (const std::string& name : names) {
         ar.WriteString(name);
     }
-    return FinishWrite(ar, file, reason);
+    return Report(ar.Flush() && file.Close(), file, reason);
 }
 
 std::string CutListPath(const std::string& groupFolder) {

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <cerrno>
@@ -268,15 +269,12 @@ bool CopyMissingFiles(const std::string& from, const std::string& to,
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const fs::directory_entry& entry = *it;
         const std::string name = entry.path().filename().string();
-        bool bSkip = false;
-        for (const std::string& skip : skipNames) {
-            bSkip = bSkip || skip == name;
-        }
-        const std::string target = PathJoin(to, name);
         std::error_code type;
-        if (bSkip || entry.is_symlink(type)) {
+        if (std::find(skipNames.begin(), skipNames.end(), name) != skipNames.end() ||
+            entry.is_symlink(type)) {
             continue;
         }
+        const std::string target = PathJoin(to, name);
         if (entry.is_directory(type)) {
             bCopied = CopyMissingFiles(entry.path().string(), target) && bCopied;
         } else if (entry.is_regular_file(type) && !PathFileExists(target)) {

@@ -17,6 +17,8 @@
 namespace {
 
 constexpr char kTempSuffix[] = ".tmp-XXXXXX";
+// Our own error number for an entry that is there but is no regular file.
+constexpr int kNotRegularFile = -1;
 constexpr std::size_t kTempRandomLength = 6;
 
 std::string FolderOf(const std::string& path) {
@@ -75,13 +77,19 @@ void SyncFolder(const std::string& path) {
 
 // Opens a regular file and nothing else. Without O_NONBLOCK a named pipe in a file's place
 // would hold the open forever; regular files ignore the flag, which is cleared all the same.
+// On failure errno says why (kNotRegularFile for anything but a regular file).
 int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
     const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
+        if (errno == EISDIR) {
+            errno = kNotRegularFile;
+        }
         return -1;
     }
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int error = errno;
         ::close(fd);
+        errno = S_ISREG(st.st_mode) ? error : kNotRegularFile;
         return -1;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
@@ -138,24 +146,29 @@ bool CFile::Open(const std::string& path, unsigned flags) {
     m_nLength = 0;
     if ((flags & modeWrite) != 0) {
         m_bWriting = true;
-        return OpenForWrite(path);
+        return OpenForWrite(path, (flags & modeReplaceEntry) != 0);
     }
     m_bWriting = false;
     struct stat st;
     m_fd = OpenRegularFile(ResolvePath(path), O_RDONLY, st);
     if (m_fd < 0) {
+        m_nError = errno;
         return false;
     }
     m_nLength = static_cast<std::uint64_t>(st.st_size);
     return true;
 }
 
-bool CFile::OpenForWrite(const std::string& path) {
-    m_strPath = FinalTarget(ResolvePathForWrite(path));
+bool CFile::OpenForWrite(const std::string& path, bool bReplaceEntry) {
+    m_strPath = bReplaceEntry ? ResolvePathForWrite(path) : FinalTarget(ResolvePathForWrite(path));
     struct stat old;
-    const bool bExists = ::stat(m_strPath.c_str(), &old) == 0;
+    bool bExists =
+        (bReplaceEntry ? ::lstat(m_strPath.c_str(), &old) : ::stat(m_strPath.c_str(), &old)) == 0;
+    if (bExists && bReplaceEntry && S_ISLNK(old.st_mode)) {
+        bExists = false;  // the link itself is replaced, as a new file
+    }
     if (bExists && !S_ISREG(old.st_mode)) {
-        m_nError = S_ISDIR(old.st_mode) ? EISDIR : EINVAL;
+        m_nError = kNotRegularFile;
         return false;
     }
     if (bExists && ::faccessat(AT_FDCWD, m_strPath.c_str(), W_OK, AT_EACCESS) != 0) {
@@ -164,11 +177,13 @@ bool CFile::OpenForWrite(const std::string& path) {
     }
     std::vector<char> tmpl(m_strPath.begin(), m_strPath.end());
     tmpl.insert(tmpl.end(), kTempSuffix, kTempSuffix + sizeof kTempSuffix);
+    // A file written in place keeps sharing its data with its other hard links.
+    const bool bMayWriteInPlace = bExists && (!bReplaceEntry || old.st_nlink == 1);
     m_fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
     if (m_fd < 0) {
         m_nError = errno;
         // A folder closed to new files may still hold a file its user may write.
-        return bExists && OpenInPlace(m_strPath);
+        return bMayWriteInPlace && OpenInPlace(m_strPath);
     }
     m_strTempPath = tmpl.data();
     ::flock(m_fd, LOCK_EX);
@@ -178,12 +193,15 @@ bool CFile::OpenForWrite(const std::string& path) {
         ::umask(mask);
         ::fchmod(m_fd, 0666 & ~mask);
     } else {
+        // A replaced entry keeps its permissions where they can be had, nothing more.
         const bool bSameOwner = old.st_uid == ::geteuid() && old.st_gid == ::getegid();
-        const bool bKept = (bSameOwner || ::fchown(m_fd, old.st_uid, old.st_gid) == 0) &&
-                           ::fchmod(m_fd, old.st_mode & 07777) == 0 && old.st_nlink == 1;
+        const bool bOwnerKept =
+            bSameOwner || ::fchown(m_fd, old.st_uid, old.st_gid) == 0 || bReplaceEntry;
+        const bool bKept = bOwnerKept && ::fchmod(m_fd, old.st_mode & 07777) == 0 &&
+                           (old.st_nlink == 1 || bReplaceEntry);
         if (!bKept) {
             Abort();
-            return OpenInPlace(m_strPath);
+            return bMayWriteInPlace && OpenInPlace(m_strPath);
         }
     }
     RemoveStaleTemporaries(m_strPath, m_strTempPath);
@@ -301,5 +319,8 @@ void CFile::Abort() {
 }
 
 std::string CFile::ErrorText() const {
+    if (m_nError == kNotRegularFile) {
+        return "Not a regular file";
+    }
     return m_nError == 0 ? std::string() : std::string(std::strerror(m_nError));
 }

@@ -6,6 +6,9 @@
 // the old file's owner and permissions; where the owner cannot be kept (or the file has
 // other hard links, or its folder is closed to new files) the file is rewritten in place at
 // Close instead. Temporaries left by a writer that died are removed at the next write.
+// With modeReplaceEntry the new file replaces the folder's entry itself, whatever it is: a
+// symbolic link goes as a link, a hard link stops being shared and a file of another owner
+// becomes ours, so nothing outside the folder is ever written.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +22,7 @@ public:
         modeWrite = 0x0001,
         shareDenyNone = 0x0040,
         modeCreate = 0x1000,
+        modeReplaceEntry = 0x10000,
     };
 
     CFile() = default;
@@ -26,7 +30,8 @@ public:
     CFile& operator=(const CFile&) = delete;
     ~CFile();
 
-    // modeRead, or modeCreate | modeWrite. Sharing flags are accepted and need nothing here.
+    // modeRead, or modeCreate | modeWrite (| modeReplaceEntry). Sharing flags are accepted
+    // and need nothing here.
     bool Open(const std::string& path, unsigned flags);
 
     // Reads up to `count` bytes; fewer at the end of the file or on an error.
@@ -43,12 +48,12 @@ public:
     bool Close();
     void Abort();
 
-    // Why the last open, write or close of a file being written failed, in the system's
-    // words; empty when nothing failed or no reason is known.
+    // Why the last open failed, or the last write or close of a file being written, in the
+    // system's words; empty when nothing failed or no reason is known.
     std::string ErrorText() const;
 
 private:
-    bool OpenForWrite(const std::string& path);
+    bool OpenForWrite(const std::string& path, bool bReplaceEntry);
     bool OpenInPlace(const std::string& path);
     bool CloseWrite();
 

@@ -117,8 +117,10 @@ static bool FindNoCase(const std::string& dir, const std::string& name, std::str
     return LookUpNoCase(dir, name, found) == Lookup::Found;
 }
 
+// A name that exists as spelled is always the one meant: folders "abc" and "ABC" can both
+// exist. Only a path that does not is looked up again ignoring case.
 std::string ResolvePath(const std::string& path) {
-    if (path.empty()) {
+    if (path.empty() || Exists(path)) {
         return path;
     }
     // Most often the folder is spelled right, and its listing answers for the name.
@@ -133,9 +135,6 @@ std::string ResolvePath(const std::string& path) {
             case Lookup::NoFolder:
                 break;
         }
-    }
-    if (Exists(path)) {
-        return path;
     }
     // Walk the components, correcting the case of each one that is missing as spelled.
     const bool bAbsolute = path[0] == '/';
@@ -188,25 +187,41 @@ bool PathIsDirectory(const std::string& path) {
     return ::stat(ResolvePath(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists) {
-    std::string source = ResolvePath(from);
-    std::string target = ResolvePathForWrite(to);
-    std::error_code ec;
-    if (Exists(target)) {
-        if (bFailIfExists) {
-            return false;
+static bool Done(int result, std::string* reason) {
+    if (result != 0 && reason != nullptr) {
+        *reason = std::strerror(errno);
+    }
+    return result == 0;
+}
+
+// The copy replaces the destination's entry, whatever it is, and never writes through it.
+bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists,
+              std::string* reason) {
+    auto fail = [reason](const std::string& why) {
+        if (reason != nullptr) {
+            *reason = why;
         }
-        if (fs::equivalent(source, target, ec)) {
+        return false;
+    };
+    const std::string source = ResolvePath(from);
+    const std::string target = ResolvePathForWrite(to);
+    struct stat from_st, to_st;
+    if (::lstat(target.c_str(), &to_st) == 0) {
+        if (bFailIfExists) {
+            return fail(std::strerror(EEXIST));
+        }
+        if (::stat(source.c_str(), &from_st) == 0 && from_st.st_dev == to_st.st_dev &&
+            from_st.st_ino == to_st.st_ino) {
             return true;
         }
     }
     CFile in;
     if (!in.Open(source, CFile::modeRead | CFile::shareDenyNone)) {
-        return false;
+        return fail(in.ErrorText());
     }
     CFile out;
-    if (!out.Open(target, CFile::modeCreate | CFile::modeWrite)) {
-        return false;
+    if (!out.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry)) {
+        return fail(out.ErrorText());
     }
     char buffer[65536];
     for (;;) {
@@ -215,28 +230,52 @@ bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists
             break;
         }
         if (!out.Write(buffer, n)) {
-            return false;
+            return fail(out.ErrorText());
         }
     }
-    return in.ReadFailed() ? false : out.Close();
+    if (in.ReadFailed()) {
+        return fail(std::strerror(EIO));
+    }
+    return out.Close() || fail(out.ErrorText());
 }
 
 bool CreateDirectory(const std::string& path, std::string* reason) {
-    if (::mkdir(ResolvePathForWrite(path).c_str(), 0777) == 0) {
-        return true;
-    }
-    if (reason != nullptr) {
-        *reason = std::strerror(errno);
-    }
-    return false;
+    return Done(::mkdir(ResolvePathForWrite(path).c_str(), 0777), reason);
 }
 
-bool DeleteFile(const std::string& path) {
-    return ::unlink(ResolvePath(path).c_str()) == 0;
+bool DeleteFile(const std::string& path, std::string* reason) {
+    return Done(::unlink(ResolvePath(path).c_str()), reason);
 }
 
-bool RemoveDirectory(const std::string& path) {
-    return ::rmdir(ResolvePath(path).c_str()) == 0;
+static bool IsLink(const std::string& path) {
+    struct stat st;
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool RemoveDirectory(const std::string& path, std::string* reason) {
+    const std::string resolved = ResolvePath(path);
+    return Done(IsLink(resolved) ? ::unlink(resolved.c_str()) : ::rmdir(resolved.c_str()), reason);
+}
+
+bool PathIsLink(const std::string& path) {
+    return IsLink(ResolvePath(path));
+}
+
+bool PathLiesWithin(const std::string& path, const std::string& folder) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return false;
+    }
+    std::unique_ptr<char, void (*)(void*)> within(::realpath(folder.c_str(), nullptr), std::free);
+    std::unique_ptr<char, void (*)(void*)> parent(
+        ::realpath(ResolvePath(slash == 0 ? "/" : path.substr(0, slash)).c_str(), nullptr),
+        std::free);
+    if (!within || !parent) {
+        return false;
+    }
+    const std::string root = within.get(), real = parent.get();
+    return real == root || (real.size() > root.size() && real.compare(0, root.size(), root) == 0 &&
+                            (root == "/" || real[root.size()] == '/'));
 }
 
 bool CreateDirectories(const std::string& path) {

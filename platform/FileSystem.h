@@ -21,14 +21,23 @@ std::string ResolvePathForWrite(const std::string& path);
 bool PathFileExists(const std::string& path);
 bool PathIsDirectory(const std::string& path);
 
-// Copies a whole file through a temporary file; a copy onto itself does nothing.
-bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists);
-// One folder level; on failure `reason`, when given, says why in the system's words.
+// On failure, the operations below say why in `reason`, when given, in the system's words.
+
+// Copies a whole file through a temporary file that then takes the destination's place: a
+// symbolic link there is replaced as a link, never written through. A copy onto itself does
+// nothing.
+bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists,
+              std::string* reason = nullptr);
+// One folder level.
 bool CreateDirectory(const std::string& path, std::string* reason = nullptr);
 // Removes one file; a symbolic link goes as a link, never what it points to.
-bool DeleteFile(const std::string& path);
-// Removes an empty folder.
-bool RemoveDirectory(const std::string& path);
+bool DeleteFile(const std::string& path, std::string* reason = nullptr);
+// Removes an empty folder, or a symbolic link to one as a link.
+bool RemoveDirectory(const std::string& path, std::string* reason = nullptr);
+bool PathIsLink(const std::string& path);
+// Whether the folder that holds `path`, with every link on the way followed, is `folder` or
+// lies inside it: what is done to `path` then stays inside `folder`.
+bool PathLiesWithin(const std::string& path, const std::string& folder);
 // A folder and every missing folder above it; true when the folder is there afterwards.
 bool CreateDirectories(const std::string& path);
 // The running user may create and replace files in the folder `path`.

@@ -2,6 +2,8 @@
 
 #include <wx/msgdlg.h>
 
+#include "platform/DisplayText.h"
+
 int MessageBox(wxWindow* owner, const std::string& text, const std::string& caption,
                unsigned flags) {
     long style = 0;
@@ -35,7 +37,7 @@ int MessageBox(wxWindow* owner, const std::string& text, const std::string& capt
     if ((flags & MB_DEFBUTTON2) != 0 && (style & wxYES_NO) != 0) {
         style |= wxNO_DEFAULT;
     }
-    wxMessageDialog dialog(owner, wxString::FromUTF8(text), wxString::FromUTF8(caption), style);
+    wxMessageDialog dialog(owner, DisplayText(text), DisplayText(caption), style);
     switch (dialog.ShowModal()) {
         case wxID_YES:
             return IDYES;

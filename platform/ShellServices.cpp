@@ -1,5 +1,6 @@
 #include "platform/ShellServices.h"
 
+#include <gtk/gtk.h>
 #include <wx/colordlg.h>
 #include <wx/filedlg.h>
 #include <wx/utils.h>
@@ -82,11 +83,21 @@ static bool RunOpenDialog(wxWindow* parent, const std::string& filter, bool bMul
     if (dialog.ShowModal() != wxID_OK) {
         return false;
     }
-    wxArrayString chosen;
-    dialog.GetPaths(chosen);
+    // The names as the file system spells them, bytes that need not be UTF-8: the toolkit's
+    // own text of a name it cannot convert is empty.
     paths.clear();
-    for (const wxString& path : chosen) {
-        paths.push_back(path.utf8_string());
+    if (GtkWidget* widget = dialog.GetHandle(); widget != nullptr && GTK_IS_FILE_CHOOSER(widget)) {
+        GSList* names = gtk_file_chooser_get_filenames(GTK_FILE_CHOOSER(widget));
+        for (GSList* name = names; name != nullptr; name = name->next) {
+            paths.emplace_back(static_cast<const char*>(name->data));
+        }
+        g_slist_free_full(names, g_free);
+    } else {
+        wxArrayString chosen;
+        dialog.GetPaths(chosen);
+        for (const wxString& path : chosen) {
+            paths.push_back(path.utf8_string());
+        }
     }
     return !paths.empty();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "TestFolder.h"
@@ -70,4 +71,69 @@ TEST(FileSystem, CopyOntoItselfKeepsTheFile) {
     EXPECT_FALSE(CopyFile(dir / "a.bmp", dir / "b.bmp", true));
     EXPECT_EQ(ReadBytes(dir / "b.bmp"), (Bytes{1, 2, 3}));
     EXPECT_FALSE(CopyFile(dir / "none.bmp", dir / "c.bmp", false));
+}
+
+// Folders "abc" and "ABC" are two folders: a name that exists as spelled is the one meant.
+TEST(FileSystem, ANameThatExistsAsSpelledIsNeverAnotherSpelling) {
+    TestFolder dir;
+    for (const char* folder : {"abc", "ABC"}) {
+        MakeFolder(dir / folder);
+        WriteBytes(dir / folder + "/abc.ini", {1});
+    }
+    EXPECT_EQ(ResolvePath(dir / "abc/abc.ini"), dir / "abc/abc.ini");
+    EXPECT_EQ(ResolvePath(dir / "ABC/abc.ini"), dir / "ABC/abc.ini");
+    EXPECT_TRUE(DeleteFile(dir / "abc/abc.ini"));
+    EXPECT_TRUE(RemoveDirectory(dir / "abc"));
+    EXPECT_EQ(ReadBytes(dir / "ABC/abc.ini"), Bytes{1});
+}
+
+// What the library dialogs do to an entry is done to the entry: a link is replaced or
+// removed as a link, and what it points to stays as it was. Failures say why.
+TEST(FileSystem, CopiesAndDeletesTreatALinkAsALinkAndSayWhyTheyFail) {
+    namespace fs = std::filesystem;
+    TestFolder dir, elsewhere;
+    WriteBytes(elsewhere / "precious.bmp", {7});
+    MakeFolder(elsewhere / "folder");
+    WriteBytes(dir / "new.bmp", {1, 2});
+    fs::create_symlink(elsewhere / "precious.bmp", dir / "link.bmp");
+    fs::create_symlink(elsewhere / "folder", dir / "group");
+
+    std::string reason;
+    EXPECT_TRUE(CopyFile(dir / "new.bmp", dir / "link.bmp", false, &reason)) << reason;
+    EXPECT_FALSE(fs::is_symlink(dir / "link.bmp"));
+    EXPECT_EQ(ReadBytes(dir / "link.bmp"), (Bytes{1, 2}));
+    EXPECT_EQ(ReadBytes(elsewhere / "precious.bmp"), Bytes{7});
+
+    fs::create_symlink(elsewhere / "precious.bmp", dir / "link2.bmp");
+    EXPECT_TRUE(DeleteFile(dir / "link2.bmp"));
+    EXPECT_TRUE(PathIsLink(dir / "group"));
+    EXPECT_TRUE(RemoveDirectory(dir / "group"));
+    EXPECT_TRUE(fs::exists(elsewhere / "precious.bmp"));
+    EXPECT_TRUE(fs::is_directory(elsewhere / "folder"));
+
+    MakeFolder(dir / "Owl.bmp");
+    EXPECT_FALSE(CopyFile(dir / "new.bmp", dir / "Owl.bmp", false, &reason));
+    EXPECT_EQ(reason, "Not a regular file");
+    EXPECT_FALSE(CopyFile(dir / "Owl.bmp", dir / "x.bmp", false, &reason));
+    EXPECT_EQ(reason, "Not a regular file");
+    EXPECT_FALSE(CopyFile(dir / "none.bmp", dir / "x.bmp", false, &reason));
+    EXPECT_EQ(reason, "No such file or directory");
+    EXPECT_FALSE(DeleteFile(dir / "none.bmp", &reason));
+    EXPECT_EQ(reason, "No such file or directory");
+}
+
+TEST(FileSystem, APathLiesWithinAFolderOnlyAsItsLinksReallyLead) {
+    namespace fs = std::filesystem;
+    TestFolder dir, elsewhere;
+    MakeFolder(dir / "lib/group");
+    MakeFolder(dir / "library");
+    fs::create_symlink(elsewhere.Path(), dir / "lib/linked");
+    fs::create_symlink(dir / "lib/group", dir / "lib/inside");
+    EXPECT_TRUE(PathLiesWithin(dir / "lib/group/a.bmp", dir / "lib"));
+    EXPECT_TRUE(PathLiesWithin(dir / "lib/a.ini", dir / "lib"));
+    EXPECT_TRUE(PathLiesWithin(dir / "lib/inside/a.bmp", dir / "lib"));
+    EXPECT_TRUE(PathLiesWithin(dir / "lib/linked", dir / "lib"));  // the link itself
+    EXPECT_FALSE(PathLiesWithin(dir / "lib/linked/a.bmp", dir / "lib"));
+    EXPECT_FALSE(PathLiesWithin(dir / "library/a.bmp", dir / "lib"));
+    EXPECT_FALSE(PathLiesWithin(dir / "lib/../a.bmp", dir / "lib"));
 }

@@ -1,0 +1,17 @@
+// Names and texts from the disk as the controls show them. File and folder names are bytes,
+// and so are the names a Windows copy of the program stored (in its ANSI code page,
+// Windows-1252 in Western Europe): what a control shows is only a readable rendering of them,
+// and never becomes a name or a path again.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class wxString;
+
+// The bytes as UTF-8 text: every well-formed UTF-8 sequence as it is, every other byte as the
+// Windows-1252 character it stands for.
+std::string ReadableUtf8(std::string_view bytes);
+
+// The same as the toolkit's text.
+wxString DisplayText(std::string_view bytes);

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <climits>
 
+#include "platform/DisplayText.h"
 #include "platform/MessageBox.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -101,18 +102,25 @@ void CDataExchange::DDX_Text(int id, std::string& value) {
         return;
     }
     wxWindow* control = m_pDialog->FindWindow(id);
+    // A control shows a rendering of the value's bytes; unless the parent changed what it
+    // shows, the value keeps its bytes (a name a Windows copy stored, a path that is no UTF-8).
+    auto read = [&value](const wxString& shown) {
+        if (shown != DisplayText(value)) {
+            value = shown.utf8_string();
+        }
+    };
     if (auto* edit = dynamic_cast<wxTextCtrl*>(control)) {
         m_idLastEdit = id;
         if (m_bSaveAndValidate) {
-            value = edit->GetValue().utf8_string();
+            read(edit->GetValue());
         } else {
-            edit->ChangeValue(wxString::FromUTF8(value));
+            edit->ChangeValue(DisplayText(value));
         }
     } else if (auto* text = dynamic_cast<wxStaticText*>(control)) {
         if (m_bSaveAndValidate) {
-            value = text->GetLabel().utf8_string();
+            read(text->GetLabel());
         } else {
-            text->SetLabel(wxString::FromUTF8(value));
+            text->SetLabel(DisplayText(value));
         }
     }
 }
@@ -138,7 +146,7 @@ void CDataExchange::DDV_MaxChars(const std::string& value, int maximum) {
         }
         return;
     }
-    if (static_cast<int>(wxString::FromUTF8(value).length()) > maximum) {
+    if (static_cast<int>(DisplayText(value).length()) > maximum) {
         Fail(FormatString(AFX_IDP_PARSE_STRING_SIZE, std::to_string(maximum)));
     }
 }

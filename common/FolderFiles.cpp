@@ -1,7 +1,10 @@
 #include "common/FolderFiles.h"
 
+#include <wx/listctrl.h>
+
 #include <algorithm>
 
+#include "common/Settings.h"
 #include "platform/File.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
@@ -28,6 +31,43 @@ std::vector<FolderFile> ListFolderFiles(const std::string& folder, const std::st
     return files;
 }
 
+void InsertListColumn(wxListCtrl* list, int column, int idHeader, int format, int width) {
+    const wxString header = wxString::FromUTF8(LoadString(idHeader));
+    // The header's own margins and its sort mark come on top of the text.
+    constexpr int kHeaderPadding = 24;
+    list->InsertColumn(column, header, format,
+                       std::max(width, list->GetTextExtent(header).x + kHeaderPadding));
+}
+
+bool MayChangeInLibrary(const std::string& path, std::string& reason) {
+    if (PathLiesWithin(path, theSettings.m_strAppDir)) {
+        return true;
+    }
+    reason = LoadString(IDS_OUTSIDE_LIBRARY);
+    return false;
+}
+
+static bool Tell(wxWindow* owner, const std::string& text) {
+    MessageBox(owner, text, LoadString(IDS_ERROR), MB_ICONHAND | MB_OK);
+    return false;
+}
+
+bool CopyLibraryFile(wxWindow* owner, const std::string& from, const std::string& to) {
+    std::string reason;
+    if (!MayChangeInLibrary(to, reason) || !CopyFile(from, to, false, &reason)) {
+        return Tell(owner, FormatString(IDS_COPY_FAILED, from, to, reason));
+    }
+    return true;
+}
+
+bool DeleteLibraryFile(wxWindow* owner, const std::string& path) {
+    std::string reason;
+    if (!MayChangeInLibrary(path, reason) || !DeleteFile(path, &reason)) {
+        return Tell(owner, FormatString(IDS_DELETE_FAILED, path, reason));
+    }
+    return true;
+}
+
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                    const std::string& folder, int idQuestion) {
     for (const std::string& path : chosen) {
@@ -43,6 +83,6 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                 continue;
             }
         }
-        CopyFile(path, destination, false);
+        CopyLibraryFile(owner, path, destination);
     }
 }

@@ -1,11 +1,17 @@
-// The files of one folder as the library dialogs list them: name and size, in ascending
-// order of name ignoring case, as Windows' sorted list views show them, however the folder
-// lists them.
+// The files of the library's folders as the dialogs list and change them. A listing gives
+// name and size in ascending order of name ignoring case, as Windows' sorted list views show
+// them, however the folder lists them; names are bytes, as the directory gave them.
+//
+// The dialogs change files only through the operations below, and only inside the
+// application directory: a link in a file's place is replaced or removed as a link, and a
+// folder that a link leads out of the application directory is left alone. Each failure is
+// told to the parent, over `owner`, in one message naming the file and the reason.
 #pragma once
 
 #include <string>
 #include <vector>
 
+class wxListCtrl;
 class wxWindow;
 
 struct FolderFile {
@@ -15,9 +21,19 @@ struct FolderFile {
 
 std::vector<FolderFile> ListFolderFiles(const std::string& folder, const std::string& wildcard);
 
+// Inserts column `column` of a file list with the header string `idHeader`, `width` pixels
+// wide or as wide as its header needs, whichever is more.
+void InsertListColumn(wxListCtrl* list, int column, int idHeader, int format, int width);
+
+// Whether the dialogs may change `path`; otherwise `reason` says why.
+bool MayChangeInLibrary(const std::string& path, std::string& reason);
+
+// Copies `from` to `to`, replacing what is there; a file copied onto itself stays as it is.
+bool CopyLibraryFile(wxWindow* owner, const std::string& from, const std::string& to);
+bool DeleteLibraryFile(wxWindow* owner, const std::string& path);
+
 // Copies each chosen file into `folder` under its own name, in the order given. Before
 // replacing a file there it asks, over `owner`, with string `idQuestion` ("%s" is the
 // destination): Yes copies, No skips that file, Cancel skips it and every one after it.
-// A file copied onto itself stays as it is; failed copies show in the folder's listing.
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                    const std::string& folder, int idQuestion);

@@ -91,22 +91,16 @@ bool CAddPicTerm::CreateGroup() {
         return false;
     }
     // Windows would end the dialog as if the group existed; the parent is told instead, and
-    // can try again or cancel.
-    std::string reason;
-    if (!CreateDirectory(m_strGroupPath, &reason)) {
-        MessageBox(this, FormatString(IDS_CREATE_GROUP_FAILED, m_strGroupPath, reason),
-                   LoadString(IDS_ERROR), MB_ICONHAND | MB_OK);
+    // can try again or cancel. The group is made whole or not at all.
+    std::string failed, reason;
+    if (!CreatePictureGroup(m_strGroupPath, m_strFolderName, m_strGroupName, m_strDescription,
+                            failed, reason)) {
+        const int idText =
+            failed == m_strGroupPath ? IDS_CREATE_GROUP_FAILED : IDS_GROUP_FILE_FAILED;
+        MessageBox(this, FormatString(idText, failed, reason), LoadString(IDS_ERROR),
+                   MB_ICONHAND | MB_OK);
         return false;
     }
-    if (!WriteGroupFile(GroupFilePath(m_strGroupPath, m_strFolderName), m_strGroupName,
-                        m_strDescription, 1)) {
-        // Without its description file the folder is no group; it goes again.
-        RemoveDirectory(m_strGroupPath);
-        MessageBox(this, FormatString(IDS_GROUP_FILE_FAILED, m_strGroupPath, std::string()),
-                   LoadString(IDS_ERROR), MB_ICONHAND | MB_OK);
-        return false;
-    }
-    WriteCutList(m_strGroupPath, {});  // a missing cut list reads as an empty one
     return true;
 }
 

@@ -16,6 +16,7 @@
 #include "common/HtmlHelp.h"
 #include "library/PictureGroupStorage.h"
 #include "library/PreviewFrame.h"
+#include "platform/DisplayText.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
@@ -45,6 +46,8 @@ namespace {
 constexpr int kMaxText = 200;
 constexpr int kPreviewMargin = 5;
 enum { kNameColumn, kSizeColumn, kCutColumn };
+// The cut button's text while no picture is selected, as the dialog opens with it.
+constexpr char kCutButtonText[] = "Cu&t to Display";
 }  // namespace
 
 CManagePicTerm::CManagePicTerm(wxWindow* parent)
@@ -94,7 +97,7 @@ void CManagePicTerm::CreateControls() {
     for (const auto& [id, text] :
          {std::pair<int, const char*>{IDC_ADD_PICTURES, "&Add Pictures..."},
           {IDC_DELETE_PICTURE, "D&elete Picture..."},
-          {IDC_CUT_TO_DISPLAY, "Cu&t to Display"}}) {
+          {IDC_CUT_TO_DISPLAY, kCutButtonText}}) {
         pictureButtons->Add(button(id, text), wxSizerFlags().Border(wxRIGHT, 4));
     }
     pictureButtons->AddStretchSpacer();
@@ -158,13 +161,10 @@ void CManagePicTerm::DoDataExchange(CDataExchange& dx) {
 // Runs when the dialog is about to show, after the caller has filled in the group.
 void CManagePicTerm::OnInitDialog(wxInitDialogEvent&) {
     m_listPictures->ClearAll();
-    m_listPictures->InsertColumn(kNameColumn, wxString::FromUTF8(LoadString(IDS_PICTURE_FILE_NAME)),
-                                 wxLIST_FORMAT_LEFT, 140);
-    m_listPictures->InsertColumn(kSizeColumn, wxString::FromUTF8(LoadString(IDS_PICTURE_FILE_SIZE)),
-                                 wxLIST_FORMAT_RIGHT, 100);
-    m_listPictures->InsertColumn(kCutColumn,
-                                 wxString::FromUTF8(LoadString(IDS_CUT_TO_BE_DISPLAYED)),
-                                 wxLIST_FORMAT_CENTRE, 130);
+    InsertListColumn(m_listPictures, kNameColumn, IDS_PICTURE_FILE_NAME, wxLIST_FORMAT_LEFT, 140);
+    InsertListColumn(m_listPictures, kSizeColumn, IDS_PICTURE_FILE_SIZE, wxLIST_FORMAT_RIGHT, 100);
+    InsertListColumn(m_listPictures, kCutColumn, IDS_CUT_TO_BE_DISPLAYED, wxLIST_FORMAT_CENTRE,
+                     130);
     LoadCutList();
     FillPictureList();
     EnableButtons(false, false);
@@ -180,15 +180,23 @@ void CManagePicTerm::FillPictureList() {
     m_nTotalPictures = 0;
     wxWindowUpdateLocker noRedraw(m_listPictures);  // one redraw for all the rows
     m_listPictures->DeleteAllItems();
+    m_rowNames.clear();
     const std::string yes = LoadString(IDS_YES), no = LoadString(IDS_NO);
-    for (const FolderFile& file : ListFolderFiles(m_strGroupPath, "*.bmp")) {
-        const long row =
-            m_listPictures->InsertItem(m_nTotalPictures++, wxString::FromUTF8(file.name));
+    for (FolderFile& file : ListFolderFiles(m_strGroupPath, "*.bmp")) {
+        const long row = m_listPictures->InsertItem(m_nTotalPictures++, DisplayText(file.name));
+        m_listPictures->SetItemData(row, static_cast<long>(m_rowNames.size()));
         m_listPictures->SetItem(row, kSizeColumn, file.size);
         m_listPictures->SetItem(row, kCutColumn, IsInCutList(m_cutNames, file.name) ? yes : no);
+        m_rowNames.push_back(std::move(file.name));
     }
     static_cast<wxTextCtrl*>(FindWindow(IDC_TOTAL_PICTURES))
         ->ChangeValue(std::to_string(m_nTotalPictures));
+}
+
+// A row's picture as the directory names it; the row's text is only its rendering.
+std::string CManagePicTerm::RowFileName(long row) const {
+    const auto k = static_cast<std::size_t>(m_listPictures->GetItemData(row));
+    return k < m_rowNames.size() ? m_rowNames[k] : std::string();
 }
 
 long CManagePicTerm::FirstSelectedRow() const {
@@ -215,10 +223,11 @@ void CManagePicTerm::RefreshSelection() {
     const long row = FirstSelectedRow();
     if (row < 0) {
         EnableButtons(false, false);
+        FindWindow(IDC_CUT_TO_DISPLAY)->SetLabel(kCutButtonText);
         m_strCurrentSound.clear();
         m_pPreview->BeginDrawing();  // nothing selected, nothing previewed
     } else {
-        const std::string name = m_listPictures->GetItemText(row).utf8_string();
+        const std::string name = RowFileName(row);
         m_strPicturePath = PathJoin(m_strGroupPath, name);
         FindWindow(IDC_CUT_TO_DISPLAY)
             ->SetLabel(LoadString(RowIsCut(row) ? IDS_CANCEL_CUTTING : IDS_CUT_TO_DISPLAY));
@@ -258,11 +267,11 @@ void CManagePicTerm::OnAddPictures() {
 }
 
 // Only the picture file and its sound go, each as the entry the group folder holds: a
-// link goes as a link, never the file it points to.
+// link goes as a link, never the file it points to. A picture that stays keeps its sound.
 void CManagePicTerm::OnDeletePicture() {
     UpdateData(*this, true);
     if (const long row = FirstSelectedRow(); row >= 0) {
-        const std::string name = m_listPictures->GetItemText(row).utf8_string();
+        const std::string name = RowFileName(row);
         m_strPicturePath = PathJoin(m_strGroupPath, name);
         const std::string sound = PictureSoundPath(m_strPicturePath);
         const bool bHasSound = PathFileExists(sound);
@@ -270,9 +279,8 @@ void CManagePicTerm::OnDeletePicture() {
             FormatStringS(bHasSound ? IDS_DELETE_PICTURE_AND_SOUND : IDS_DELETE_PICTURE, {name});
         if (MessageBox(this, question, LoadString(IDS_WARNING),
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
-            DeleteFile(m_strPicturePath);
-            if (bHasSound) {
-                DeleteFile(sound);
+            if (DeleteLibraryFile(this, m_strPicturePath) && bHasSound) {
+                DeleteLibraryFile(this, sound);
             }
         }
     }
@@ -307,14 +315,15 @@ bool CManagePicTerm::SaveGroup() {
     };
     std::string reason;
     const std::string groupFile = GroupFilePath(m_strGroupPath, m_strFolderName);
-    if (!WriteGroupFile(groupFile, m_strGroupName, m_strDescription, m_bDisplayGroup ? 1 : 0,
+    if (!MayChangeInLibrary(groupFile, reason) ||
+        !WriteGroupFile(groupFile, m_strGroupName, m_strDescription, m_bDisplayGroup ? 1 : 0,
                         &reason)) {
         return tell(groupFile, reason);
     }
     std::vector<std::string> cut;
     for (long row = 0; row < m_listPictures->GetItemCount(); ++row) {
         if (RowIsCut(row)) {
-            cut.push_back(m_listPictures->GetItemText(row).utf8_string());
+            cut.push_back(RowFileName(row));
         }
     }
     if (!WriteCutList(m_strGroupPath, cut, &reason)) {
@@ -355,7 +364,7 @@ void CManagePicTerm::OnSpecifySounds() {
     RememberSelectedRow();
     std::string chosen;
     if (OpenFileDialog(this, LoadString(IDS_WAVE_FILTER), "wav", chosen)) {
-        CopyFile(chosen, target, false);  // a sound copied onto itself stays as it is
+        CopyLibraryFile(this, chosen, target);  // a sound copied onto itself stays as it is
     }
     LoadCutList();
     FillPictureList();
@@ -369,7 +378,7 @@ void CManagePicTerm::OnDeleteSounds() {
     if (!m_strCurrentSound.empty() &&
         MessageBox(this, FormatStringS(IDS_DELETE_SOUND, {m_strCurrentSound}),
                    LoadString(IDS_WARNING), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
-        DeleteFile(path);
+        DeleteLibraryFile(this, path);
     }
     LoadCutList();
     FillPictureList();

@@ -6,6 +6,7 @@
 #include "platform/File.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
+#include "platform/StagingFolder.h"
 #include "platform/Uuid.h"
 
 static const char kCutListName[] = "cutshow.ini";
@@ -13,6 +14,8 @@ static const char kCutListName[] = "cutshow.ini";
 // More pictures than a child's picture group ever holds, and room for as many long names.
 constexpr std::size_t kMaxCutNames = 65536;
 constexpr std::uint64_t kMaxCutListBytes = 16u << 20;
+
+constexpr unsigned kWriteWhole = CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry;
 
 bool IsDefaultSoundsFolder(const std::string& folderName) {
     return ToUpper(folderName) == "DEFVOICE";
@@ -69,7 +72,7 @@ bool Report(bool bOk, const CFile& file, std::string* reason) {
 bool WriteGroupFile(const std::string& path, const std::string& name,
                     const std::string& description, BOOL bDisplay, std::string* reason) {
     CFile file;
-    if (!Report(file.Open(path, CFile::modeCreate | CFile::modeWrite), file, reason)) {
+    if (!Report(file.Open(path, kWriteWhole), file, reason)) {
         return false;
     }
     CArchive ar(file, CArchive::store);
@@ -108,8 +111,7 @@ std::vector<std::string> ReadCutList(const std::string& groupFolder) {
 bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>& names,
                   std::string* reason) {
     CFile file;
-    if (!Report(file.Open(CutListPath(groupFolder), CFile::modeCreate | CFile::modeWrite), file,
-                reason)) {
+    if (!Report(file.Open(CutListPath(groupFolder), kWriteWhole), file, reason)) {
         return false;
     }
     CArchive ar(file, CArchive::store);
@@ -118,6 +120,29 @@ bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>
         ar.WriteString(name);
     }
     return Report(ar.Flush() && file.Close(), file, reason);
+}
+
+bool CreatePictureGroup(const std::string& groupFolder, const std::string& folderName,
+                        const std::string& name, const std::string& description,
+                        std::string& failedPath, std::string& reason) {
+    CStagingFolder staging;
+    failedPath = groupFolder;
+    if (!staging.Create(groupFolder, reason)) {
+        return false;
+    }
+    if (!WriteGroupFile(GroupFilePath(staging.Path(), folderName), name, description, 1, &reason)) {
+        failedPath = GroupFilePath(groupFolder, folderName);
+        return false;
+    }
+    if (!WriteCutList(staging.Path(), {}, &reason)) {
+        failedPath = CutListPath(groupFolder);
+        return false;
+    }
+    return staging.Commit(reason);
+}
+
+void RemoveUnfinishedGroups(const std::string& appDir) {
+    CStagingFolder::RemoveLeftovers(appDir);
 }
 
 std::string CutListPath(const std::string& groupFolder) {

@@ -27,9 +27,21 @@ std::string GroupFilePath(const std::string& groupFolder, const std::string& fol
 bool ReadGroupFile(const std::string& path, std::string& name, std::string& description,
                    BOOL& bDisplay);
 // Writers: true when the whole file reached the disk; otherwise the old file stays as it
-// was, and `reason`, when given, says why in the system's words.
+// was, and `reason`, when given, says why in the system's words. A link in the file's place
+// is replaced, never written through.
 bool WriteGroupFile(const std::string& path, const std::string& name,
                     const std::string& description, BOOL bDisplay, std::string* reason = nullptr);
+
+// Makes a new group whole or not at all: the folder `groupFolder`, whose own name is
+// `folderName`, with its description file (`name`, `description`, display flag 1) and an empty
+// cut list. The folder is filled under a temporary name and then renamed, so a kill never
+// leaves a folder without its description file. On failure `failedPath` names what could not
+// be made and `reason` says why; nothing is left behind.
+bool CreatePictureGroup(const std::string& groupFolder, const std::string& folderName,
+                        const std::string& name, const std::string& description,
+                        std::string& failedPath, std::string& reason);
+// Clears away the temporary folders that a killed CreatePictureGroup left in `appDir`.
+void RemoveUnfinishedGroups(const std::string& appDir);
 
 // The names read before any damage; never more than the file holds, nor more than 65536.
 std::vector<std::string> ReadCutList(const std::string& groupFolder);

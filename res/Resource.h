@@ -102,6 +102,10 @@ constexpr int IDS_LOCK_FAILED = 134;
 constexpr int IDS_CREATE_GROUP_FAILED = 135;
 constexpr int IDS_GROUP_FILE_FAILED = 136;
 constexpr int IDS_SAVE_GROUP_FAILED = 137;
+constexpr int IDS_COPY_FAILED = 138;
+constexpr int IDS_DELETE_FAILED = 139;
+constexpr int IDS_SAVE_MARK_FAILED = 140;
+constexpr int IDS_OUTSIDE_LIBRARY = 141;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

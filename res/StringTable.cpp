@@ -46,12 +46,18 @@ std::string LoadString(int id) {
          "The folder %1 for the new picture group could not be created: %2. Nothing was "
          "added."},
         {IDS_GROUP_FILE_FAILED,
-         "The description file of the new picture group could not be written in %1. Nothing "
-         "was added."},
+         "The new picture group could not be made: %1 could not be written (%2). Nothing was "
+         "added."},
         {IDS_SAVE_GROUP_FAILED,
          "The picture group could not be saved: %1 could not be written (%2). Your changes "
-         "are still here. Make room on the disk or allow writing to the folder, then press "
-         "OK again, or press Cancel to leave without saving them."},
+         "are still here: put that right and press OK again, or press Cancel to leave "
+         "without saving them."},
+        {IDS_COPY_FAILED, "%1 could not be copied to %2 (%3)."},
+        {IDS_DELETE_FAILED, "%1 could not be deleted (%2)."},
+        {IDS_SAVE_MARK_FAILED,
+         "The display mark of the picture group %1 could not be saved: %2 could not be "
+         "written (%3)."},
+        {IDS_OUTSIDE_LIBRARY, "Outside Plinkapad's folder, where a link leads"},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},
@@ -64,12 +70,14 @@ std::string AppName() {
     return "Plinkapad";
 }
 
-std::string FormatString(int id, const std::string& arg1, const std::string& arg2) {
+std::string FormatString(int id, const std::string& arg1, const std::string& arg2,
+                         const std::string& arg3) {
+    const std::string* args[] = {&arg1, &arg2, &arg3};
     std::string text = LoadString(id);
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            out += text[i + 1] == '1' ? arg1 : arg2;
+        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '3') {
+            out += *args[text[i + 1] - '1'];
             ++i;
         } else {
             out += text[i];

@@ -7,8 +7,9 @@
 // The text of string `id`, or an empty string when there is none.
 std::string LoadString(int id);
 
-// String `id` with %1 and %2 replaced by the arguments.
-std::string FormatString(int id, const std::string& arg1, const std::string& arg2 = {});
+// String `id` with %1, %2 and %3 replaced by the arguments.
+std::string FormatString(int id, const std::string& arg1, const std::string& arg2 = {},
+                         const std::string& arg3 = {});
 // The string's "%s" and "%d" places filled in order with the texts given, as sprintf would.
 std::string FormatStringS(int id, std::initializer_list<std::string> args);
 

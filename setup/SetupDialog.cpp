@@ -11,11 +11,13 @@
 
 #include "common/DataExchange.h"
 #include "common/DialogColours.h"
+#include "common/FolderFiles.h"
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
 #include "library/AddPicTerm.h"
 #include "library/ManagePicTerm.h"
 #include "library/PictureGroupStorage.h"
+#include "platform/DisplayText.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
@@ -213,6 +215,7 @@ bool CSetupDialog::SaveSetup() {
 // ---- The picture group list ----------------------------------------------------------
 
 void CSetupDialog::LoadGroups() {
+    RemoveUnfinishedGroups(theSettings.m_strAppDir);
     m_groupDisplay.clear();
     m_groupFolders.clear();
     m_groupNames.clear();
@@ -223,7 +226,7 @@ void CSetupDialog::LoadGroups() {
         if (!ReadGroupFile(GroupFilePath(group.path, group.folder), name, description, bDisplay)) {
             bDisplay = 0;  // the fields read before the damage stay
         }
-        m_groupFolders.push_back(ToUpper(group.folder));
+        m_groupFolders.push_back(group.folder);
         m_groupNames.push_back(name);
         m_groupDescriptions.push_back(description);
         m_groupDisplay.push_back(bDisplay);
@@ -232,12 +235,13 @@ void CSetupDialog::LoadGroups() {
 }
 
 // Each row carries its group's index, so every listed group can be found again whatever
-// its name or folder looks like; the rows keep the list's sorted order by their text.
+// its name or folder looks like; the rows keep the list's sorted order by their text. The
+// text shows the folder upper-cased, as Windows does; only the exact name finds it.
 void CSetupDialog::FillGroupList() {
     m_listGroups->Clear();
     for (int k = 0; k < m_nGroups; ++k) {
-        const std::string text = m_groupNames[k] + "  [" + m_groupFolders[k] + "]";
-        const int row = m_listGroups->Append(wxString::FromUTF8(text),
+        const std::string text = m_groupNames[k] + "  [" + ToUpper(m_groupFolders[k]) + "]";
+        const int row = m_listGroups->Append(DisplayText(text),
                                              reinterpret_cast<void*>(static_cast<intptr_t>(k)));
         if (m_groupDisplay[k] != 0) {
             m_listGroups->Check(row);
@@ -253,7 +257,9 @@ int CSetupDialog::FindRowGroup(int row) const {
     return k >= 0 && k < m_nGroups ? k : -1;
 }
 
-// Writes the display marks that differ from what the group's file held.
+// Writes the display marks that differ from what the group's file held, and from then on
+// remembers the mark written as the file's, so a mark switched back is written again. A
+// mark that cannot be saved is told to the parent and stays unsaved.
 void CSetupDialog::SaveDisplayFlags() {
     for (int row = 0; row < static_cast<int>(m_listGroups->GetCount()); ++row) {
         const int g = FindRowGroup(row);
@@ -261,10 +267,18 @@ void CSetupDialog::SaveDisplayFlags() {
             continue;
         }
         const BOOL bChecked = m_listGroups->IsChecked(row) ? 1 : 0;
-        if (bChecked != m_groupDisplay[g]) {
-            const std::string folder = PathJoin(theSettings.m_strAppDir, m_groupFolders[g]);
-            WriteGroupFile(GroupFilePath(folder, m_groupFolders[g]), m_groupNames[g],
-                           m_groupDescriptions[g], bChecked);
+        if (bChecked == m_groupDisplay[g]) {
+            continue;
+        }
+        const std::string folder = PathJoin(theSettings.m_strAppDir, m_groupFolders[g]);
+        const std::string file = GroupFilePath(folder, m_groupFolders[g]);
+        std::string reason;
+        if (MayChangeInLibrary(file, reason) &&
+            WriteGroupFile(file, m_groupNames[g], m_groupDescriptions[g], bChecked, &reason)) {
+            m_groupDisplay[g] = bChecked;
+        } else {
+            MessageBox(this, FormatString(IDS_SAVE_MARK_FAILED, m_groupNames[g], file, reason),
+                       LoadString(IDS_ERROR), MB_ICONHAND | MB_OK);
         }
     }
 }
@@ -324,23 +338,51 @@ void CSetupDialog::OnDeleteGroup() {
             {m_groupNames[g], m_groupNames[g], theSettings.m_strAppDir, m_groupFolders[g]});
         if (MessageBox(this, question, LoadString(IDS_WARNING),
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
-            // Only the files of the group's own folder go: a link goes as a link, and
-            // folders inside are left, so nothing outside the group is ever touched.
-            const std::string folder = PathJoin(theSettings.m_strAppDir, m_groupFolders[g]);
-            CFileFind finder;
-            BOOL bWorking = finder.FindFile(PathJoin(folder, "*.*"));
-            while (bWorking) {
-                bWorking = finder.FindNextFile();
-                if (!finder.IsDots() && !finder.IsDirectory()) {
-                    DeleteFile(finder.GetFilePath());
-                }
-            }
-            RemoveDirectory(folder);
+            DeleteGroupFiles(PathJoin(theSettings.m_strAppDir, m_groupFolders[g]),
+                             m_groupFolders[g]);
             LoadGroups();
             FillGroupList();
         }
     }
     SelectFirstRowOrSayEmpty();
+}
+
+// Only the files of the group's own folder go: a link goes as a link, and folders inside
+// are left, so nothing outside the group is ever touched; a group folder that is a link goes
+// as a link, with nothing behind it. The description file goes last, so a group whose files
+// cannot all be deleted stays a group. The first file that cannot be deleted is told to the
+// parent, and the rest stays.
+void CSetupDialog::DeleteGroupFiles(const std::string& folder, const std::string& folderName) {
+    auto removeFolder = [this, &folder] {
+        std::string reason;
+        if (!RemoveDirectory(folder, &reason)) {
+            MessageBox(this, FormatString(IDS_DELETE_FAILED, folder, reason), LoadString(IDS_ERROR),
+                       MB_ICONHAND | MB_OK);
+        }
+    };
+    if (PathIsLink(folder)) {
+        removeFolder();
+        return;
+    }
+    const std::string groupFile = ResolvePath(GroupFilePath(folder, folderName));
+    std::vector<std::string> files;
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(PathJoin(folder, "*.*"));
+    while (bWorking) {
+        bWorking = finder.FindNextFile();
+        if (!finder.IsDots() && !finder.IsDirectory() && finder.GetFilePath() != groupFile) {
+            files.push_back(finder.GetFilePath());
+        }
+    }
+    files.push_back(groupFile);
+    for (const std::string& file : files) {
+        if (PathFileExists(file) || PathIsLink(file)) {
+            if (!DeleteLibraryFile(this, file)) {
+                return;
+            }
+        }
+    }
+    removeFolder();  // a folder with folders inside stays, and is no group any more
 }
 
 void CSetupDialog::OnDeleteGroupEvent(wxCommandEvent&) {

@@ -48,7 +48,7 @@ public:
     BOOL m_bColorActive = 0;
     wxCheckListBox* m_listGroups = nullptr;
     std::vector<BOOL> m_groupDisplay;
-    std::vector<std::string> m_groupFolders;  // upper case
+    std::vector<std::string> m_groupFolders;  // as the directory names them
     std::vector<std::string> m_groupNames;
     std::vector<std::string> m_groupDescriptions;
     int m_nGroups = 0;
@@ -72,6 +72,7 @@ private:
     void OnAddGroup(wxCommandEvent& event);
     void OnDeleteGroupEvent(wxCommandEvent& event);
     void SaveDisplayFlags();
+    void DeleteGroupFiles(const std::string& folder, const std::string& folderName);
     void SelectFirstRowOrSayEmpty();
     void OnHelp(wxCommandEvent& event);
     void OnHelpInfo(wxHelpEvent& event);

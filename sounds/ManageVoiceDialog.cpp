@@ -9,6 +9,7 @@
 #include "common/FolderFiles.h"
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
+#include "platform/DisplayText.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
@@ -74,10 +75,8 @@ void CManageVoiceDialog::CreateControls() {
 }
 
 void CManageVoiceDialog::OnInitDialog() {
-    m_listSounds->InsertColumn(0, wxString::FromUTF8(LoadString(IDS_FILE_NAME)), wxLIST_FORMAT_LEFT,
-                               200);
-    m_listSounds->InsertColumn(1, wxString::FromUTF8(LoadString(IDS_FILE_SIZE)),
-                               wxLIST_FORMAT_RIGHT, 100);
+    InsertListColumn(m_listSounds, 0, IDS_FILE_NAME, wxLIST_FORMAT_LEFT, 200);
+    InsertListColumn(m_listSounds, 1, IDS_FILE_SIZE, wxLIST_FORMAT_RIGHT, 100);
     FillSoundList();
     m_nSelected = 0;
     m_selectedPaths.clear();
@@ -91,24 +90,33 @@ std::string CManageVoiceDialog::SoundPath(const std::string& fileName) const {
 
 void CManageVoiceDialog::FillSoundList() {
     m_listSounds->DeleteAllItems();
-    for (const FolderFile& file :
+    m_rowNames.clear();
+    for (FolderFile& file :
          ListFolderFiles(PathJoin(theSettings.m_strAppDir, kSoundsFolder), "*.wav")) {
         const long row =
-            m_listSounds->InsertItem(m_listSounds->GetItemCount(), wxString::FromUTF8(file.name));
+            m_listSounds->InsertItem(m_listSounds->GetItemCount(), DisplayText(file.name));
+        m_listSounds->SetItemData(row, static_cast<long>(m_rowNames.size()));
         m_listSounds->SetItem(row, 1, file.size);
+        m_rowNames.push_back(std::move(file.name));
     }
 }
 
-// Counts the selection and remembers the selected files from the top row down.
+// A row's sound as the directory names it; the row's text is only its rendering.
+std::string CManageVoiceDialog::RowFileName(long row) const {
+    const auto k = static_cast<std::size_t>(m_listSounds->GetItemData(row));
+    return k < m_rowNames.size() ? m_rowNames[k] : std::string();
+}
+
+// Counts the selection, row by row, and remembers the selected files from the top row down.
 void CManageVoiceDialog::OnItemChanged() {
     m_selectedPaths.clear();
-    m_nSelected = m_listSounds->GetSelectedItemCount();
-    FindWindow(IDC_PLAY)->Enable(m_nSelected > 0);
-    FindWindow(IDC_DELETE_SOUNDS)->Enable(m_nSelected > 0);
     for (long row = m_listSounds->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
          row != -1; row = m_listSounds->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) {
-        m_selectedPaths.push_back(SoundPath(m_listSounds->GetItemText(row).utf8_string()));
+        m_selectedPaths.push_back(SoundPath(RowFileName(row)));
     }
+    m_nSelected = static_cast<int>(m_selectedPaths.size());
+    FindWindow(IDC_PLAY)->Enable(m_nSelected > 0);
+    FindWindow(IDC_DELETE_SOUNDS)->Enable(m_nSelected > 0);
 }
 
 void CManageVoiceDialog::OnPlay() {
@@ -124,10 +132,11 @@ void CManageVoiceDialog::OnAdd() {
     }
     CopyFilesInto(this, chosen, PathJoin(theSettings.m_strAppDir, kSoundsFolder), IDS_SOUND_EXISTS);
     FillSoundList();
+    OnItemChanged();  // the list was read again: nothing is selected
 }
 
 // Rows go only for the files that are really gone; a file that could not be deleted keeps
-// its row.
+// its row, and the parent is told why.
 void CManageVoiceDialog::OnDelete() {
     if (m_nSelected == 0) {
         return;
@@ -139,15 +148,15 @@ void CManageVoiceDialog::OnDelete() {
     }
     const std::vector<std::string> paths = m_selectedPaths;
     for (const std::string& path : paths) {
-        DeleteFile(path);
+        DeleteLibraryFile(this, path);
     }
     for (const std::string& path : paths) {
         if (PathFileExists(path)) {
             continue;
         }
-        const wxString name = wxString::FromUTF8(path.substr(path.rfind('/') + 1));
+        const std::string name = path.substr(path.rfind('/') + 1);
         for (long row = 0; row < m_listSounds->GetItemCount(); ++row) {
-            if (m_listSounds->GetItemText(row) == name) {
+            if (RowFileName(row) == name) {
                 m_listSounds->DeleteItem(row);
                 break;
             }

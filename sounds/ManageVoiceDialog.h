@@ -27,9 +27,12 @@ public:
     std::vector<std::string> m_selectedPaths;
 
 private:
+    std::vector<std::string> m_rowNames;  // the rows' file names, by their item data
+
     void CreateControls();
     void OnInitDialog();
     std::string SoundPath(const std::string& fileName) const;
+    std::string RowFileName(long row) const;
 
     void OnPlayButton(wxCommandEvent& event);
     void OnStop(wxCommandEvent& event);

@@ -2,8 +2,11 @@
 #include <wx/textctrl.h>
 
 #include <filesystem>
+#include <map>
 
+#include "FullDisk.h"
 #include "GuiTesting.h"
+#include "ObeyFilePermissions.h"
 #include "TestFolder.h"
 #include "WaveFile.h"
 #include "common/DialogColours.h"
@@ -25,6 +28,7 @@ class ManageGroup : public ::testing::Test {
 protected:
     void SetUp() override {
         theSettings.Load();
+        theSettings.m_strAppDir = m_dir.Path();  // the library the dialog may change
         m_group = m_dir / kFolder;
         MakeFolder(m_group);
         WriteBytes(m_group + "/Zebra.bmp", MakeBmp24(40, 30, 0x00FF00));
@@ -38,13 +42,16 @@ protected:
     void TearDown() override {
         SetOpenFilesDialogForTesting({});
         m_dialog.reset();
+        theSettings.Load();
     }
-    CManagePicTerm& Open() {
+    // The dialog as Setup opens it on the group in `folder` of the library.
+    CManagePicTerm& Open(const std::string& folder = kFolder, const std::string& name = "Pets",
+                         const std::string& description = "our pets") {
         m_dialog = std::make_unique<CManagePicTerm>(nullptr);
-        m_dialog->m_strGroupName = "Pets";
-        m_dialog->m_strDescription = "our pets";
-        m_dialog->m_strGroupPath = m_group;
-        m_dialog->m_strFolderName = kFolder;
+        m_dialog->m_strGroupName = name;
+        m_dialog->m_strDescription = description;
+        m_dialog->m_strGroupPath = m_dir / folder;
+        m_dialog->m_strFolderName = folder;
         m_dialog->m_bDisplayGroup = 1;
         m_dialog->InitDialog();
         m_dialog->Show();
@@ -101,6 +108,23 @@ protected:
     std::string m_group;
     std::unique_ptr<CManagePicTerm> m_dialog;
 };
+
+// Every entry under `root` but the folder `skip`, with what it holds or where it leads.
+std::map<std::string, std::string> Tree(const std::string& root, const std::string& skip) {
+    std::map<std::string, std::string> tree;
+    for (auto it = fs::recursive_directory_iterator(root); it != fs::end(it); ++it) {
+        const fs::path relative = fs::relative(it->path(), root);
+        if (relative.begin()->string() == skip) {
+            it.disable_recursion_pending();
+            continue;
+        }
+        const Bytes bytes = it->is_regular_file() ? ReadBytes(it->path()) : Bytes();
+        tree[relative.string()] = it->is_symlink() ? "-> " + fs::read_symlink(it->path()).string()
+                                  : it->is_directory() ? "folder"
+                                                       : std::string(bytes.begin(), bytes.end());
+    }
+    return tree;
+}
 
 constexpr char kBitmaps[] = "Bitmap file (*.bmp) | *.bmp||";
 constexpr char kWaves[] = "Sound wave files (*.wav) | *.wav||";
@@ -347,7 +371,8 @@ TEST_F(ManageGroup, AFailedWriteAtOKIsToldAndTheEditsStay) {
     wxTEST_DIALOG(bSaved = m_dialog->SaveGroup(), ExpectMessage(wxID_OK, &message, &style));
     EXPECT_FALSE(bSaved);
     EXPECT_NE(message.find(groupFile), std::string::npos) << message;
-    EXPECT_NE(message.find("Is a directory"), std::string::npos) << message;
+    EXPECT_NE(message.find("(Not a regular file)"), std::string::npos) << message;
+    EXPECT_EQ(message.find("disk"), std::string::npos) << message;
     EXPECT_TRUE(style & wxICON_ERROR);
     EXPECT_EQ(ReadCutList(m_group), std::vector<std::string>{"Dog.bmp"});
 
@@ -366,4 +391,163 @@ TEST_F(ManageGroup, AFailedWriteAtOKIsToldAndTheEditsStay) {
     fs::remove(m_group + "/cutshow.ini");
     EXPECT_TRUE(m_dialog->SaveGroup());
     EXPECT_EQ(ReadCutList(m_group), (std::vector<std::string>{"Apple.bmp", "Dog.bmp"}));
+}
+
+// A library copied from another system: its folder's and a picture's names are no UTF-8. The
+// dialog shows them readably, acts on exactly those files, and nothing outside the group
+// changes.
+TEST_F(ManageGroup, NamesThatAreNoUtf8ReachTheirOwnFilesAndNothingElse) {
+    const std::string folder = "Gr\xfcn", group = m_dir / folder;
+    MakeFolder(group);
+    WriteBytes(group + "/B\xe4r.bmp", MakeBmp24(4, 4, 0x112233));
+    WriteBytes(group + "/B\xe4r.wav", MakeWave({8000, 1, 8}, 20));
+    WriteBytes(group + "/Ok.bmp", MakeBmp24(4, 4, 0));
+    WriteGroupFile(GroupFilePath(group, folder), "Gr\xfcn", "", 1);
+    WriteBytes(m_dir / "Grwav", {1});  // where a path made from the shown text once led
+    const auto before = Tree(m_dir.Path(), folder);
+    Open(folder, "Gr\xfcn", "");
+    EXPECT_EQ(Text(IDC_GROUP_PATH), m_dir / "Gr\xc3\xbcn");
+    EXPECT_EQ(Text(IDC_GROUP_NAME), "Gr\xc3\xbcn");
+    EXPECT_EQ(Rows()[0], "B\xc3\xa4r.bmp 102 No");
+    Select(0);
+    EXPECT_EQ(Text(IDC_CURRENT_SOUND), "B\xc3\xa4r.wav");
+    std::string question;
+    wxTEST_DIALOG(m_dialog->OnDeletePicture(), ExpectMessage(wxID_YES, &question));
+    EXPECT_NE(question.find("file B\xc3\xa4r.bmp and"), std::string::npos) << question;
+    EXPECT_FALSE(fs::exists(group + "/B\xe4r.bmp"));
+    EXPECT_FALSE(fs::exists(group + "/B\xe4r.wav"));
+    EXPECT_EQ(Rows(), std::vector<std::string>{"Ok.bmp 102 No"});
+
+    Select(0);
+    m_dialog->OnCutToDisplay();
+    ASSERT_TRUE(m_dialog->SaveGroup());
+    std::string name, description;
+    BOOL bDisplay = 0;
+    ASSERT_TRUE(ReadGroupFile(GroupFilePath(group, folder), name, description, bDisplay));
+    EXPECT_EQ(name, "Gr\xfcn");
+    EXPECT_EQ(ReadCutList(group), std::vector<std::string>{"Ok.bmp"});
+    EXPECT_FALSE(fs::exists("/" + folder + ".ini"));
+    EXPECT_EQ(Tree(m_dir.Path(), folder), before);
+}
+
+// A name and a description a Windows copy stored in its code page show readably, and are
+// written back byte for byte unless the parent changes them.
+TEST_F(ManageGroup, NamesAWindowsCopyStoredAreShownAndKeptByteForByte) {
+    const std::string file = GroupFilePath(m_group, kFolder);
+    WriteGroupFile(file, "Caf\xe9", "D\xe9j\xe0 vu", 1);
+    const Bytes stored = ReadBytes(file);
+    Open(kFolder, "Caf\xe9", "D\xe9j\xe0 vu");
+    EXPECT_EQ(Text(IDC_GROUP_NAME), "Caf\xc3\xa9");
+    EXPECT_EQ(Text(IDC_GROUP_DESCRIPTION), "D\xc3\xa9j\xc3\xa0 vu");
+    ASSERT_TRUE(m_dialog->SaveGroup());
+    EXPECT_EQ(ReadBytes(file), stored);
+
+    dynamic_cast<wxTextCtrl*>(m_dialog->FindWindow(IDC_GROUP_NAME))
+        ->ChangeValue(wxString::FromUTF8("Caf\xc3\xa9 au lait"));
+    ASSERT_TRUE(m_dialog->SaveGroup());
+    std::string name, description;
+    BOOL bDisplay = 0;
+    ASSERT_TRUE(ReadGroupFile(file, name, description, bDisplay));
+    EXPECT_EQ(name, "Caf\xc3\xa9 au lait");
+    EXPECT_EQ(description, "D\xe9j\xe0 vu");
+}
+
+// A picture that is a link is replaced, as a link; a group folder that a link leads out of
+// the library is left alone, and the parent hears why.
+TEST_F(ManageGroup, NothingIsWrittenThroughALink) {
+    TestFolder elsewhere;
+    const Bytes precious = MakeBmp24(2, 2, 0x777777), newApple = MakeBmp24(3, 3, 0x123456);
+    WriteBytes(elsewhere / "precious.bmp", precious);
+    fs::remove(m_group + "/Apple.bmp");
+    fs::create_symlink(elsewhere / "precious.bmp", m_group + "/Apple.bmp");
+    WriteBytes(m_dir / "Apple.bmp", newApple);
+    Open();
+    Choose({m_dir / "Apple.bmp"}, kBitmaps);
+    std::string message;
+    wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_YES, &message));
+    EXPECT_FALSE(fs::is_symlink(m_group + "/Apple.bmp"));
+    EXPECT_EQ(ReadBytes(m_group + "/Apple.bmp"), newApple);
+    EXPECT_EQ(ReadBytes(elsewhere / "precious.bmp"), precious);
+
+    WriteGroupFile(elsewhere / "Linked.ini", "Linked", "", 1);
+    const Bytes linkedFile = ReadBytes(elsewhere / "Linked.ini");
+    fs::create_symlink(elsewhere.Path(), m_dir / "Linked");
+    Open("Linked", "Linked", "");
+    wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message,
+              m_dir / "Apple.bmp could not be copied to " +
+                  m_dir / "Linked/Apple.bmp (Outside Plinkapad's folder, where a link leads).");
+    EXPECT_FALSE(fs::exists(elsewhere / "Apple.bmp"));
+    bool bSaved = true;
+    wxTEST_DIALOG(bSaved = m_dialog->SaveGroup(), ExpectMessage(wxID_OK, &message));
+    EXPECT_FALSE(bSaved);
+    EXPECT_EQ(ReadBytes(elsewhere / "Linked.ini"), linkedFile);
+}
+
+// Each copy or delete that fails shows one message with the file and the system's reason;
+// the list shows what is on disk.
+TEST_F(ManageGroup, AFullDiskAndAReadOnlyFolderAreToldWithTheirReasons) {
+    const std::string folder = "Full", group = m_dir / folder;
+    MakeFolder(group);
+    WriteBytes(m_dir / "Cat.bmp", MakeBmp24(40, 30, 0));
+    WriteBytes(m_dir / "moo.wav", MakeWave({8000, 1, 8}, 4000));
+    {
+        FullDisk disk(group);
+        WriteGroupFile(GroupFilePath(group, folder), "Full", "", 1);
+        WriteBytes(group + "/Dog.bmp", MakeBmp24(10, 10, 0x0000FF));
+        disk.Fill();
+        Open(folder, "Full", "");
+        Choose({m_dir / "Cat.bmp"}, kBitmaps);
+        std::string message;
+        long style = 0;
+        wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_OK, &message, &style));
+        EXPECT_EQ(message, m_dir / "Cat.bmp could not be copied to " + group + "/Cat.bmp (" +
+                               disk.Reason() + ").");
+        EXPECT_TRUE(style & wxICON_ERROR);
+        EXPECT_EQ(Rows(), std::vector<std::string>{"Dog.bmp 374 No"});
+        Select(0);
+        Choose({m_dir / "moo.wav"}, kWaves);
+        wxTEST_DIALOG(m_dialog->OnSpecifySounds(), ExpectMessage(wxID_OK, &message));
+        EXPECT_EQ(message, m_dir / "moo.wav could not be copied to " + group + "/Dog.wav (" +
+                               disk.Reason() + ").");
+        EXPECT_FALSE(fs::exists(group + "/Dog.wav"));
+    }
+
+    Open();
+    fs::permissions(m_group, fs::perms::owner_all, fs::perm_options::remove);
+    fs::permissions(m_group, fs::perms::owner_read | fs::perms::owner_exec, fs::perm_options::add);
+    Select(1);  // Dog, with its sound
+    std::string question, message;
+    {
+        ObeyFilePermissions obey;
+        wxTEST_DIALOG(m_dialog->OnDeletePicture(), ExpectMessage(wxID_YES, &question),
+                      ExpectMessage(wxID_OK, &message));
+    }
+    fs::permissions(m_group, fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(message, m_group + "/Dog.bmp could not be deleted (Permission denied).");
+    EXPECT_TRUE(fs::exists(m_group + "/Dog.wav"));
+    EXPECT_EQ(Rows().size(), 3u);
+}
+
+// With no picture left, nothing is selected and the cut button reads as it did at the start;
+// the list's headers are never cut off.
+TEST_F(ManageGroup, AnEmptiedListResetsTheCutButtonAndHeadersFit) {
+    fs::remove(m_group + "/Apple.bmp");
+    fs::remove(m_group + "/Zebra.bmp");
+    Open();
+    EXPECT_EQ(CutLabel(), "Cu&t to Display");
+    wxListCtrl* list = m_dialog->m_listPictures;
+    for (int column = 0; column < list->GetColumnCount(); ++column) {
+        wxListItem header;
+        header.SetMask(wxLIST_MASK_TEXT);
+        list->GetColumn(column, header);
+        EXPECT_GT(list->GetColumnWidth(column), list->GetTextExtent(header.GetText()).x)
+            << header.GetText();
+    }
+    Select(0);  // Dog, cut
+    EXPECT_EQ(CutLabel(), "Cancel Cu&tting");
+    std::string question;
+    wxTEST_DIALOG(m_dialog->OnDeletePicture(), ExpectMessage(wxID_YES, &question));
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(CutLabel(), "Cu&t to Display");
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "FullDisk.h"
 #include "GuiTesting.h"
 #include "TestFolder.h"
 #include "common/Settings.h"
@@ -112,7 +113,7 @@ TEST_F(DefaultSounds, AddingAsksBeforeEachOverwriteAndNeverEmptiesAFile) {
     EXPECT_EQ(ReadBytes(m_folder + "/b.wav"), Bytes(5, 2));
 }
 
-// Rows go only for files that are really gone.
+// Rows go only for files that are really gone; the parent hears why one stays.
 TEST_F(DefaultSounds, DeletingAsksWithTheCountAndKeepsTheRowsOfFilesThatStay) {
     WriteBytes(m_folder + "/a.wav", {1});
     WriteBytes(m_folder + "/b.wav", {1});
@@ -124,8 +125,51 @@ TEST_F(DefaultSounds, DeletingAsksWithTheCountAndKeepsTheRowsOfFilesThatStay) {
     EXPECT_EQ(question, "Delete the chosen 3 sounds files?");
     EXPECT_EQ(Rows().size(), 3u);
 
-    wxTEST_DIALOG(m_dialog->OnDelete(), ExpectMessage(wxID_YES, &question));
+    std::string failure;
+    wxTEST_DIALOG(m_dialog->OnDelete(), ExpectMessage(wxID_YES, &question),
+                  ExpectMessage(wxID_OK, &failure));
+    EXPECT_EQ(failure, m_folder + "/c.wav could not be deleted (Is a directory).");
     EXPECT_FALSE(std::filesystem::exists(m_folder + "/a.wav"));
     EXPECT_FALSE(std::filesystem::exists(m_folder + "/b.wav"));
     EXPECT_EQ(Rows(), (std::vector<std::string>{"c.wav "}));
+}
+
+// After any change the selection is counted again: with nothing selected Play and Delete are
+// off, and the next Delete asks about the rows selected then.
+TEST_F(DefaultSounds, TheSelectionIsCountedAgainAfterEveryChange) {
+    for (const char* name : {"a.wav", "b.wav", "c.wav", "d.wav"}) {
+        WriteBytes(m_folder + "/" + name, {1});
+    }
+    Open();
+    Select({0, 1, 2});
+    std::string question;
+    wxTEST_DIALOG(m_dialog->OnDelete(), ExpectMessage(wxID_YES, &question));
+    EXPECT_EQ(Rows(), std::vector<std::string>{"d.wav 1"});
+    EXPECT_EQ(m_dialog->m_nSelected, 0);
+    EXPECT_FALSE(m_dialog->FindWindow(IDC_PLAY)->IsEnabled());
+    EXPECT_FALSE(m_dialog->FindWindow(IDC_DELETE_SOUNDS)->IsEnabled());
+    Select({0});
+    wxTEST_DIALOG(m_dialog->OnDelete(), ExpectMessage(wxID_NO, &question));
+    EXPECT_EQ(question, "Delete the chosen 1 sounds files?");
+
+    WriteBytes(m_folder + "/e.wav", {1});
+    Choose({m_folder + "/e.wav"});
+    wxTEST_DIALOG(m_dialog->OnAdd(), ExpectMessage(wxID_NO, &question));
+    EXPECT_EQ(m_dialog->m_nSelected, 0);
+    EXPECT_FALSE(m_dialog->FindWindow(IDC_DELETE_SOUNDS)->IsEnabled());
+}
+
+TEST_F(DefaultSounds, ACopyOntoAFullDiskIsToldWithItsReason) {
+    TestFolder source;
+    WriteBytes(source / "moo.wav", Bytes(20000, 1));
+    FullDisk disk(m_folder);
+    WriteBytes(m_folder + "/baa.wav", Bytes(3, 1));
+    disk.Fill();
+    Open();
+    Choose({source / "moo.wav"});
+    std::string message;
+    wxTEST_DIALOG(m_dialog->OnAdd(), ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(message, source / "moo.wav could not be copied to " + m_folder + "/moo.wav (" +
+                           disk.Reason() + ").");
+    EXPECT_EQ(Rows(), std::vector<std::string>{"baa.wav 3"});
 }

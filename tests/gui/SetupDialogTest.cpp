@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "FullDisk.h"
 #include "GuiTesting.h"
 #include "TestFolder.h"
 #include "common/Settings.h"
@@ -429,6 +430,12 @@ private:
     CManagePicTerm* m_given;
 };
 
+// Takes the Manage Picture Group dialog and cancels it.
+class CancelManage : public wxExpectModalBase<CManagePicTerm, CancelManage> {
+protected:
+    int OnInvoked(CManagePicTerm*) const override { return wxID_CANCEL; }
+};
+
 }  // namespace
 
 // Manage saves the marks first, hands the group to the dialog, and after OK lists the
@@ -451,4 +458,103 @@ TEST_F(GroupList, ManageOpensTheGroupAndARenameShowsInTheList) {
     // The selection follows the row index, which now shows the other group.
     EXPECT_EQ(d->m_listGroups->GetSelection(), 0);
     EXPECT_EQ(d->m_strStatus, "lions");
+}
+
+// Folders "abc" and "ABC" are two groups; the rows show both upper-cased, and each row's
+// operations reach its own folder.
+TEST_F(GroupList, FoldersThatDifferOnlyInCaseAreTwoGroups) {
+    MakeGroup("abc", "Lower", "small letters", 1);
+    const std::string upperFile = MakeGroup("ABC", "Upper", "capitals", 1);
+    const Bytes upper = ReadBytes(upperFile);
+    auto d = Open();
+    EXPECT_EQ(Rows(*d), (std::vector<std::string>{"Lower  [ABC] +", "Upper  [ABC] +"}));
+    Select(*d, 0);
+    EXPECT_EQ(d->m_strStatus, "small letters");
+    CManagePicTerm given;
+    wxTEST_DIALOG(d->OnManageGroup(), RenameGroup("Lower", &given));
+    EXPECT_EQ(given.m_strGroupPath, theSettings.m_strAppDir + "/abc");
+    EXPECT_EQ(given.m_strFolderName, "abc");
+
+    Select(*d, 0);
+    std::string question;
+    wxTEST_DIALOG(d->OnDeleteGroup(), ExpectMessage(wxID_YES, &question));
+    EXPECT_NE(question.find(theSettings.m_strAppDir + "/abc?"), std::string::npos) << question;
+    EXPECT_FALSE(std::filesystem::exists(theSettings.m_strAppDir + "/abc"));
+    EXPECT_EQ(ReadBytes(upperFile), upper);
+    EXPECT_EQ(Rows(*d), std::vector<std::string>{"Upper  [ABC] +"});
+}
+
+// Names a Windows copy stored in its code page show readably, and a changed mark writes
+// them back as they were.
+TEST_F(GroupList, NamesAWindowsCopyStoredShowInTheRowsAndStayAsTheyWere) {
+    const std::string file = MakeGroup(kFolderA, "Caf\xe9", "D\xe9j\xe0 vu", 1);
+    auto d = Open();
+    EXPECT_EQ(Rows(*d), std::vector<std::string>{std::string("Caf\xc3\xa9  [") + kFolderA + "] +"});
+    Select(*d, 0);
+    EXPECT_EQ(dynamic_cast<wxStaticText*>(d->FindWindow(IDC_STATUS))->GetLabel().utf8_string(),
+              "D\xc3\xa9j\xc3\xa0 vu");
+    d->m_listGroups->Check(0, false);
+    ASSERT_TRUE(d->SaveSetup());
+    std::string name, description;
+    BOOL bDisplay = 1;
+    ASSERT_TRUE(ReadGroupFile(file, name, description, bDisplay));
+    EXPECT_EQ(name, "Caf\xe9");
+    EXPECT_EQ(description, "D\xe9j\xe0 vu");
+    EXPECT_EQ(bDisplay, 0);
+}
+
+// A group whose folder is a link goes as a link; what it leads to stays.
+TEST_F(GroupList, ALinkedGroupFolderGoesAsALink) {
+    TestFolder elsewhere;
+    WriteGroupFile(elsewhere / "Linked.ini", "Linked", "from elsewhere", 1);
+    WriteBytes(elsewhere / "precious.bmp", {1, 2, 3});
+    std::filesystem::create_symlink(elsewhere.Path(), theSettings.m_strAppDir + "/Linked");
+    m_folders.push_back("Linked");
+    auto d = Open();
+    Select(*d, 0);
+    std::string question;
+    wxTEST_DIALOG(d->OnDeleteGroup(), ExpectMessage(wxID_YES, &question));
+    EXPECT_FALSE(std::filesystem::exists(
+        std::filesystem::symlink_status(theSettings.m_strAppDir + "/Linked")));
+    EXPECT_EQ(ReadBytes(elsewhere / "precious.bmp"), (Bytes{1, 2, 3}));
+    EXPECT_TRUE(std::filesystem::exists(elsewhere / "Linked.ini"));
+}
+
+// Every save of the marks remembers what it wrote: a mark switched off, saved by Manage, and
+// switched on again is saved again by OK.
+TEST_F(GroupList, AMarkSwitchedBackOnIsSavedAgain) {
+    const std::string farm = MakeGroup(kFolderA, "Farm", "cows", 1);
+    MakeGroup(kFolderB, "Zoo", "lions", 1);
+    auto d = Open();
+    d->m_listGroups->Check(0, false);
+    Select(*d, 1);
+    wxTEST_DIALOG(d->OnManageGroup(), CancelManage());
+    std::string name, description;
+    BOOL bDisplay = 1;
+    ASSERT_TRUE(ReadGroupFile(farm, name, description, bDisplay));
+    EXPECT_EQ(bDisplay, 0);
+    d->m_listGroups->Check(0, true);
+    ASSERT_TRUE(d->SaveSetup());
+    ASSERT_TRUE(ReadGroupFile(farm, name, description, bDisplay));
+    EXPECT_EQ(bDisplay, 1);
+}
+
+TEST_F(GroupList, AMarkThatCannotBeSavedIsTold) {
+    const std::string folder = theSettings.m_strAppDir + "/" + kFolderA;
+    MakeFolder(folder);
+    FullDisk disk(folder);
+    const std::string file = MakeGroup(kFolderA, "Farm", "cows", 1);
+    disk.Fill();
+    auto d = Open();
+    d->m_listGroups->Check(0, false);
+    std::string message;
+    long style = 0;
+    wxTEST_DIALOG(d->SaveSetup(), ExpectMessage(wxID_OK, &message, &style));
+    EXPECT_EQ(message, "The display mark of the picture group Farm could not be saved: " + file +
+                           " could not be written (" + disk.Reason() + ").");
+    EXPECT_TRUE(style & wxICON_ERROR);
+    std::string name, description;
+    BOOL bDisplay = 0;
+    ASSERT_TRUE(ReadGroupFile(file, name, description, bDisplay));
+    EXPECT_EQ(bDisplay, 1);
 }

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <functional>
-
+#include <random>
 #include <set>
 
 #include "TestFolder.h"
@@ -190,4 +193,72 @@ TEST(PictureGroupStorage, HugeSparseFilesReadQuicklyWithinBounds) {
     wide.insert(wide.end(), {0, 1, 0, 0, 0});
     WriteBytes(dir / "wide.ini", wide);
     EXPECT_FALSE(ReadGroupFile(dir / "wide.ini", name, description, flag));
+}
+
+TEST(PictureGroupStorage, WritersReplaceALinkInTheFilesPlace) {
+    namespace fs = std::filesystem;
+    TestFolder dir, elsewhere;
+    WriteBytes(elsewhere / "precious", {9});
+    fs::create_symlink(elsewhere / "precious", dir / "G.ini");
+    fs::create_symlink(elsewhere / "precious", dir / "cutshow.ini");
+    EXPECT_TRUE(WriteGroupFile(dir / "G.ini", "A", "", 1));
+    EXPECT_TRUE(WriteCutList(dir.Path(), {}));
+    EXPECT_FALSE(fs::is_symlink(dir / "G.ini"));
+    EXPECT_EQ(ReadBytes(dir / "cutshow.ini"), (Bytes{0, 0, 0, 0}));
+    EXPECT_EQ(ReadBytes(elsewhere / "precious"), Bytes{9});
+}
+
+// A kill at any moment of making a group leaves either the whole group or nothing that is
+// ever listed; what it leaves of its own is cleared away when the groups are listed again.
+TEST(PictureGroupStorage, AKilledCreationLeavesAWholeGroupOrNothing) {
+    namespace fs = std::filesystem;
+    TestFolder dir;
+    std::mt19937 random(2026);
+    int leftovers = 0;
+    for (int trial = 0; trial < 40; ++trial) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            for (;;) {
+                const std::string folder = NewGroupFolderName();
+                std::string failed, reason;
+                CreatePictureGroup(dir / folder, folder, "Farm", "cows", failed, reason);
+            }
+        }
+        ::usleep(500 + random() % 4000);
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        for (const auto& entry : fs::directory_iterator(dir.Path())) {
+            const std::string folder = entry.path().filename().string();
+            if (folder[0] == '.') {
+                ++leftovers;
+                continue;
+            }
+            std::string name, description;
+            BOOL bDisplay = 0;
+            ASSERT_TRUE(
+                ReadGroupFile(dir / (folder + "/" + folder + ".ini"), name, description, bDisplay))
+                << folder;
+            ASSERT_EQ(ReadBytes(dir / (folder + "/cutshow.ini")), (Bytes{0, 0, 0, 0})) << folder;
+        }
+    }
+    RecordProperty("Leftovers", leftovers);
+    RemoveUnfinishedGroups(dir.Path());
+    for (const auto& entry : fs::directory_iterator(dir.Path())) {
+        EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path();
+    }
+    EXPECT_FALSE(ListPictureGroups(dir.Path()).empty());
+}
+
+TEST(PictureGroupStorage, ACreationThatFailsLeavesNothing) {
+    TestFolder dir;
+    MakeFolder(dir / "TAKEN");
+    std::string failed, reason;
+    EXPECT_FALSE(CreatePictureGroup(dir / "TAKEN", "TAKEN", "Farm", "", failed, reason));
+    EXPECT_EQ(failed, dir / "TAKEN");
+    EXPECT_EQ(reason, "File exists");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
+                            std::filesystem::directory_iterator()),
+              1);
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "TAKEN"));
 }

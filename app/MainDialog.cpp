@@ -12,6 +12,7 @@
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/TopLevelWindow.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
 #include "res/AppIcon.h"
@@ -70,10 +71,13 @@ CMainDialog::CMainDialog(wxWindow* parent)
     m_wndGame.SetLockFailedHandler([this] {
         MessageBox(this, LoadString(IDS_LOCK_FAILED), LoadString(IDS_ERROR), MB_ICONHAND);
     });
+    WatchCloseRequests(
+        this, this, [this] { OnDestroyedByOthers(); }, false);
     OnInitDialog();
 }
 
 CMainDialog::~CMainDialog() {
+    StopWatchingCloseRequests(this);
     // A game still running ends here, releasing the lock, before anything it uses is gone.
     m_wndGame.SetGameEndHandler(nullptr);
     m_wndGame.SetLockFailedHandler(nullptr);
@@ -226,6 +230,15 @@ void CMainDialog::OnOK(wxCommandEvent&) {
 void CMainDialog::OnClose(wxCloseEvent& event) {
     m_wndGame.DestroyWindow();  // nothing to do without a game
     event.Skip();
+}
+
+// Another program destroyed the dialog's window: that is a close of the dialog, so a running
+// game ends, and so does the program, which saves the settings on its way out.
+void CMainDialog::OnDestroyedByOthers() {
+    m_wndGame.DestroyWindow();  // nothing to do without a game
+    if (IsModal()) {
+        EndModal(wxID_CANCEL);
+    }
 }
 
 void CMainDialog::SetTimer(int nIDEvent, int period) {

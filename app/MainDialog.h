@@ -42,6 +42,7 @@ private:
     void OnHelpInfo(wxHelpEvent& event);
     void OnOK(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnDestroyedByOthers();
 
     void SetTimer(int nIDEvent, int period);
     void KillTimer(int nIDEvent);

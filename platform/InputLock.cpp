@@ -19,6 +19,8 @@ int s_nNextHandle = 1;
 GtkWidget* s_pWidget = nullptr;
 gulong s_nMapHandler = 0;
 gulong s_nBrokenHandler = 0;
+gulong s_nUnmapHandler = 0;
+gulong s_nStateHandler = 0;
 guint s_nWatch = 0;
 guint s_nWatchPeriod = 0;
 wxEvtHandler* s_pOwner = nullptr;
@@ -170,6 +172,33 @@ gboolean OnMapOrGrabBroken(GtkWidget*, GdkEvent*, gpointer) {
     return FALSE;
 }
 
+// Another program minimised or hid the window: it comes back and on top at once, and the
+// grabs with it, rather than leaving the child free input until the lock gives up.
+void Restore(GtkWidget* widget) {
+    // A window the toolkit hides itself (the game is ending) is no longer visible to it.
+    if (!GTK_IS_WINDOW(widget) || !gtk_widget_get_visible(widget)) {
+        return;
+    }
+    GdkDisplay* display = gtk_widget_get_display(widget);
+    IgnoreXErrorsFrom(display);
+    gtk_window_deiconify(GTK_WINDOW(widget));
+    gtk_window_present(GTK_WINDOW(widget));
+    IgnoreXErrorsUntilHere(display);
+    OnMapOrGrabBroken(widget, nullptr, nullptr);
+}
+
+gboolean OnUnmap(GtkWidget* widget, GdkEvent*, gpointer) {
+    Restore(widget);
+    return FALSE;
+}
+
+gboolean OnWindowState(GtkWidget* widget, GdkEventWindowState* event, gpointer) {
+    if ((event->new_window_state & GDK_WINDOW_STATE_ICONIFIED) != 0) {
+        Restore(widget);
+    }
+    return FALSE;
+}
+
 void StopWatching() {
     if (s_nWatch != 0) {
         g_source_remove(s_nWatch);
@@ -180,13 +209,15 @@ void StopWatching() {
         if (s_nMapHandler != 0) {
             g_signal_handler_disconnect(s_pWidget, s_nMapHandler);
         }
-        if (s_nBrokenHandler != 0) {
-            g_signal_handler_disconnect(s_pWidget, s_nBrokenHandler);
+        for (gulong handler : {s_nBrokenHandler, s_nUnmapHandler, s_nStateHandler}) {
+            if (handler != 0) {
+                g_signal_handler_disconnect(s_pWidget, handler);
+            }
         }
         g_object_unref(s_pWidget);
         s_pWidget = nullptr;
     }
-    s_nMapHandler = s_nBrokenHandler = 0;
+    s_nMapHandler = s_nBrokenHandler = s_nUnmapHandler = s_nStateHandler = 0;
     s_pOwner = nullptr;
     s_onFailed = nullptr;
     s_nMissingSince = 0;
@@ -216,6 +247,9 @@ bool GrabInputFor(wxWindow* window, wxEvtHandler* owner, std::function<void()> o
         g_signal_connect(s_pWidget, "map-event", G_CALLBACK(OnMapOrGrabBroken), nullptr);
     s_nBrokenHandler =
         g_signal_connect(s_pWidget, "grab-broken-event", G_CALLBACK(OnMapOrGrabBroken), nullptr);
+    s_nUnmapHandler = g_signal_connect(s_pWidget, "unmap-event", G_CALLBACK(OnUnmap), nullptr);
+    s_nStateHandler =
+        g_signal_connect(s_pWidget, "window-state-event", G_CALLBACK(OnWindowState), nullptr);
     s_pOwner = owner;
     s_onFailed = std::move(onFailed);
     const bool bGrabbed = TryGrab();

@@ -59,7 +59,8 @@ gboolean OnCloseOrDestroyEvent(GtkWidget*, GdkEvent*, gpointer data) {
 
 }  // namespace
 
-void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<void()> onClose) {
+void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<void()> onClose,
+                        bool bRequests) {
     GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
     if (widget == nullptr || owner == nullptr) {
         return;
@@ -69,18 +70,24 @@ void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<v
     // signal alone (it wants a closure, function or data too); the handlers are found one by
     // one instead.
     const guint deleteEvent = g_signal_lookup("delete-event", GTK_TYPE_WIDGET);
-    while (const gulong handler = g_signal_handler_find(widget, G_SIGNAL_MATCH_ID, deleteEvent, 0,
-                                                        nullptr, nullptr, nullptr)) {
+    while (bRequests) {
+        const gulong handler = g_signal_handler_find(widget, G_SIGNAL_MATCH_ID, deleteEvent, 0,
+                                                     nullptr, nullptr, nullptr);
+        if (handler == 0) {
+            break;
+        }
         g_signal_handler_disconnect(widget, handler);
     }
-    // Both handlers share the watch; it goes with the widget.
+    // The handlers share the watch; it goes with the widget.
     CloseWatch* watch =
         std::make_unique<CloseWatch>(CloseWatch{owner, std::move(onClose)}).release();
     const GClosureNotify release = [](gpointer data, GClosure*) {
         delete static_cast<CloseWatch*>(data);
     };
-    g_signal_connect_data(widget, "delete-event", G_CALLBACK(OnCloseOrDestroyEvent), watch, nullptr,
-                          GConnectFlags(0));
+    if (bRequests) {
+        g_signal_connect_data(widget, "delete-event", G_CALLBACK(OnCloseOrDestroyEvent), watch,
+                              nullptr, GConnectFlags(0));
+    }
     g_signal_connect_data(widget, "destroy-event", G_CALLBACK(OnCloseOrDestroyEvent), watch,
                           release, GConnectFlags(0));
 }

@@ -20,8 +20,10 @@ void AskForFullScreen(wxWindow* topLevel);
 // Has `owner` call `onClose` (once, from the event loop) when the window is asked to close
 // (by the window manager or another program) or another program destroys its native window
 // behind the toolkit's back. The toolkit ignores close requests while a modal dialog runs,
-// and the play window is opened from one; the owner decides instead, and destroys the
-// window. The owner must outlive the window.
-void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<void()> onClose);
+// and the play window and the help window are opened from one; the owner decides instead,
+// and destroys the window. With `bRequests` false only the destruction is watched, and close
+// requests go on as the toolkit handles them. The owner must outlive the window.
+void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<void()> onClose,
+                        bool bRequests = true);
 // Stops that, before the owner lets the window go.
 void StopWatchingCloseRequests(wxWindow* topLevel);

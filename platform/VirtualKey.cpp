@@ -10,6 +10,12 @@ static int FromKeySym(unsigned raw) {
         case 0xffec:  // Super_R
         case 0xffe8:  // Meta_R
             return VK_RWIN;
+        case 0xfe03:  // ISO_Level3_Shift, Alt Gr
+        case 0xfe11:  // ISO_Level5_Shift
+        case 0xff7e:  // Mode_switch
+            return VK_RMENU;
+        case 0xffe6:  // Shift_Lock
+            return VK_CAPITAL;
         default:
             return 0;
     }
@@ -165,7 +171,7 @@ static int FromSpecialKey(int code) {
         case WXK_NUMPAD_DIVIDE:
             return 0x6F;
         case WXK_CAPITAL:
-            return 0x14;
+            return VK_CAPITAL;
         case WXK_NUMLOCK:
             return 0x90;
         case WXK_SCROLL:
@@ -222,6 +228,24 @@ int VirtualKeyFrom(int keyCode, unsigned keySym, unsigned hardwareCode) {
 
 int VirtualKeyFromEvent(const wxKeyEvent& event) {
     return VirtualKeyFrom(event.GetKeyCode(), event.GetRawKeyCode(), event.GetRawKeyFlags());
+}
+
+bool IsModifierKey(int vk) {
+    switch (vk) {
+        case VK_SHIFT:
+        case VK_CONTROL:
+        case VK_MENU:
+        case VK_CAPITAL:
+        case VK_LSHIFT:
+        case VK_RSHIFT:
+        case VK_LCONTROL:
+        case VK_RCONTROL:
+        case VK_LMENU:
+        case VK_RMENU:
+            return true;
+        default:
+            return false;
+    }
 }
 
 bool IsSystemKey(const wxKeyEvent& event) {

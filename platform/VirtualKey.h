@@ -14,6 +14,7 @@ enum : int {
     VK_SHIFT = 0x10,
     VK_CONTROL = 0x11,
     VK_MENU = 0x12,
+    VK_CAPITAL = 0x14,
     VK_ESCAPE = 0x1B,
     VK_SPACE = 0x20,
     VK_LWIN = 0x5B,
@@ -23,10 +24,19 @@ enum : int {
     VK_F4 = 0x73,
     VK_F10 = 0x79,
     VK_F12 = 0x7B,
+    VK_LSHIFT = 0xA0,
+    VK_RSHIFT = 0xA1,
+    VK_LCONTROL = 0xA2,
+    VK_RCONTROL = 0xA3,
+    VK_LMENU = 0xA4,
+    VK_RMENU = 0xA5,  // also Alt Gr
     VK_UNKNOWN = 0xFF,
 };
 
 int VirtualKeyFromEvent(const wxKeyEvent& event);
+
+// Shift, Ctrl, Alt, Alt Gr and Caps Lock: keys that change what the others type.
+bool IsModifierKey(int vk);
 
 // The translation itself: the toolkit's key code, the key symbol the layout produced (with
 // Shift and the layout group applied) and the hardware key code (X numbering: 8 + the

@@ -118,9 +118,12 @@ BOOL CMyGameWnd::CreateEx(const std::string& title, int x, int y, int width, int
         m_pPushedOn->PopEventHandler();
         m_pPushedOn = nullptr;
     }
-    m_pFrame =
-        new wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(title), wxPoint(x, y),
-                    wxSize(width, height), wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR | wxBORDER_NONE);
+    // The close box tells window managers that the window may be closed (KWin asks no window
+    // to close that says otherwise), so logging out can end a game; the lock keeps the
+    // child's keys from closing it.
+    m_pFrame = new wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(title), wxPoint(x, y),
+                           wxSize(width, height),
+                           wxSTAY_ON_TOP | wxFRAME_NO_TASKBAR | wxBORDER_NONE | wxCLOSE_BOX);
     m_pFrame->SetIcon(LoadAppIcon());
     ExemptFromModalDialogs(m_pFrame);
     m_pView = new wxWindow(m_pFrame, wxID_ANY, wxPoint(0, 0), wxSize(width, height),

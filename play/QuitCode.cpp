@@ -1,11 +1,18 @@
 #include "play/QuitCode.h"
 
+#include "platform/VirtualKey.h"
+
 namespace {
 // c1 to c7 of "kolo479"; c2 and c4 are the same key.
 constexpr int kC1 = 'K', kC2 = 'O', kC3 = 'L', kC5 = '4', kC6 = '7', kC7 = '9';
 }  // namespace
 
 QuitStep AdvanceQuitCode(int& state, int vk) {
+    // A parent on a French keyboard types each digit of the code with Shift, and may let go
+    // of it in between: a modifier pressed alone leaves the code where it was.
+    if (IsModifierKey(vk)) {
+        return QuitStep::Continue;
+    }
     switch (vk) {
         case kC1:
             state = 1;

@@ -1,6 +1,7 @@
 // The quit code machine: "kolo479" typed as seven keys, compared by virtual-key code, so a
 // letter counts in either case and a digit only on the digit row. State n means the first
-// n keys have been typed.
+// n keys have been typed. Modifier keys pressed alone (Shift, Ctrl, Alt Gr, Caps Lock) leave
+// the state as it is.
 #pragma once
 
 enum class QuitStep {

@@ -8,7 +8,7 @@ packages=(
     libwxgtk3.2-dev libgtk-3-dev libsdl2-dev
     libchm-dev fp-utils-3.2.2
     libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
-    python3-xlib x11-xserver-utils x11-xkb-utils sway wtype
+    python3-xlib x11-utils x11-xserver-utils x11-xkb-utils sway wtype
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev fakeroot man-db
 )

@@ -29,8 +29,10 @@ CHelpViewerFrame::CHelpViewerFrame()
     m_html->SetRelatedFrame(this, "Plinkapad Help - %s");
     top->Add(m_html, wxSizerFlags(1).Expand());
     SetSizer(top);
-    // Help is asked for from modal dialogs; the viewer must still take input beside them.
+    // Help is asked for from modal dialogs; the viewer must still take input beside them, and
+    // close when asked to, which the toolkit refuses to any window while a dialog is modal.
     ExemptFromModalDialogs(this);
+    WatchCloseRequests(this, this, [this] { Destroy(); });
     s_pViewer = this;
 }
 

@@ -184,6 +184,21 @@ eval "$(xdotool getmouselocation --shell)"
 [ "$X" -lt 1280 ] && [ "$Y" -lt 1024 ] || fail "the pointer left the play window ($X,$Y)"
 ok "the play window covers the primary monitor and holds the pointer"
 
+# The window manager may close the game, as logging out does; a program that minimises it
+# gets it back at once, locked, and no message about a lost lock follows.
+if [ "$desktop" != bare ]; then
+    xprop -id "$play" _NET_WM_ALLOWED_ACTIONS | grep -q _NET_WM_ACTION_CLOSE ||
+        fail "the window manager may not close the play window"
+    xdotool windowminimize "$play"
+    sleep 0.5
+    [ -n "$(playing)" ] || fail "the minimised game did not come back"
+    "$trygrab" && fail "the input is free after the game was minimised"
+    sleep 3
+    [ -z "$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null)" ] ||
+        fail "the game said it lost its lock after it was minimised"
+    ok "the window manager may close the game, and a minimised game is back at once"
+fi
+
 # A pager switches desktops: the game is on every desktop and keeps the input.
 if [ "$desktop" != bare ]; then
     xdotool set_desktop 2
@@ -225,6 +240,15 @@ for layout in us fr de ru; do
 done
 setxkbmap us
 ok "the quit code works on us, fr, de and ru, plain, with Shift and with Caps Lock"
+
+# A parent types the code as a French keyboard asks: each digit with Shift, let go between.
+setxkbmap fr
+start
+xdotool type --delay 80 kolo479
+ended || fail "the quit code typed with Shift for each digit did not end the game on fr"
+free || fail "the input is held after the quit code on fr"
+setxkbmap us
+ok "the quit code typed with Shift for each digit works on fr"
 
 # The keypad's digits are not the code's.
 start
@@ -295,6 +319,14 @@ rm -f "$work/Plinkapad/Nuv.ini"
 $xprobe close "$dialog"
 ended_cleanly "when closed during a game"
 ok "closing the welcome dialog during a game ends it and saves the settings"
+
+# Another program destroys the welcome dialog's window during a game: the same clean end.
+launch
+start
+rm -f "$work/Plinkapad/Nuv.ini"
+xdotool windowclose "$dialog"
+ended_cleanly "when its welcome window was destroyed during a game"
+ok "a welcome window destroyed during a game ends it and the program, saving the settings"
 
 # Asked to end (SIGTERM at logout or shutdown) during a game: the same clean end.
 launch

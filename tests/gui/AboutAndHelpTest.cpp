@@ -2,6 +2,7 @@
 #include <wx/html/htmlwin.h>
 #include <wx/menu.h>
 #include <wx/settings.h>
+#include <wx/utils.h>
 
 #include "GuiTesting.h"
 #include "TestFolder.h"
@@ -123,6 +124,15 @@ TEST(Help, TheViewerShowsTheTopicAndFollowsLinks) {
     EXPECT_NE(HtmlHelp(nullptr, chm + "::/Faq.html", HH_DISPLAY_TOPIC, 0), 0);
     EXPECT_EQ(FindTopLevel("Plinkapad Help"), viewer);
     EXPECT_TRUE(html->GetOpenedPage().EndsWith("Faq.html"));
-    viewer->Destroy();
+
+    // A close request closes it, also while a dialog is modal.
+    {
+        wxWindowDisabler modal;
+        ASSERT_TRUE(SendCloseRequest("Plinkapad Help"));
+        EXPECT_TRUE(WaitFor([] { return FindTopLevel("Plinkapad Help") == nullptr; }));
+    }
+    if (FindTopLevel("Plinkapad Help") != nullptr) {
+        viewer->Destroy();
+    }
     WaitFor([] { return false; }, 0.05);
 }

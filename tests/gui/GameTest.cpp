@@ -305,3 +305,41 @@ TEST_F(Game, APlayWindowDestroyedUnderTheLocksFeetIsNoEndOfTheProgram) {
     EXPECT_FALSE(InputLockHeld());
     EXPECT_TRUE(AnotherClientCanGrabInput());
 }
+
+// Another program destroys the welcome dialog's window during a game: as with a close of the
+// dialog, the game ends and frees the input.
+TEST_F(Game, AWelcomeWindowDestroyedByAnotherProgramEndsTheGame) {
+    MakeGroup();
+    m_dialog.Show();
+    Start();
+    ASSERT_TRUE(DestroyTopLevelWindow("Welcome to Plinkapad"));
+    EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }));
+    EXPECT_EQ(theSettings.m_bPlaying, 0);
+    EXPECT_FALSE(InputLockHeld());
+    EXPECT_TRUE(AnotherClientCanGrabInput());
+}
+
+// Another program hides (or a window manager minimises) the play window: it is back at once,
+// with the lock, and the game goes on.
+TEST_F(Game, APlayWindowHiddenByAnotherProgramComesBackLocked) {
+    MakeGroup();
+    Start();
+    ASSERT_TRUE(UnmapTopLevelWindow("Plinkapad"));
+    WaitFor([] { return false; }, 0.1);
+    EXPECT_TRUE(
+        WaitFor([] { return IsTopLevelWindowViewable("Plinkapad") && InputGrabbed(); }, 1.0));
+    EXPECT_TRUE(m_dialog.Game().IsWindow());
+    EXPECT_FALSE(AnotherClientCanGrabInput());
+}
+
+// Window managers that follow the Motif hints (KWin) only close a window whose hints allow
+// it, and logging out closes every window.
+TEST_F(Game, ThePlayWindowsHintsAllowTheWindowManagerToCloseIt) {
+    MakeGroup();
+    Start();
+    const std::vector<long> hints = TopLevelWindowProperty("Plinkapad", "_MOTIF_WM_HINTS");
+    ASSERT_GE(hints.size(), 2u);
+    constexpr long kFunctions = 1, kAll = 1, kClose = 32;
+    ASSERT_TRUE(hints[0] & kFunctions);
+    EXPECT_NE((hints[1] & kAll) != 0, (hints[1] & kClose) != 0) << hints[1];
+}

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 class GTestModalHook;
 #define wxTEST_DIALOG_HOOK_CLASS GTestModalHook
@@ -62,6 +63,12 @@ bool AnotherClientCanGrabInput();
 // to it has been drawn.
 std::uint32_t ScreenPixel(int x, int y);
 
-// Destroys, as another program can, the top-level window whose title is `title` (on a
+// What another program can do to the top-level window whose title begins with `title` (on a
 // display without a window manager); false when there is none.
 bool DestroyTopLevelWindow(const std::string& title);
+bool UnmapTopLevelWindow(const std::string& title);
+// Asks the window to close, as a window manager's close box or a task bar does.
+bool SendCloseRequest(const std::string& title);
+bool IsTopLevelWindowViewable(const std::string& title);
+// A property of 32-bit values, as another client reads it; empty when there is none.
+std::vector<long> TopLevelWindowProperty(const std::string& title, const char* property);

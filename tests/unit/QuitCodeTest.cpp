@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/VirtualKey.h"
 #include "play/QuitCode.h"
 
 namespace {
@@ -62,4 +63,18 @@ TEST(QuitCode, TheAKeyResetsAndAsksForAReplay) {
     int state = 0;
     EXPECT_EQ(Type("KOLA", state), "cccr");
     EXPECT_EQ(state, 0);
+}
+
+// On a French keyboard the parent types each digit with Shift, letting go in between.
+TEST(QuitCode, ModifiersPressedAloneLeaveTheCodeWhereItWas) {
+    for (int modifier : {VK_SHIFT, VK_CONTROL, VK_CAPITAL, VK_RMENU, VK_LSHIFT, VK_RCONTROL}) {
+        int state = 0;
+        for (int key : {'K', 'O', 'L', 'O', '4', '7'}) {
+            EXPECT_EQ(AdvanceQuitCode(state, modifier), QuitStep::Continue);
+            AdvanceQuitCode(state, key);
+        }
+        EXPECT_EQ(AdvanceQuitCode(state, modifier), QuitStep::Continue);
+        EXPECT_EQ(state, 6) << modifier;
+        EXPECT_EQ(AdvanceQuitCode(state, '9'), QuitStep::Quit) << modifier;
+    }
 }

@@ -2,7 +2,9 @@
 // picture groups, the Manage Default Sounds dialog over 1,000 default sounds and the Manage
 // Picture Group dialog over a group of 1,000 pictures, each time from construction until
 // the dialog has been shown and drawn; then how long selecting an 800x600 picture takes
-// to show its stretched preview. Run under a virtual display:
+// to show its stretched preview; then, over a library of 10,000 groups of one picture each,
+// the Setup dialog again and Start, from the press until the game holds the input. Run under
+// a virtual display:
 //   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/plinkapad_setup_bench
 // The groups and sounds are laid out beside the executable, where the dialogs look for
 // them, and removed afterwards.
@@ -20,11 +22,13 @@
 
 #include <wx/listctrl.h>
 
+#include "app/MainDialog.h"
 #include "common/Settings.h"
 #include "data/generator/BmpWriter.h"
 #include "library/ManagePicTerm.h"
 #include "library/PictureGroupStorage.h"
 #include "library/PreviewFrame.h"
+#include "platform/InputLock.h"
 #include "setup/SetupDialog.h"
 #include "sounds/ManageVoiceDialog.h"
 
@@ -34,6 +38,7 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 constexpr int kCount = 1000;
+constexpr int kManyGroups = 10000;
 constexpr int kRuns = 7;
 
 double Since(Clock::time_point start) {
@@ -99,6 +104,27 @@ void MeasureManageGroup(const fs::path& group) {
     Report("Selecting an 800x600 picture until its preview shows", selecting);
 }
 
+// Start pressed over the library: until the game is on the screen and holds the input;
+// then the parent ends it.
+void MeasureStart(const char* what) {
+    std::vector<double> times;
+    CMainDialog dialog;
+    for (int i = 0; i < kRuns; ++i) {
+        const auto start = Clock::now();
+        dialog.OnStart();
+        while (dialog.Game().IsWindow() && !InputGrabbed()) {
+            wxYield();
+        }
+        times.push_back(Since(start));
+        if (!dialog.Game().IsWindow()) {
+            std::printf("no game started\n");
+        }
+        dialog.Game().DestroyWindow();
+        wxYield();
+    }
+    Report(what, times);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -144,8 +170,32 @@ int main(int argc, char** argv) {
         Measure<CManageVoiceDialog>("Manage Default Sounds dialog, 1000 sounds");
         fs::remove_all(sounds);
     }
+    fs::remove_all(pictures);
+    made.pop_back();
+
+    // A library of 10,000 groups, each with one picture.
+    for (int g = 0; g < kManyGroups; ++g) {
+        const std::string folder = "BENCH-GROUP-" + std::to_string(g);
+        if (g >= kCount) {
+            fs::create_directory(appDir / folder);
+            made.push_back(appDir / folder);
+            WriteGroupFile((appDir / folder / (folder + ".ini")).string(),
+                           "Group " + std::to_string(kManyGroups - g), "A group of the bench",
+                           g % 2);
+        }
+        WriteCutList((appDir / folder).string(), {});
+        WriteBmp24((appDir / folder / "picture.bmp").string(), 32, 32, small);
+    }
+    wxSleep(3);
+    const bool bHadSettings = fs::exists(theSettings.m_strIniPath);
+    theSettings.Save();  // Start needs a settings file
+    Measure<CSetupDialog>("Setup dialog, 10000 picture groups");
+    MeasureStart("Start, 10000 picture groups");
     for (const fs::path& folder : made) {
         fs::remove_all(folder);
+    }
+    if (!bHadSettings) {
+        fs::remove(theSettings.m_strIniPath);
     }
     theSettings.m_strIniPath.clear();  // the bench leaves no settings file behind
     wxTheApp->OnExit();

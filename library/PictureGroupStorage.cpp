@@ -9,7 +9,7 @@
 #include "platform/StagingFolder.h"
 #include "platform/Uuid.h"
 
-static const char kCutListName[] = "cutshow.ini";
+const char* const CUT_LIST_NAME = "cutshow.ini";
 
 // More pictures than a child's picture group ever holds, and room for as many long names.
 constexpr std::size_t kMaxCutNames = 65536;
@@ -35,10 +35,16 @@ std::vector<PictureGroupEntry> ListPictureGroups(const std::string& appDir) {
             IsDefaultSoundsFolder(finder.GetFileName())) {
             continue;
         }
-        std::string folder = finder.GetFileName();
-        std::string path = PathJoin(appDir, folder);
-        if (PathFileExists(GroupFilePath(path, folder))) {
-            groups.push_back({std::move(folder), std::move(path)});
+        PictureGroupEntry group;
+        group.folder = finder.GetFileName();
+        group.path = PathJoin(appDir, group.folder);
+        const std::string file = GroupFilePath(group.path, group.folder);
+        BOOL bDisplay = 0;
+        // A description file that cannot be read still makes its folder a group, not displayed.
+        const bool bRead = ReadGroupFile(file, group.name, group.description, bDisplay);
+        if (bRead || PathFileExists(file)) {
+            group.bDisplay = bRead ? bDisplay : 0;
+            groups.push_back(std::move(group));
         }
     }
     return groups;
@@ -146,7 +152,7 @@ void RemoveUnfinishedGroups(const std::string& appDir) {
 }
 
 std::string CutListPath(const std::string& groupFolder) {
-    return PathJoin(groupFolder, kCutListName);
+    return PathJoin(groupFolder, CUT_LIST_NAME);
 }
 
 bool IsInCutList(const std::vector<std::string>& cutNames, const std::string& fileName) {

@@ -14,9 +14,15 @@
 struct PictureGroupEntry {
     std::string folder;  // the folder's name as the file system reports it
     std::string path;    // application directory + "/" + folder
+    // The description file as the listing read it: the fields read before any damage; the
+    // display flag counts only when all three fields were read, and is 0 otherwise.
+    std::string name;
+    std::string description;
+    BOOL bDisplay = 0;
 };
 
-// The groups of `appDir`, in the order of the enumeration.
+// The groups of `appDir`, in the order of the enumeration, each with its description file
+// read in the same pass (one open a group, however many groups there are).
 std::vector<PictureGroupEntry> ListPictureGroups(const std::string& appDir);
 
 // group folder + "/" + folder name + ".ini"
@@ -49,6 +55,7 @@ bool WriteCutList(const std::string& groupFolder, const std::vector<std::string>
                   std::string* reason = nullptr);
 // group folder + "/cutshow.ini"
 std::string CutListPath(const std::string& groupFolder);
+extern const char* const CUT_LIST_NAME;
 // Exact, case-sensitive: "Dog.bmp" is not on a list that holds "dog.bmp".
 bool IsInCutList(const std::vector<std::string>& cutNames, const std::string& fileName);
 

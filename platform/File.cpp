@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -76,8 +77,8 @@ void SyncFolder(const std::string& path) {
 }
 
 // Opens a regular file and nothing else. Without O_NONBLOCK a named pipe in a file's place
-// would hold the open forever; regular files ignore the flag, which is cleared all the same.
-// On failure errno says why (kNotRegularFile for anything but a regular file).
+// would hold the open forever; regular files ignore the flag, so it stays. On failure errno
+// says why (kNotRegularFile for anything but a regular file).
 int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
     const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
@@ -92,7 +93,6 @@ int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
         errno = S_ISREG(st.st_mode) ? error : kNotRegularFile;
         return -1;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
@@ -149,8 +149,17 @@ bool CFile::Open(const std::string& path, unsigned flags) {
         return OpenForWrite(path, (flags & modeReplaceEntry) != 0);
     }
     m_bWriting = false;
+    // A name spelled in another case is looked for only when the name as given is missing.
     struct stat st;
-    m_fd = OpenRegularFile(ResolvePath(path), O_RDONLY, st);
+    m_fd = OpenRegularFile(path, O_RDONLY, st);
+    if (m_fd < 0 && (errno == ENOENT || errno == ENOTDIR)) {
+        const std::string resolved = ResolvePath(path);
+        if (resolved != path) {
+            m_fd = OpenRegularFile(resolved, O_RDONLY, st);
+        } else {
+            errno = ENOENT;
+        }
+    }
     if (m_fd < 0) {
         m_nError = errno;
         return false;
@@ -220,10 +229,14 @@ bool CFile::OpenInPlace(const std::string& path) {
     return true;
 }
 
+// Reads what the file held when it was opened, and no more: a file that grows meanwhile is
+// read as it was.
 std::size_t CFile::Read(void* buffer, std::size_t count) {
     if (m_fd < 0 || m_bWriting) {
         return 0;
     }
+    count = static_cast<std::size_t>(
+        std::min<std::uint64_t>(count, m_nLength > m_nPosition ? m_nLength - m_nPosition : 0));
     std::size_t done = 0;
     while (done < count) {
         ssize_t n = ::read(m_fd, static_cast<char*>(buffer) + done, count - done);

@@ -34,7 +34,8 @@ public:
     // and need nothing here.
     bool Open(const std::string& path, unsigned flags);
 
-    // Reads up to `count` bytes; fewer at the end of the file or on an error.
+    // Reads up to `count` bytes; fewer at the end of the file (as long as it was when opened)
+    // or on an error.
     std::size_t Read(void* buffer, std::size_t count);
     bool Write(const void* buffer, std::size_t count);
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <memory>
+#include <type_traits>
 
 #include "platform/FileSystem.h"
 #include "platform/WinTypes.h"
@@ -45,10 +46,14 @@ bool CFileFind::FindFile(const std::string& pattern) {
     std::size_t slash = pattern.rfind('/');
     std::string dir = slash == std::string::npos ? "." : pattern.substr(0, slash);
     std::string mask = slash == std::string::npos ? pattern : pattern.substr(slash + 1);
-    m_strDir = slash == std::string::npos ? "" : ResolvePath(dir.empty() ? "/" : dir);
-
+    // The folder as spelled, else in another case.
+    m_strDir = slash == std::string::npos ? "" : dir.empty() ? "/" : dir;
     std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(m_strDir.empty() ? "." : m_strDir.c_str()),
                                           ::closedir);
+    if (!d && !m_strDir.empty() && ResolvePath(m_strDir) != m_strDir) {
+        m_strDir = ResolvePath(m_strDir);
+        d.reset(::opendir(m_strDir.c_str()));
+    }
     if (!d) {
         return false;
     }
@@ -58,13 +63,15 @@ bool CFileFind::FindFile(const std::string& pattern) {
             continue;
         }
         bool bDir = e->d_type == DT_DIR;
+        bool bExists = true;
         if (e->d_type == DT_UNKNOWN || e->d_type == DT_LNK) {
             struct stat st;
             std::string path = m_strDir.empty() ? name : m_strDir + "/" + name;
-            bDir = ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+            bExists = ::stat(path.c_str(), &st) == 0;
+            bDir = bExists && S_ISDIR(st.st_mode);
         }
         std::string key = ToUpper(name);
-        m_entries.push_back({std::move(name), std::move(key), bDir});
+        m_entries.push_back({std::move(name), std::move(key), bDir, bExists});
     }
     std::sort(m_entries.begin(), m_entries.end(),
               [](const Entry& a, const Entry& b) { return a.key < b.key; });
@@ -92,6 +99,33 @@ std::string CFileFind::GetFilePath() const {
 
 bool CFileFind::IsDirectory() const {
     return m_nNext > 0 && m_entries[m_nNext - 1].bDirectory;
+}
+
+bool CFileFind::FindName(const std::string& name, std::string& found) const {
+    const std::string key = ToUpper(name);
+    auto [first, last] =
+        std::equal_range(m_entries.begin(), m_entries.end(), key, [](const auto& a, const auto& b) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(a)>, Entry>) {
+                return a.key < b;
+            } else {
+                return a < b.key;
+            }
+        });
+    const Entry* other = nullptr;
+    for (auto it = first; it != last; ++it) {
+        if (!it->bExists) {
+            continue;
+        }
+        if (it->name == name) {
+            found = it->name;
+            return true;
+        }
+        other = other != nullptr ? other : &*it;
+    }
+    if (other != nullptr) {
+        found = other->name;
+    }
+    return other != nullptr;
 }
 
 bool CFileFind::IsDots() const {

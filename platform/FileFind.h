@@ -20,11 +20,16 @@ public:
     bool IsDirectory() const;
     bool IsDots() const;
 
+    // Among the entries FindFile listed: the one named `name` as spelled, else one named so in
+    // another case; false when there is none (a link that leads nowhere is none).
+    bool FindName(const std::string& name, std::string& found) const;
+
 private:
     struct Entry {
         std::string name;
         std::string key;  // the name in upper case, for the order
         bool bDirectory;
+        bool bExists;  // false for a link that leads nowhere
     };
     std::string m_strDir;
     std::vector<Entry> m_entries;

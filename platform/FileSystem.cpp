@@ -179,7 +179,11 @@ std::string ResolvePathForWrite(const std::string& path) {
 }
 
 bool PathFileExists(const std::string& path) {
-    return Exists(ResolvePath(path));
+    if (Exists(path)) {
+        return true;
+    }
+    const std::string resolved = ResolvePath(path);
+    return resolved != path && Exists(resolved);
 }
 
 bool PathIsDirectory(const std::string& path) {

@@ -309,7 +309,7 @@ void CMyGameWnd::OnPaint(wxPaintEvent&) {
 template <typename Visit>
 void CMyGameWnd::ForEachDisplayedGroup(Visit visit) const {
     for (const PictureGroupEntry& group : ListPictureGroups(theSettings.m_strAppDir)) {
-        if (ReadDisplayFlag(GroupFilePath(group.path, group.folder)) != 0) {
+        if (group.bDisplay != 0) {
             visit(group.path);
         }
     }
@@ -317,49 +317,63 @@ void CMyGameWnd::ForEachDisplayedGroup(Visit visit) const {
 
 void CMyGameWnd::CountPictures() {
     m_nPictures = 0;
-    ForEachDisplayedGroup(
-        [this](const std::string& folder) { m_nPictures += CountBitmaps(folder); });
+    m_groupPictures.clear();
+    ForEachDisplayedGroup([this](const std::string& folder) {
+        GroupPictures group = ListGroupPictures(folder);
+        m_nPictures += static_cast<int>(group.pictures.size());
+        m_groupPictures.push_back(std::move(group));
+    });
 }
 
-int CMyGameWnd::CountBitmaps(const std::string& folder) {
-    return CountMatches(PathJoin(folder, "*.bmp"));
+// One listing of the folder answers for its pictures, their sounds and its cut list: a game
+// looks beside every picture for a sound, most of them missing.
+CMyGameWnd::GroupPictures CMyGameWnd::ListGroupPictures(const std::string& folder) {
+    GroupPictures group;
+    group.folder = folder;
+    CFileFind finder;
+    BOOL bWorking = finder.FindFile(PathJoin(folder, "*.*"));
+    while (bWorking) {
+        bWorking = finder.FindNextFile();
+        if (WildcardMatch(finder.GetFileName(), "*.bmp")) {
+            group.pictures.push_back(finder.GetFileName());
+        }
+    }
+    for (const std::string& picture : group.pictures) {
+        std::string sound;
+        finder.FindName(PictureSoundPath(picture), sound);
+        group.sounds.push_back(std::move(sound));
+    }
+    std::string cutList;
+    group.bCutList = finder.FindName(CUT_LIST_NAME, cutList);
+    return group;
 }
 
 void CMyGameWnd::LoadPictures() {
     int index = 0;
-    ForEachDisplayedGroup([this, &index](const std::string& folder) {
-        index = LoadGroupPictures(folder, m_nPictures, index);
-    });
+    for (const GroupPictures& group : m_groupPictures) {
+        index = LoadGroupPictures(group, m_nPictures, index);
+    }
+    m_groupPictures.clear();
 }
 
-int CMyGameWnd::LoadGroupPictures(const std::string& folder, int nCapacity, int nIndex) {
+int CMyGameWnd::LoadGroupPictures(const GroupPictures& group, int nCapacity, int nIndex) {
     if (nIndex >= nCapacity) {
         return nIndex;
     }
-    LoadCutList(folder);
-    CFileFind finder;
-    BOOL bWorking = finder.FindFile(PathJoin(folder, "*.bmp"));
-    while (bWorking && nIndex < nCapacity) {
-        bWorking = finder.FindNextFile();
-        m_pstrPictures[nIndex] = finder.GetFilePath();
-        std::string sound = PictureSoundPath(m_pstrPictures[nIndex]);
-        if (PathFileExists(sound)) {
-            m_pbHasSound[nIndex] = 1;
-            m_pstrPictureSounds[nIndex] = sound;
-        } else {
-            m_pbHasSound[nIndex] = 0;
-            m_pstrPictureSounds[nIndex].clear();
-        }
-        m_pbCut[nIndex] = IsInCutList(finder.GetFileName()) ? 1 : 0;
-        ++nIndex;
+    if (group.bCutList) {
+        LoadCutList(group.folder);
+    } else {
+        m_pstrCutNames.clear();  // a missing cut list is an empty one
+        m_nCutNames = 0;
+    }
+    for (std::size_t i = 0; i < group.pictures.size() && nIndex < nCapacity; ++i, ++nIndex) {
+        m_pstrPictures[nIndex] = PathJoin(group.folder, group.pictures[i]);
+        m_pbHasSound[nIndex] = group.sounds[i].empty() ? 0 : 1;
+        m_pstrPictureSounds[nIndex] =
+            group.sounds[i].empty() ? std::string() : PathJoin(group.folder, group.sounds[i]);
+        m_pbCut[nIndex] = IsInCutList(group.pictures[i]) ? 1 : 0;
     }
     return nIndex;
-}
-
-int CMyGameWnd::ReadDisplayFlag(const std::string& path) {
-    std::string name, description;
-    BOOL bDisplay = 0;
-    return ReadGroupFile(path, name, description, bDisplay) ? bDisplay : 0;
 }
 
 void CMyGameWnd::LoadCutList(const std::string& folder) {

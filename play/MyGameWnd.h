@@ -52,12 +52,22 @@ public:
     // The key handler's logic, for a virtual-key code that passed the input lock.
     void OnKeyDown(int vk);
 
-    // Content lists and choice (no window needed).
+    // The pictures of one group folder: names matching "*.bmp" in the enumeration's order,
+    // for each the name of its own sound as the folder spells it (or empty), and whether the
+    // folder holds a cut list.
+    struct GroupPictures {
+        std::string folder;
+        std::vector<std::string> pictures;
+        std::vector<std::string> sounds;
+        bool bCutList = false;
+    };
+
+    // Content lists and choice (no window needed). CountPictures reads each displayed group's
+    // folder once and keeps what it found for LoadPictures, so both see the same pictures.
     void CountPictures();
-    static int CountBitmaps(const std::string& folder);
+    static GroupPictures ListGroupPictures(const std::string& folder);
     void LoadPictures();
-    int LoadGroupPictures(const std::string& folder, int nCapacity, int nIndex);
-    static int ReadDisplayFlag(const std::string& path);
+    int LoadGroupPictures(const GroupPictures& group, int nCapacity, int nIndex);
     void LoadCutList(const std::string& folder);
     BOOL IsInCutList(const std::string& fileName) const;
     int CountDefaultSounds() const;
@@ -105,7 +115,8 @@ private:
     wxWindow* m_pView = nullptr;      // the frame's client, which receives input
     wxWindow* m_pPushedOn = nullptr;  // the view this object handles events for
     CRuntimeRandom m_random;
-    CBmpImage m_picture;  // the picture being drawn; its memory is reused
+    CBmpImage m_picture;                         // the picture being drawn; its memory is reused
+    std::vector<GroupPictures> m_groupPictures;  // from CountPictures to LoadPictures
     std::function<void()> m_onGameEnd;
     std::function<void()> m_onLockFailed;
     unsigned m_nGame = 0;  // counts the games whose window was shown

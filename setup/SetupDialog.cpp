@@ -23,6 +23,7 @@
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
 #include "platform/OwnerDrawButton.h"
+#include "platform/QuickListFill.h"
 #include "platform/ShellServices.h"
 #include "platform/SpinButtonCtrl.h"
 #include "res/Resource.h"
@@ -220,16 +221,11 @@ void CSetupDialog::LoadGroups() {
     m_groupFolders.clear();
     m_groupNames.clear();
     m_groupDescriptions.clear();
-    for (const PictureGroupEntry& group : ListPictureGroups(theSettings.m_strAppDir)) {
-        std::string name, description;
-        BOOL bDisplay = 0;
-        if (!ReadGroupFile(GroupFilePath(group.path, group.folder), name, description, bDisplay)) {
-            bDisplay = 0;  // the fields read before the damage stay
-        }
-        m_groupFolders.push_back(group.folder);
-        m_groupNames.push_back(name);
-        m_groupDescriptions.push_back(description);
-        m_groupDisplay.push_back(bDisplay);
+    for (PictureGroupEntry& group : ListPictureGroups(theSettings.m_strAppDir)) {
+        m_groupFolders.push_back(std::move(group.folder));
+        m_groupNames.push_back(std::move(group.name));
+        m_groupDescriptions.push_back(std::move(group.description));
+        m_groupDisplay.push_back(group.bDisplay);
     }
     m_nGroups = static_cast<int>(m_groupFolders.size());
 }
@@ -238,15 +234,19 @@ void CSetupDialog::LoadGroups() {
 // its name or folder looks like; the rows keep the list's sorted order by their text. The
 // text shows the folder upper-cased, as Windows does; only the exact name finds it.
 void CSetupDialog::FillGroupList() {
+    CQuickListFill fill(m_listGroups);
     m_listGroups->Clear();
+    std::vector<std::string> shown;
+    shown.reserve(m_nGroups);
     for (int k = 0; k < m_nGroups; ++k) {
-        const std::string text = m_groupNames[k] + "  [" + ToUpper(m_groupFolders[k]) + "]";
-        const int row = m_listGroups->Append(DisplayText(text),
+        shown.push_back(ReadableUtf8(m_groupNames[k] + "  [" + ToUpper(m_groupFolders[k]) + "]"));
+        const int row = m_listGroups->Append(wxString::FromUTF8(shown.back()),
                                              reinterpret_cast<void*>(static_cast<intptr_t>(k)));
         if (m_groupDisplay[k] != 0) {
             m_listGroups->Check(row);
         }
     }
+    fill.Done(shown);
 }
 
 int CSetupDialog::FindRowGroup(int row) const {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "PlayFixture.h"
@@ -46,6 +47,22 @@ TEST_F(ContentLists, PicturesOfDisplayedGroupsWithSoundsAndCutMarks) {
     EXPECT_EQ(wnd.m_pstrPictureSounds, (std::vector<std::string>{"", animals + "/Dog.wav"}));
     EXPECT_EQ(wnd.m_pbCut, (std::vector<BOOL>{1, 0}));
     EXPECT_EQ(wnd.CountDefaultSounds(), 2);
+}
+
+// A sound in another case is the picture's; a link that leads nowhere is no sound; a group
+// without a cut list cuts nothing.
+TEST_F(ContentLists, SoundsAreFoundInAnyCaseFromOneListingOfTheFolder) {
+    const std::string group = MakeGroup("G");
+    WriteBytes(group + "/Cat.bmp", {});
+    WriteBytes(group + "/CAT.WAV", {});
+    WriteBytes(group + "/Owl.bmp", {});
+    std::filesystem::create_symlink(group + "/nowhere", group + "/Owl.wav");
+    CMyGameWnd wnd;
+    CountAndLoad(wnd);
+    ASSERT_EQ(wnd.m_nPictures, 2);
+    EXPECT_EQ(wnd.m_pstrPictureSounds, (std::vector<std::string>{group + "/CAT.WAV", ""}));
+    EXPECT_EQ(wnd.m_pbHasSound, (std::vector<BOOL>{1, 0}));
+    EXPECT_EQ(wnd.m_pbCut, (std::vector<BOOL>{0, 0}));
 }
 
 TEST_F(ContentLists, SecondPassNeverWritesBeyondTheFirstPassCount) {

@@ -137,3 +137,22 @@ TEST(FileSystem, APathLiesWithinAFolderOnlyAsItsLinksReallyLead) {
     EXPECT_FALSE(PathLiesWithin(dir / "library/a.bmp", dir / "lib"));
     EXPECT_FALSE(PathLiesWithin(dir / "lib/../a.bmp", dir / "lib"));
 }
+
+TEST(FileFind, FindsANameInTheListingAsSpelledFirst) {
+    TestFolder dir;
+    for (const char* name : {"Dog.wav", "DOG.WAV", "cat.WAV"}) {
+        WriteBytes(dir / name, {});
+    }
+    std::filesystem::create_symlink(dir / "nowhere", dir / "owl.wav");
+    CFileFind finder;
+    ASSERT_TRUE(finder.FindFile(dir / "*.*"));
+    std::string found;
+    EXPECT_TRUE(finder.FindName("DOG.WAV", found));
+    EXPECT_EQ(found, "DOG.WAV");
+    EXPECT_TRUE(finder.FindName("Dog.wav", found));
+    EXPECT_EQ(found, "Dog.wav");
+    EXPECT_TRUE(finder.FindName("Cat.wav", found));
+    EXPECT_EQ(found, "cat.WAV");
+    EXPECT_FALSE(finder.FindName("owl.wav", found));  // a link that leads nowhere
+    EXPECT_FALSE(finder.FindName("emu.wav", found));
+}

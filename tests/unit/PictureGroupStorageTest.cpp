@@ -41,9 +41,28 @@ TEST(PictureGroupStorage, WhichFoldersAreGroups) {
     MakeFolder(dir / "Empty");
     WriteGroupFile(dir / "Empty/Empty.ini", "Empty", "no pictures", 0);
 
-    EXPECT_EQ(Folders(ListPictureGroups(dir.Path())),
-              (std::set<std::string>{"Animals", "Farm", "Empty"}));
+    MakeFolder(dir / "Damaged");
+    WriteBytes(dir / "Damaged/Damaged.ini", {3, 'Z', 'o', 'o', 0, 1});  // ends in the flag
+    MakeFolder(dir / "Closed/Closed.ini");  // no file to read, still a description's place
+
+    const std::vector<PictureGroupEntry> groups = ListPictureGroups(dir.Path());
+    EXPECT_EQ(Folders(groups),
+              (std::set<std::string>{"Animals", "Farm", "Empty", "Damaged", "Closed"}));
     EXPECT_TRUE(ListPictureGroups(dir / "missing").empty());
+    // Each comes with its description file read: what could be read, displayed only when
+    // the whole file was.
+    for (const PictureGroupEntry& g : groups) {
+        if (g.folder == "Empty") {
+            EXPECT_EQ(g.name, "Empty");
+            EXPECT_EQ(g.description, "no pictures");
+            EXPECT_EQ(g.bDisplay, 0);
+        } else if (g.folder == "Damaged" || g.folder == "Closed") {
+            EXPECT_EQ(g.name, g.folder == "Damaged" ? "Zoo" : "");
+            EXPECT_EQ(g.bDisplay, 0) << g.folder;
+        } else {
+            EXPECT_EQ(g.bDisplay, 1) << g.folder;
+        }
+    }
 }
 
 TEST(PictureGroupStorage, NewGroupFilesAreByteExact) {
@@ -225,7 +244,7 @@ TEST(PictureGroupStorage, AKilledCreationLeavesAWholeGroupOrNothing) {
                 CreatePictureGroup(dir / folder, folder, "Farm", "cows", failed, reason);
             }
         }
-        ::usleep(500 + random() % 4000);
+        ::usleep(500 + random() % 8000);
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
         for (const auto& entry : fs::directory_iterator(dir.Path())) {
@@ -243,11 +262,14 @@ TEST(PictureGroupStorage, AKilledCreationLeavesAWholeGroupOrNothing) {
         }
     }
     RecordProperty("Leftovers", leftovers);
+    std::string failed, reason;
+    ASSERT_TRUE(CreatePictureGroup(dir / "WHOLE", "WHOLE", "Zoo", "", failed, reason)) << reason;
+    const std::size_t groups = ListPictureGroups(dir.Path()).size();
     RemoveUnfinishedGroups(dir.Path());
     for (const auto& entry : fs::directory_iterator(dir.Path())) {
         EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path();
     }
-    EXPECT_FALSE(ListPictureGroups(dir.Path()).empty());
+    EXPECT_EQ(ListPictureGroups(dir.Path()).size(), groups);
 }
 
 TEST(PictureGroupStorage, ACreationThatFailsLeavesNothing) {

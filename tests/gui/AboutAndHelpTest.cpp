@@ -115,6 +115,14 @@ TEST(Help, TheViewerShowsTheTopicAndFollowsLinks) {
     ASSERT_NE(html, nullptr);
     EXPECT_TRUE(html->GetOpenedPage().EndsWith("Faq.html"));
     EXPECT_EQ(html->GetOpenedPageTitle(), "Questions and answers");
+    // The answers match the program: where an installed copy keeps its library, how
+    // pictures are added, what the number fields' buttons look like.
+    const std::string faq = html->ToText().utf8_string();
+    for (const char* said : {"~/.local/share/plinkapad", "Add Pictures...",
+                             "Manage Picture Group...", "- and + buttons"}) {
+        EXPECT_NE(faq.find(said), std::string::npos) << said;
+    }
+    EXPECT_EQ(faq.find("little arrows"), std::string::npos);
 
     html->OnLinkClicked(wxHtmlLinkInfo("index.html"));  // a link inside the file
     EXPECT_TRUE(html->GetOpenedPage().EndsWith("index.html"));

@@ -50,6 +50,10 @@ void CSettings::ComputePaths() {
 
 bool CSettings::Load() {
     ComputePaths();
+    return Read();
+}
+
+bool CSettings::Read() {
     m_bFileUnreadable = false;
     CFile file;
     if (m_strIniPath.empty() || !file.Open(m_strIniPath, CFile::modeRead)) {

@@ -17,6 +17,8 @@ public:
     // Recomputes the paths and reads the file; false (with the defaults in force) unless all
     // nine values were read.
     bool Load();
+    // Reads the file at m_strIniPath, as Load does once it has the paths.
+    bool Read();
     // Writes the nine values whole where the file may be written; never throws and reports
     // nothing.
     void Save();

@@ -139,34 +139,41 @@ TEST_F(SettingsFile, AShortFileThatWasReadIsRepairedAtExit) {
     EXPECT_EQ(ReadBytes(m_path), kDefaultFile);
 }
 
-TEST_F(SettingsFile, AFileThatCouldNotBeReadIsNotReplacedAtExit) {
+// The other user gets a folder of its own that it can reach wherever the checkout lies (a
+// home folder of mode 0700 keeps others out of the build folder), closed to new files.
+TEST(SettingsFileOfAnotherUser, AFileThatCouldNotBeReadIsNotReplacedAtExit) {
     if (!CanActAsOtherUser()) {
         GTEST_SKIP() << "needs root to act as another user";
     }
+    TestFolder dir;
+    SetOwner(dir.Path(), 0, 0, 0755);
+    const std::string path = dir / "Nuv.ini";
     // Write-only for its user: the load cannot read it.
     Bytes custom = kDefaultFile;
     custom[8] = 0x64;
-    WriteBytes(m_path, custom);
-    SetOwner(m_path, kNobody, kNobody, 0200);
-    EXPECT_EQ(RunAsNobody([] {
-                  if (theSettings.Load()) {
+    WriteBytes(path, custom);
+    SetOwner(path, kNobody, kNobody, 0200);
+    EXPECT_EQ(RunAsNobody([&path] {
+                  theSettings.m_strIniPath = path;
+                  if (theSettings.Read()) {
                       return 1;
                   }
                   theSettings.SaveAtExit();
                   return 0;
               }),
               0);
-    EXPECT_EQ(ReadBytes(m_path), custom);
+    EXPECT_EQ(ReadBytes(path), custom);
     // The Setup dialog's OK still writes it, in place, as its folder is closed to its user.
-    EXPECT_EQ(RunAsNobody([] {
-                  theSettings.Load();
+    EXPECT_EQ(RunAsNobody([&path] {
+                  theSettings.m_strIniPath = path;
+                  theSettings.Read();
                   theSettings.Save();
                   return 0;
               }),
               0);
-    EXPECT_EQ(ReadBytes(m_path), kDefaultFile);
+    EXPECT_EQ(ReadBytes(path), kDefaultFile);
     struct stat st {};
-    ::stat(m_path.c_str(), &st);
+    ::stat(path.c_str(), &st);
     EXPECT_EQ(st.st_mode & 07777, 0200u);
     EXPECT_EQ(st.st_uid, kNobody);
 }

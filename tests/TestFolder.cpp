@@ -7,6 +7,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "library/PictureGroupStorage.h"
+
 TestFolder::TestFolder() {
     std::string tmpl = (std::filesystem::temp_directory_path() / "plinkapad-test-XXXXXX").string();
     m_path = ::mkdtemp(tmpl.data()) != nullptr ? tmpl : std::string();
@@ -21,6 +23,15 @@ void WriteBytes(const std::string& path, const Bytes& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string GroupFileFields(const std::string& path) {
+    std::string name, description;
+    BOOL bDisplay = 0;
+    if (!ReadGroupFile(path, name, description, bDisplay)) {
+        return "unreadable";
+    }
+    return name + "|" + description + "|" + std::to_string(bDisplay);
 }
 
 Bytes ReadBytes(const std::string& path) {

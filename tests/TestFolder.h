@@ -23,6 +23,9 @@ private:
 using Bytes = std::vector<std::uint8_t>;
 
 void WriteBytes(const std::string& path, const Bytes& bytes);
+
+// A group description file's three fields as "name|description|flag", or "unreadable".
+std::string GroupFileFields(const std::string& path);
 Bytes ReadBytes(const std::string& path);
 void MakeFolder(const std::string& path);
 

@@ -421,10 +421,7 @@ TEST_F(ManageGroup, NamesThatAreNoUtf8ReachTheirOwnFilesAndNothingElse) {
     Select(0);
     m_dialog->OnCutToDisplay();
     ASSERT_TRUE(m_dialog->SaveGroup());
-    std::string name, description;
-    BOOL bDisplay = 0;
-    ASSERT_TRUE(ReadGroupFile(GroupFilePath(group, folder), name, description, bDisplay));
-    EXPECT_EQ(name, "Gr\xfcn");
+    EXPECT_EQ(GroupFileFields(GroupFilePath(group, folder)), "Gr\xfcn||1");
     EXPECT_EQ(ReadCutList(group), std::vector<std::string>{"Ok.bmp"});
     EXPECT_FALSE(fs::exists("/" + folder + ".ini"));
     EXPECT_EQ(Tree(m_dir.Path(), folder), before);
@@ -445,11 +442,7 @@ TEST_F(ManageGroup, NamesAWindowsCopyStoredAreShownAndKeptByteForByte) {
     dynamic_cast<wxTextCtrl*>(m_dialog->FindWindow(IDC_GROUP_NAME))
         ->ChangeValue(wxString::FromUTF8("Caf\xc3\xa9 au lait"));
     ASSERT_TRUE(m_dialog->SaveGroup());
-    std::string name, description;
-    BOOL bDisplay = 0;
-    ASSERT_TRUE(ReadGroupFile(file, name, description, bDisplay));
-    EXPECT_EQ(name, "Caf\xc3\xa9 au lait");
-    EXPECT_EQ(description, "D\xe9j\xe0 vu");
+    EXPECT_EQ(GroupFileFields(file), "Caf\xc3\xa9 au lait|D\xe9j\xe0 vu|1");
 }
 
 // A picture that is a link is replaced, as a link; a group folder that a link leads out of

@@ -495,12 +495,7 @@ TEST_F(GroupList, NamesAWindowsCopyStoredShowInTheRowsAndStayAsTheyWere) {
               "D\xc3\xa9j\xc3\xa0 vu");
     d->m_listGroups->Check(0, false);
     ASSERT_TRUE(d->SaveSetup());
-    std::string name, description;
-    BOOL bDisplay = 1;
-    ASSERT_TRUE(ReadGroupFile(file, name, description, bDisplay));
-    EXPECT_EQ(name, "Caf\xe9");
-    EXPECT_EQ(description, "D\xe9j\xe0 vu");
-    EXPECT_EQ(bDisplay, 0);
+    EXPECT_EQ(GroupFileFields(file), "Caf\xe9|D\xe9j\xe0 vu|0");
 }
 
 // A group whose folder is a link goes as a link; what it leads to stays.
@@ -529,14 +524,10 @@ TEST_F(GroupList, AMarkSwitchedBackOnIsSavedAgain) {
     d->m_listGroups->Check(0, false);
     Select(*d, 1);
     wxTEST_DIALOG(d->OnManageGroup(), CancelManage());
-    std::string name, description;
-    BOOL bDisplay = 1;
-    ASSERT_TRUE(ReadGroupFile(farm, name, description, bDisplay));
-    EXPECT_EQ(bDisplay, 0);
+    EXPECT_EQ(GroupFileFields(farm), "Farm|cows|0");
     d->m_listGroups->Check(0, true);
     ASSERT_TRUE(d->SaveSetup());
-    ASSERT_TRUE(ReadGroupFile(farm, name, description, bDisplay));
-    EXPECT_EQ(bDisplay, 1);
+    EXPECT_EQ(GroupFileFields(farm), "Farm|cows|1");
 }
 
 TEST_F(GroupList, AMarkThatCannotBeSavedIsTold) {
@@ -553,8 +544,5 @@ TEST_F(GroupList, AMarkThatCannotBeSavedIsTold) {
     EXPECT_EQ(message, "The display mark of the picture group Farm could not be saved: " + file +
                            " could not be written (" + disk.Reason() + ").");
     EXPECT_TRUE(style & wxICON_ERROR);
-    std::string name, description;
-    BOOL bDisplay = 0;
-    ASSERT_TRUE(ReadGroupFile(file, name, description, bDisplay));
-    EXPECT_EQ(bDisplay, 1);
+    EXPECT_EQ(GroupFileFields(file), "Farm|cows|1");
 }

@@ -71,7 +71,7 @@ bool DeleteLibraryFile(wxWindow* owner, const std::string& path) {
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                    const std::string& folder, int idQuestion) {
     for (const std::string& path : chosen) {
-        const std::string destination = PathJoin(folder, path.substr(path.rfind('/') + 1));
+        const std::string destination = PathJoin(folder, PathFindFileName(path));
         if (PathFileExists(destination)) {
             const int answer = MessageBox(owner, FormatStringS(idQuestion, {destination}),
                                           LoadString(IDS_INFORMATION),

@@ -22,14 +22,6 @@ constexpr char kTempSuffix[] = ".tmp-XXXXXX";
 constexpr int kNotRegularFile = -1;
 constexpr std::size_t kTempRandomLength = 6;
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
 // The file a chain of symbolic links ends at; the path itself when it is no link.
 std::string FinalTarget(std::string path) {
     for (int hops = 0; hops < 40; ++hops) {
@@ -67,15 +59,6 @@ bool WriteAll(int fd, const char* data, std::size_t count) {
     return true;
 }
 
-// A rename reaches the disk with its folder.
-void SyncFolder(const std::string& path) {
-    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 // Opens a regular file and nothing else. Without O_NONBLOCK a named pipe in a file's place
 // would hold the open forever; regular files ignore the flag, so it stays. On failure errno
 // says why (kNotRegularFile for anything but a regular file).
@@ -101,8 +84,7 @@ int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
 // leftover of a writer that was killed.
 void RemoveStaleTemporaries(const std::string& target, const std::string& ownTemp) {
     const std::string folder = FolderOf(target);
-    const std::string prefix =
-        target.substr(target.rfind('/') == std::string::npos ? 0 : target.rfind('/') + 1) + ".tmp-";
+    const std::string prefix = PathFindFileName(target) + ".tmp-";
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
     if (!dir) {
         return;

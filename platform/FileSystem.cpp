@@ -1,6 +1,7 @@
 #include "platform/FileSystem.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,6 +28,26 @@ std::string PathJoin(std::string_view dir, std::string_view name) {
     path.push_back('/');
     path.append(name);
     return path;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::string PathFindFileName(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);  // npos + 1 is 0: a bare name is its own
+}
+
+void SyncFolder(const std::string& path) {
+    const int fd = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 std::string ToUpper(std::string_view text) {

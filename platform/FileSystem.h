@@ -9,6 +9,12 @@
 
 // "%s\Name": the directory, one separator and the name.
 std::string PathJoin(std::string_view dir, std::string_view name);
+// The folder that holds `path` ("." for a bare name, "/" for the root's entries), and the
+// name after the last separator.
+std::string FolderOf(const std::string& path);
+std::string PathFindFileName(const std::string& path);
+// Makes a rename of `path` reach the disk, with the folder that holds it.
+void SyncFolder(const std::string& path);
 
 // The path of an existing entry that matches `path` ignoring case, or `path` itself when
 // it exists as spelled or nothing matches.

@@ -20,16 +20,6 @@ constexpr char kPrefix[] = ".";
 constexpr char kMarker[] = ".new-";
 constexpr std::size_t kRandomLength = 6;
 
-std::string Folder(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string Name(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // Removes every entry directly in the folder (links as links), then the folder.
 void RemoveFolder(int dirFd, const std::string& path) {
     const int fd = ::dup(dirFd);
@@ -68,8 +58,8 @@ bool CStagingFolder::IsTemporaryName(const std::string& name) {
 
 bool CStagingFolder::Create(const std::string& path, std::string& reason) {
     Discard();
-    std::string tmpl =
-        PathJoin(Folder(path), kPrefix + Name(path) + kMarker + std::string(kRandomLength, 'X'));
+    std::string tmpl = PathJoin(FolderOf(path), kPrefix + PathFindFileName(path) + kMarker +
+                                                    std::string(kRandomLength, 'X'));
     if (::mkdtemp(tmpl.data()) == nullptr) {
         reason = std::strerror(errno);
         return false;
@@ -121,11 +111,7 @@ bool CStagingFolder::Commit(std::string& reason) {
         reason = std::strerror(errno);
         return false;
     }
-    const int parent = ::open(Folder(m_strPath).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (parent >= 0) {
-        ::fsync(parent);
-        ::close(parent);
-    }
+    SyncFolder(m_strPath);
     ::close(m_fd);
     m_fd = -1;
     m_strTempPath.clear();

@@ -154,7 +154,7 @@ void CManageVoiceDialog::OnDelete() {
         if (PathFileExists(path)) {
             continue;
         }
-        const std::string name = path.substr(path.rfind('/') + 1);
+        const std::string name = PathFindFileName(path);
         for (long row = 0; row < m_listSounds->GetItemCount(); ++row) {
             if (RowFileName(row) == name) {
                 m_listSounds->DeleteItem(row);

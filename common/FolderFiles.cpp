@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/Settings.h"
+#include "platform/DisplayText.h"
 #include "platform/File.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
@@ -29,6 +30,19 @@ std::vector<FolderFile> ListFolderFiles(const std::string& folder, const std::st
         return ToUpper(a.name) < ToUpper(b.name);
     });
     return files;
+}
+
+long AppendFileRow(wxListCtrl* list, FolderFile& file, std::vector<std::string>& names) {
+    const long row = list->InsertItem(list->GetItemCount(), DisplayText(file.name));
+    list->SetItemData(row, static_cast<long>(names.size()));
+    list->SetItem(row, 1, file.size);
+    names.push_back(std::move(file.name));
+    return row;
+}
+
+std::string RowFileName(const wxListCtrl* list, long row, const std::vector<std::string>& names) {
+    const auto k = static_cast<std::size_t>(list->GetItemData(row));
+    return k < names.size() ? names[k] : std::string();
 }
 
 void InsertListColumn(wxListCtrl* list, int column, int idHeader, int format, int width) {
@@ -64,6 +78,14 @@ bool DeleteLibraryFile(wxWindow* owner, const std::string& path) {
     std::string reason;
     if (!MayChangeInLibrary(path, reason) || !DeleteFile(path, &reason)) {
         return Tell(owner, FormatString(IDS_DELETE_FAILED, path, reason));
+    }
+    return true;
+}
+
+bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder) {
+    std::string reason;
+    if (!MayChangeInLibrary(folder, reason) || !RemoveDirectory(folder, &reason)) {
+        return Tell(owner, FormatString(IDS_DELETE_FAILED, folder, reason));
     }
     return true;
 }

@@ -21,6 +21,12 @@ struct FolderFile {
 
 std::vector<FolderFile> ListFolderFiles(const std::string& folder, const std::string& wildcard);
 
+// Appends a row for `file` to a file list: the rendering of its name, its size in column 1.
+// The name itself, as the directory gave it, moves to `names`, and the row's data is its index
+// there, so RowFileName finds it whatever the row shows.
+long AppendFileRow(wxListCtrl* list, FolderFile& file, std::vector<std::string>& names);
+std::string RowFileName(const wxListCtrl* list, long row, const std::vector<std::string>& names);
+
 // Inserts column `column` of a file list with the header string `idHeader`, `width` pixels
 // wide or as wide as its header needs, whichever is more.
 void InsertListColumn(wxListCtrl* list, int column, int idHeader, int format, int width);
@@ -31,6 +37,8 @@ bool MayChangeInLibrary(const std::string& path, std::string& reason);
 // Copies `from` to `to`, replacing what is there; a file copied onto itself stays as it is.
 bool CopyLibraryFile(wxWindow* owner, const std::string& from, const std::string& to);
 bool DeleteLibraryFile(wxWindow* owner, const std::string& path);
+// Removes an empty folder, or a link in its place as a link.
+bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder);
 
 // Copies each chosen file into `folder` under its own name, in the order given. Before
 // replacing a file there it asks, over `owner`, with string `idQuestion` ("%s" is the

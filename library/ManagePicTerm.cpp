@@ -16,7 +16,6 @@
 #include "common/HtmlHelp.h"
 #include "library/PictureGroupStorage.h"
 #include "library/PreviewFrame.h"
-#include "platform/DisplayText.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
@@ -183,20 +182,13 @@ void CManagePicTerm::FillPictureList() {
     m_rowNames.clear();
     const std::string yes = LoadString(IDS_YES), no = LoadString(IDS_NO);
     for (FolderFile& file : ListFolderFiles(m_strGroupPath, "*.bmp")) {
-        const long row = m_listPictures->InsertItem(m_nTotalPictures++, DisplayText(file.name));
-        m_listPictures->SetItemData(row, static_cast<long>(m_rowNames.size()));
-        m_listPictures->SetItem(row, kSizeColumn, file.size);
-        m_listPictures->SetItem(row, kCutColumn, IsInCutList(m_cutNames, file.name) ? yes : no);
-        m_rowNames.push_back(std::move(file.name));
+        const bool bCut = IsInCutList(m_cutNames, file.name);
+        const long row = AppendFileRow(m_listPictures, file, m_rowNames);
+        m_listPictures->SetItem(row, kCutColumn, bCut ? yes : no);
+        ++m_nTotalPictures;
     }
     static_cast<wxTextCtrl*>(FindWindow(IDC_TOTAL_PICTURES))
         ->ChangeValue(std::to_string(m_nTotalPictures));
-}
-
-// A row's picture as the directory names it; the row's text is only its rendering.
-std::string CManagePicTerm::RowFileName(long row) const {
-    const auto k = static_cast<std::size_t>(m_listPictures->GetItemData(row));
-    return k < m_rowNames.size() ? m_rowNames[k] : std::string();
 }
 
 long CManagePicTerm::FirstSelectedRow() const {
@@ -227,7 +219,7 @@ void CManagePicTerm::RefreshSelection() {
         m_strCurrentSound.clear();
         m_pPreview->BeginDrawing();  // nothing selected, nothing previewed
     } else {
-        const std::string name = RowFileName(row);
+        const std::string name = RowFileName(m_listPictures, row, m_rowNames);
         m_strPicturePath = PathJoin(m_strGroupPath, name);
         FindWindow(IDC_CUT_TO_DISPLAY)
             ->SetLabel(LoadString(RowIsCut(row) ? IDS_CANCEL_CUTTING : IDS_CUT_TO_DISPLAY));
@@ -271,7 +263,7 @@ void CManagePicTerm::OnAddPictures() {
 void CManagePicTerm::OnDeletePicture() {
     UpdateData(*this, true);
     if (const long row = FirstSelectedRow(); row >= 0) {
-        const std::string name = RowFileName(row);
+        const std::string name = RowFileName(m_listPictures, row, m_rowNames);
         m_strPicturePath = PathJoin(m_strGroupPath, name);
         const std::string sound = PictureSoundPath(m_strPicturePath);
         const bool bHasSound = PathFileExists(sound);
@@ -323,7 +315,7 @@ bool CManagePicTerm::SaveGroup() {
     std::vector<std::string> cut;
     for (long row = 0; row < m_listPictures->GetItemCount(); ++row) {
         if (RowIsCut(row)) {
-            cut.push_back(RowFileName(row));
+            cut.push_back(RowFileName(m_listPictures, row, m_rowNames));
         }
     }
     if (!WriteCutList(m_strGroupPath, cut, &reason)) {

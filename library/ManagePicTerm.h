@@ -60,7 +60,6 @@ private:
     std::vector<std::string> m_rowNames;  // the rows' file names, by their item data
 
     void CreateControls();
-    std::string RowFileName(long row) const;
     long FirstSelectedRow() const;
     bool RowIsCut(long row) const;
     void EnableButtons(bool bSelected, bool bHasSound);

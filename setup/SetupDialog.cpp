@@ -353,15 +353,8 @@ void CSetupDialog::OnDeleteGroup() {
 // cannot all be deleted stays a group. The first file that cannot be deleted is told to the
 // parent, and the rest stays.
 void CSetupDialog::DeleteGroupFiles(const std::string& folder, const std::string& folderName) {
-    auto removeFolder = [this, &folder] {
-        std::string reason;
-        if (!RemoveDirectory(folder, &reason)) {
-            MessageBox(this, FormatString(IDS_DELETE_FAILED, folder, reason), LoadString(IDS_ERROR),
-                       MB_ICONHAND | MB_OK);
-        }
-    };
     if (PathIsLink(folder)) {
-        removeFolder();
+        RemoveLibraryFolder(this, folder);
         return;
     }
     const std::string groupFile = ResolvePath(GroupFilePath(folder, folderName));
@@ -382,7 +375,7 @@ void CSetupDialog::DeleteGroupFiles(const std::string& folder, const std::string
             }
         }
     }
-    removeFolder();  // a folder with folders inside stays, and is no group any more
+    RemoveLibraryFolder(this, folder);  // a folder with folders inside stays, no group any more
 }
 
 void CSetupDialog::OnDeleteGroupEvent(wxCommandEvent&) {

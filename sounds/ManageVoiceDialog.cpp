@@ -9,7 +9,6 @@
 #include "common/FolderFiles.h"
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
-#include "platform/DisplayText.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
@@ -93,18 +92,8 @@ void CManageVoiceDialog::FillSoundList() {
     m_rowNames.clear();
     for (FolderFile& file :
          ListFolderFiles(PathJoin(theSettings.m_strAppDir, kSoundsFolder), "*.wav")) {
-        const long row =
-            m_listSounds->InsertItem(m_listSounds->GetItemCount(), DisplayText(file.name));
-        m_listSounds->SetItemData(row, static_cast<long>(m_rowNames.size()));
-        m_listSounds->SetItem(row, 1, file.size);
-        m_rowNames.push_back(std::move(file.name));
+        AppendFileRow(m_listSounds, file, m_rowNames);
     }
-}
-
-// A row's sound as the directory names it; the row's text is only its rendering.
-std::string CManageVoiceDialog::RowFileName(long row) const {
-    const auto k = static_cast<std::size_t>(m_listSounds->GetItemData(row));
-    return k < m_rowNames.size() ? m_rowNames[k] : std::string();
 }
 
 // Counts the selection, row by row, and remembers the selected files from the top row down.
@@ -112,7 +101,7 @@ void CManageVoiceDialog::OnItemChanged() {
     m_selectedPaths.clear();
     for (long row = m_listSounds->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
          row != -1; row = m_listSounds->GetNextItem(row, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) {
-        m_selectedPaths.push_back(SoundPath(RowFileName(row)));
+        m_selectedPaths.push_back(SoundPath(RowFileName(m_listSounds, row, m_rowNames)));
     }
     m_nSelected = static_cast<int>(m_selectedPaths.size());
     FindWindow(IDC_PLAY)->Enable(m_nSelected > 0);
@@ -156,7 +145,7 @@ void CManageVoiceDialog::OnDelete() {
         }
         const std::string name = PathFindFileName(path);
         for (long row = 0; row < m_listSounds->GetItemCount(); ++row) {
-            if (RowFileName(row) == name) {
+            if (RowFileName(m_listSounds, row, m_rowNames) == name) {
                 m_listSounds->DeleteItem(row);
                 break;
             }

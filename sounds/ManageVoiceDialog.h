@@ -32,7 +32,6 @@ private:
     void CreateControls();
     void OnInitDialog();
     std::string SoundPath(const std::string& fileName) const;
-    std::string RowFileName(long row) const;
 
     void OnPlayButton(wxCommandEvent& event);
     void OnStop(wxCommandEvent& event);

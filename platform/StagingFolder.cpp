@@ -44,16 +44,17 @@ void RemoveFolder(int dirFd, const std::string& path) {
     ::rmdir(path.c_str());
 }
 
+// Whether an entry's name is that of a temporary folder.
+bool IsTemporaryName(const std::string& name) {
+    const std::size_t marker = name.rfind(kMarker);
+    return name.size() > 1 && name.compare(0, 1, kPrefix) == 0 && marker != std::string::npos &&
+           marker > 1 && name.size() == marker + std::strlen(kMarker) + kRandomLength;
+}
+
 }  // namespace
 
 CStagingFolder::~CStagingFolder() {
     Discard();
-}
-
-bool CStagingFolder::IsTemporaryName(const std::string& name) {
-    const std::size_t marker = name.rfind(kMarker);
-    return name.size() > 1 && name.compare(0, 1, kPrefix) == 0 && marker != std::string::npos &&
-           marker > 1 && name.size() == marker + std::strlen(kMarker) + kRandomLength;
 }
 
 bool CStagingFolder::Create(const std::string& path, std::string& reason) {

@@ -24,8 +24,6 @@ public:
 
     // Removes the temporary folders in `dir` that no living maker holds, with their files.
     static void RemoveLeftovers(const std::string& dir);
-    // Whether an entry's name is that of a temporary folder.
-    static bool IsTemporaryName(const std::string& name);
 
 private:
     void Discard();

@@ -306,23 +306,16 @@ void CMyGameWnd::OnPaint(wxPaintEvent&) {
 
 // ---- Content lists --------------------------------------------------------------------
 
-template <typename Visit>
-void CMyGameWnd::ForEachDisplayedGroup(Visit visit) const {
-    for (const PictureGroupEntry& group : ListPictureGroups(theSettings.m_strAppDir)) {
-        if (group.bDisplay != 0) {
-            visit(group.path);
-        }
-    }
-}
-
 void CMyGameWnd::CountPictures() {
     m_nPictures = 0;
     m_groupPictures.clear();
-    ForEachDisplayedGroup([this](const std::string& folder) {
-        GroupPictures group = ListGroupPictures(folder);
-        m_nPictures += static_cast<int>(group.pictures.size());
-        m_groupPictures.push_back(std::move(group));
-    });
+    for (const PictureGroupEntry& entry : ListPictureGroups(theSettings.m_strAppDir)) {
+        if (entry.bDisplay != 0) {
+            GroupPictures group = ListGroupPictures(entry.path);
+            m_nPictures += static_cast<int>(group.pictures.size());
+            m_groupPictures.push_back(std::move(group));
+        }
+    }
 }
 
 // One listing of the folder answers for its pictures, their sounds and its cut list: a game

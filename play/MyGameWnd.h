@@ -99,9 +99,6 @@ public:
     int m_nCurrent;
 
 private:
-    // Which entries of the application directory are displayed groups.
-    template <typename Visit>
-    void ForEachDisplayedGroup(Visit visit) const;
     void EndGame();
     void OnLockFailed(unsigned game);
     void OnCloseRequest(unsigned game);

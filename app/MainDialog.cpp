@@ -10,6 +10,7 @@
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
 #include "platform/HelpKey.h"
+#include "platform/InputLock.h"
 #include "platform/MessageBox.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/TopLevelWindow.h"
@@ -68,9 +69,7 @@ CMainDialog::CMainDialog(wxWindow* parent)
     ApplyDialogColours(this);
     SendHelpOnF1(this);
     m_wndGame.SetGameEndHandler([this] { KillTimer(TIMER_TIME_LIMIT); });
-    m_wndGame.SetLockFailedHandler([this] {
-        MessageBox(this, LoadString(IDS_LOCK_FAILED), LoadString(IDS_ERROR), MB_ICONHAND);
-    });
+    m_wndGame.SetLockFailedHandler([this](LockLoss loss) { OnLockFailed(loss); });
     WatchCloseRequests(
         this, this, [this] { OnDestroyedByOthers(); }, false);
     OnInitDialog();
@@ -144,6 +143,17 @@ void CMainDialog::OnStart() {
     if (!theSettings.Load()) {
         return;
     }
+    bool bShortcutsRequired = true;
+    if (!DesktopShortcutsCanBeHeld()) {
+        if (!PlayWithoutShortcutsHeld(IDS_SHORTCUTS_NOT_OFFERED)) {
+            return;
+        }
+        bShortcutsRequired = false;
+    }
+    StartGame(bShortcutsRequired);
+}
+
+void CMainDialog::StartGame(bool bShortcutsRequired) {
     if (!m_wndGame.BeginGame()) {
         return;
     }
@@ -151,7 +161,7 @@ void CMainDialog::OnStart() {
         RemoveKeyboardHook();
         return;
     }
-    m_wndGame.ShowWindow();
+    m_wndGame.ShowWindow(bShortcutsRequired);
     m_wndGame.FitToScreen();
     if (!m_wndGame.CreateBackBuffer()) {
         // Without its bitmap the window could show nothing; end the game rather than leave
@@ -168,6 +178,24 @@ void CMainDialog::OnStart() {
         SetTimer(TIMER_AUTO_DISPLAY, AUTO_DISPLAY_PERIOD);
     }
     theSettings.m_bPlaying = 1;
+}
+
+// A desktop that does not hold its shortcuts for the game leaves the child a way out: the
+// parent decides whether to play all the same.
+bool CMainDialog::PlayWithoutShortcutsHeld(int nIDPrompt) {
+    return MessageBox(this, LoadString(nIDPrompt), LoadString(IDS_WARNING),
+                      MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
+}
+
+// The game has ended without its lock.
+void CMainDialog::OnLockFailed(LockLoss loss) {
+    if (loss == LockLoss::NotGranted) {
+        if (PlayWithoutShortcutsHeld(IDS_SHORTCUTS_NOT_GRANTED)) {
+            StartGame(false);
+        }
+        return;
+    }
+    MessageBox(this, LoadString(IDS_LOCK_FAILED), LoadString(IDS_ERROR), MB_ICONHAND);
 }
 
 // The play window covers the primary monitor, wherever it lies on the screen.

@@ -43,6 +43,9 @@ private:
     void OnOK(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnDestroyedByOthers();
+    void StartGame(bool bShortcutsRequired);
+    bool PlayWithoutShortcutsHeld(int nIDPrompt);
+    void OnLockFailed(LockLoss loss);
 
     void SetTimer(int nIDEvent, int period);
     void KillTimer(int nIDEvent);

@@ -1,10 +1,14 @@
-// The input lock of a game: while it is held, a window of ours grabs the keyboard and the
+// The input lock of a game: while it is held, the game's windows take the keyboard and the
 // pointer, so the desktop's keys and mouse actions for leaving or switching programs reach
-// only that window, and the pointer stays on it. The window stays on every desktop and above
-// the others, and the grabs are taken again whenever the window comes back or loses them.
+// only them, and the pointer stays on the play window where the desktop lets a program keep
+// it. The windows stay on every desktop and above the others, the keyboard focus comes back
+// to the play window whenever no window of the game has it, and the lock is taken again
+// whenever a window comes back or loses it.
 #pragma once
 
 #include <functional>
+
+#include "platform/LockDeadline.h"
 
 class wxEvtHandler;
 class wxWindow;
@@ -12,17 +16,31 @@ class wxWindow;
 // Takes the lock (the stand-in for installing the keyboard hook); returns its handle.
 int TakeInputLock();
 
-// Grabs the keyboard and the pointer for `window`, which must be shown, and keeps them for
-// as long as the lock is held. Another program may hold the keyboard for a moment, so a
-// missing grab is tried again; when the grabs stay missing for a few seconds, at the start
-// or later, `owner` is asked to call `onFailed` from its event queue (it ends the game, so
-// nothing runs unlocked). Returns true when the grabs were taken at once. Does nothing
-// unless the lock is held. The owner must outlive the lock.
-bool GrabInputFor(wxWindow* window, wxEvtHandler* owner, std::function<void()> onFailed);
+// Whether the desktop can hold its own shortcuts (Super, Alt+Tab, Alt+F4...) for a game: an
+// X11 keyboard grab holds them; a Wayland compositor holds them only if it offers to.
+bool DesktopShortcutsCanBeHeld();
+
+// Locks input on `window`, the play window, which must be shown, for as long as the lock is
+// held. Another program may hold the keyboard for a moment, and a Wayland desktop may ask its
+// user first, so a missing lock is tried again. When it stays missing, `owner` is asked to
+// call `onFailed` from its event queue (it ends the game, so nothing runs unlocked):
+// NotGranted when a Wayland desktop never held its shortcuts for the game, Lost when the lock
+// could not be had or had back. With `bShortcutsRequired` false (the parent chose to play
+// without the desktop's shortcuts held) a Wayland game goes on without them. Returns true
+// when the lock was taken at once. Does nothing unless the lock is held. The owner must
+// outlive the lock.
+bool GrabInputFor(wxWindow* window, wxEvtHandler* owner, std::function<void(LockLoss)> onFailed,
+                  bool bShortcutsRequired = true);
+
+// Another window of the game (the cover of another monitor): it stays above, counts as the
+// game's for the keyboard focus and, on Wayland, holds the desktop's shortcuts for itself.
+// Removed before it is destroyed.
+void AddToInputLock(wxWindow* window);
+void RemoveFromInputLock(wxWindow* window);
 
 // Releases the lock and every grab it holds.
 void ReleaseInputLock(int handle);
 
 bool InputLockHeld();
-// Whether the keyboard and the pointer are grabbed right now.
+// Whether the keyboard and the pointer are held for the game right now.
 bool InputGrabbed();

@@ -30,6 +30,18 @@ wxRect GetPrimaryMonitorRect() {
     return wxRect(wxPoint(0, 0), wxGetDisplaySize());
 }
 
+std::vector<wxRect> GetMonitorRects() {
+    std::vector<wxRect> rects;
+    if (GdkDisplay* display = gdk_display_get_default()) {
+        for (int i = 0; i < gdk_display_get_n_monitors(display); ++i) {
+            GdkRectangle area;
+            gdk_monitor_get_geometry(gdk_display_get_monitor(display, i), &area);
+            rects.emplace_back(area.x, area.y, area.width, area.height);
+        }
+    }
+    return rects;
+}
+
 int GetSystemMetrics(int index) {
     const wxRect primary = GetPrimaryMonitorRect();
     switch (index) {

@@ -5,6 +5,8 @@
 
 #include <wx/gdicmn.h>
 
+#include <vector>
+
 enum : int { SM_CXSCREEN = 0, SM_CYSCREEN = 1 };
 
 int GetSystemMetrics(int index);
@@ -14,3 +16,5 @@ int GetSystemMetrics(int index);
 wxRect GetPrimaryMonitorRect();
 // The primary monitor's number among the display's monitors (0 when none is marked).
 int GetPrimaryMonitorNumber();
+// Every monitor's rectangle on the screen, in the display's order.
+std::vector<wxRect> GetMonitorRects();

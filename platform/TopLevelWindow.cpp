@@ -24,7 +24,7 @@ void ExemptFromModalDialogs(wxWindow* topLevel) {
     }
 }
 
-void AskForFullScreen(wxWindow* topLevel) {
+void AskForFullScreen(wxWindow* topLevel, int nMonitor) {
     GtkWidget* widget = topLevel != nullptr ? topLevel->GetHandle() : nullptr;
     if (widget == nullptr || !GTK_IS_WINDOW(widget)) {
         return;
@@ -33,7 +33,7 @@ void AskForFullScreen(wxWindow* topLevel) {
     gtk_window_set_keep_above(window, TRUE);
     gtk_window_stick(window);
     gtk_window_fullscreen_on_monitor(window, gtk_widget_get_screen(widget),
-                                     GetPrimaryMonitorNumber());
+                                     nMonitor >= 0 ? nMonitor : GetPrimaryMonitorNumber());
 }
 
 namespace {

@@ -12,10 +12,10 @@ class wxWindow;
 // which the dialog's hold does not reach.
 void ExemptFromModalDialogs(wxWindow* topLevel);
 
-// Asks the window manager, if there is one, to show the window full screen on the primary
-// monitor above its own panels and above every other window, on every desktop; without one
-// the window keeps the place and size it was given.
-void AskForFullScreen(wxWindow* topLevel);
+// Asks the window manager, if there is one, to show the window full screen on a monitor (by
+// its number; the primary one unless told) above its own panels and above every other
+// window, on every desktop; without one the window keeps the place and size it was given.
+void AskForFullScreen(wxWindow* topLevel, int nMonitor = -1);
 
 // Has `owner` call `onClose` (once, from the event loop) when the window is asked to close
 // (by the window manager or another program) or another program destroys its native window

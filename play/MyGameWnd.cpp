@@ -4,6 +4,7 @@
 #include <wx/display.h>
 #include <wx/frame.h>
 
+#include <algorithm>
 #include <ctime>
 
 #include "common/Settings.h"
@@ -18,6 +19,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/TopLevelWindow.h"
 #include "platform/VirtualKey.h"
+#include "play/CoverWnd.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
 #include "play/QuitCode.h"
@@ -36,6 +38,7 @@ wxBEGIN_EVENT_TABLE(CMyGameWnd, wxEvtHandler)
     EVT_MIDDLE_DCLICK(CMyGameWnd::OnLButtonDown)
     EVT_RIGHT_DCLICK(CMyGameWnd::OnLButtonDown)
     EVT_PAINT(CMyGameWnd::OnPaint)
+    EVT_TIMER(TIMER_MONITORS, CMyGameWnd::OnMonitorsTimer)
 wxEND_EVENT_TABLE()
 
 CMyGameWnd::CMyGameWnd()
@@ -47,7 +50,8 @@ CMyGameWnd::CMyGameWnd()
       m_crText(0),
       m_nQuitState(0),
       m_nCutNames(0),
-      m_nCurrent(0) {}
+      m_nCurrent(0),
+      m_timerMonitors(this, TIMER_MONITORS) {}
 
 CMyGameWnd::~CMyGameWnd() {
     if (m_pFrame != nullptr) {
@@ -135,10 +139,12 @@ BOOL CMyGameWnd::CreateEx(const std::string& title, int x, int y, int width, int
     return TRUE;
 }
 
-void CMyGameWnd::ShowWindow() {
+void CMyGameWnd::ShowWindow(bool bShortcutsRequired) {
     if (m_pFrame == nullptr) {
         return;
     }
+    // Nothing of ours but the game's windows can have the focus during a game.
+    m_hiddenWindows.HideAll();
     AskForFullScreen(m_pFrame);
     m_pFrame->Show();
     m_pFrame->Raise();
@@ -147,18 +153,67 @@ void CMyGameWnd::ShowWindow() {
     // left over from an earlier game ends no later one.
     const unsigned game = ++m_nGame;
     WatchCloseRequests(m_pFrame, this, [this, game] { OnCloseRequest(game); });
-    GrabInputFor(m_pFrame, this, [this, game] { OnLockFailed(game); });
+    GrabInputFor(
+        m_pFrame, this, [this, game](LockLoss loss) { OnLockFailed(game, loss); },
+        bShortcutsRequired);
+    UpdateCovers();
+    if (!m_covers.empty()) {
+        m_pFrame->Raise();  // the focus comes back from the covers
+    }
+    m_timerMonitors.Start(MONITORS_PERIOD);
+}
+
+// Every monitor but the play window's is covered, as the monitors are now. A monitor plugged
+// in or removed, or a cover another program closed, makes the covers anew.
+void CMyGameWnd::UpdateCovers() {
+    if (m_pFrame == nullptr) {
+        return;
+    }
+    std::vector<CoverPlace> places = CoverPlaces(GetMonitorRects(), GetPrimaryMonitorNumber());
+    const bool bAllThere =
+        std::ranges::all_of(m_covers, [](const auto& cover) { return cover->IsWindow(); });
+    if (places == m_coverPlaces && bAllThere) {
+        return;
+    }
+    RetireCovers();
+    m_coverPlaces = std::move(places);
+    for (const CoverPlace& place : m_coverPlaces) {
+        auto cover = std::make_unique<CCoverWnd>(*this);
+        if (cover->Create(place, m_crBack)) {
+            m_covers.push_back(std::move(cover));
+        }
+    }
+}
+
+// A cover may be the window whose key ends the game: its object stays until its window is
+// gone.
+void CMyGameWnd::RetireCovers() {
+    for (const auto& cover : m_covers) {
+        cover->DestroyWindow();
+    }
+    std::erase_if(m_oldCovers, [](const auto& cover) { return cover->IsGone(); });
+    m_oldCovers.insert(m_oldCovers.end(), std::make_move_iterator(m_covers.begin()),
+                       std::make_move_iterator(m_covers.end()));
+    m_covers.clear();
+}
+
+void CMyGameWnd::OnMonitorsTimer(wxTimerEvent&) {
+    try {
+        UpdateCovers();
+    } catch (...) {
+        // No memory for a cover now: the next look tries again.
+    }
 }
 
 // Another program holds the keyboard or the pointer, and the lock could not be had or had
 // back: the game does not go on unlocked.
-void CMyGameWnd::OnLockFailed(unsigned game) {
+void CMyGameWnd::OnLockFailed(unsigned game, LockLoss loss) {
     if (m_pFrame == nullptr || game != m_nGame) {
         return;
     }
     DestroyWindow();
     if (m_onLockFailed) {
-        m_onLockFailed();
+        m_onLockFailed(loss);
     }
 }
 
@@ -231,6 +286,14 @@ void CMyGameWnd::EndGame() {
     if (GetOSFamily() == 2000) {
         RemoveKeyboardHook();
     }
+    m_timerMonitors.Stop();
+    try {
+        RetireCovers();
+    } catch (...) {
+        // No memory to keep the covers' objects aside: their windows are going all the same.
+    }
+    m_coverPlaces.clear();
+    m_hiddenWindows.ShowAgain();
     ReleaseBackBuffer();
     theSettings.m_bPlaying = 0;
     if (m_onGameEnd) {
@@ -462,6 +525,9 @@ void CMyGameWnd::ShowNext() {
         m_picture.Clear();
     }
     try {
+        for (const auto& cover : m_covers) {
+            cover->SetColor(m_crBack);
+        }
         ShowBackBuffer();
     } catch (...) {
         // The screen catches up at the next display.

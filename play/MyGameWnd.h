@@ -10,12 +10,18 @@
 #include <string>
 #include <vector>
 
+#include <wx/timer.h>
+
 #include "platform/BmpImage.h"
+#include "platform/HiddenWindows.h"
+#include "platform/LockDeadline.h"
 #include "platform/RuntimeRandom.h"
 #include "platform/WinTypes.h"
+#include "play/CoverLayout.h"
 #include "play/Stopwatch.h"
 
 class CBackBitmap;
+class CCoverWnd;
 class wxFrame;
 class wxWindow;
 
@@ -33,7 +39,9 @@ public:
     // A game, in the order the welcome dialog runs it.
     BOOL BeginGame();
     BOOL CreateEx(const std::string& title, int x, int y, int width, int height);
-    void ShowWindow();
+    // `bShortcutsRequired` false: the parent chose to play although the desktop does not hold
+    // its shortcuts.
+    void ShowWindow(bool bShortcutsRequired = true);
     void FitToScreen();
     BOOL CreateBackBuffer();
     void ShowBackBuffer();
@@ -44,13 +52,18 @@ public:
     wxWindow* GetView() const { return m_pView; }
     // Called at the end of each game, after the lock is released.
     void SetGameEndHandler(std::function<void()> handler) { m_onGameEnd = std::move(handler); }
-    // Called when the input lock could not be taken for a new game; the game has ended.
-    void SetLockFailedHandler(std::function<void()> handler) {
+    // Called when the input lock could not be taken or kept for a game; the game has ended.
+    void SetLockFailedHandler(std::function<void(LockLoss)> handler) {
         m_onLockFailed = std::move(handler);
     }
 
     // The key handler's logic, for a virtual-key code that passed the input lock.
     void OnKeyDown(int vk);
+    // Input on the play window, or on a cover of another monitor.
+    void OnKeyDown(wxKeyEvent& event);
+    void OnLButtonDown(wxMouseEvent& event);
+    // The covers of the monitors other than the play window's, as they are now.
+    const std::vector<std::unique_ptr<CCoverWnd>>& Covers() const { return m_covers; }
 
     // The pictures of one group folder: names matching "*.bmp" in the enumeration's order,
     // for each the name of its own sound as the folder spells it (or empty), and whether the
@@ -100,13 +113,14 @@ public:
 
 private:
     void EndGame();
-    void OnLockFailed(unsigned game);
+    void OnLockFailed(unsigned game, LockLoss loss);
     void OnCloseRequest(unsigned game);
+    void UpdateCovers();
+    void RetireCovers();
 
     void OnDestroy(wxWindowDestroyEvent& event);
-    void OnKeyDown(wxKeyEvent& event);
-    void OnLButtonDown(wxMouseEvent& event);
     void OnPaint(wxPaintEvent& event);
+    void OnMonitorsTimer(wxTimerEvent& event);
 
     wxFrame* m_pFrame = nullptr;      // owned by wx; destroyed at the end of the game
     wxWindow* m_pView = nullptr;      // the frame's client, which receives input
@@ -115,8 +129,13 @@ private:
     CBmpImage m_picture;                         // the picture being drawn; its memory is reused
     std::vector<GroupPictures> m_groupPictures;  // from CountPictures to LoadPictures
     std::function<void()> m_onGameEnd;
-    std::function<void()> m_onLockFailed;
-    unsigned m_nGame = 0;  // counts the games whose window was shown
+    std::function<void(LockLoss)> m_onLockFailed;
+    unsigned m_nGame = 0;            // counts the games whose window was shown
+    CHiddenWindows m_hiddenWindows;  // the program's other windows, for a game
+    std::vector<std::unique_ptr<CCoverWnd>> m_covers;
+    std::vector<std::unique_ptr<CCoverWnd>> m_oldCovers;  // until their windows are gone
+    std::vector<CoverPlace> m_coverPlaces;                // where the covers were made
+    wxTimer m_timerMonitors;  // looks for monitors plugged in or removed
 
     wxDECLARE_EVENT_TABLE();
 };

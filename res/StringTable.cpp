@@ -40,8 +40,8 @@ std::string LoadString(int id) {
         {IDS_FILE_SIZE, "File Size (Bytes)"},
         {IDS_SELECT_GROUP, "Please select one picture group to display."},
         {IDS_LOCK_FAILED,
-         "Another program holds the keyboard or the mouse, so the game cannot lock them. "
-         "Close that program and press Start again."},
+         "Another program or the desktop holds the keyboard or the mouse, so the game cannot "
+         "lock them. Close that program and press Start again."},
         {IDS_CREATE_GROUP_FAILED,
          "The folder %1 for the new picture group could not be created: %2. Nothing was "
          "added."},
@@ -58,6 +58,20 @@ std::string LoadString(int id) {
          "The display mark of the picture group %1 could not be saved: %2 could not be "
          "written (%3)."},
         {IDS_OUTSIDE_LIBRARY, "Outside Plinkapad's folder, where a link leads"},
+        {IDS_SHORTCUTS_NOT_OFFERED,
+         "This desktop does not let a program hold its keyboard shortcuts. During the game the "
+         "desktop still takes the Super (Windows) key, Alt+Tab, Alt+F4 and its other "
+         "shortcuts, so your child could switch to other programs or close the game.\n\n"
+         "For a full lock, log in to an X11 session (such as \"GNOME on Xorg\" or \"Plasma "
+         "(X11)\"), or use a desktop that lets programs hold its shortcuts (GNOME, KDE "
+         "Plasma, sway).\n\nPlay anyway?"},
+        {IDS_SHORTCUTS_NOT_GRANTED,
+         "The desktop did not let Plinkapad hold its keyboard shortcuts. During the game the "
+         "desktop still takes the Super (Windows) key, Alt+Tab, Alt+F4 and its other "
+         "shortcuts, so your child could switch to other programs or close the game.\n\n"
+         "For a full lock, allow Plinkapad to inhibit the desktop's shortcuts when the "
+         "desktop asks (GNOME asks once, and its question may lie behind the game), or log "
+         "in to an X11 session.\n\nPlay anyway?"},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},

@@ -257,6 +257,21 @@ TEST_F(Game, AFailingDisplayIsSkippedAndTheGameGoesOn) {
     EXPECT_TRUE(AnotherClientCanGrabInput());
 }
 
+// During a game no other window of the program can take the focus from it: the welcome
+// dialog is out of reach, and back where it was when the game ends.
+TEST_F(Game, TheWelcomeDialogIsOutOfReachDuringAGameAndBackAfterIt) {
+    MakeGroup();
+    m_dialog.Show();
+    ASSERT_TRUE(WaitFor([] { return IsTopLevelWindowViewable("Welcome to Plinkapad"); }));
+    const wxPoint place = m_dialog.GetScreenPosition();
+    Start();
+    EXPECT_FALSE(IsTopLevelWindowViewable("Welcome to Plinkapad"));
+    Type("kolo479");
+    ASSERT_FALSE(m_dialog.Game().IsWindow());
+    EXPECT_TRUE(WaitFor([] { return IsTopLevelWindowViewable("Welcome to Plinkapad"); }));
+    EXPECT_EQ(m_dialog.GetScreenPosition(), place);
+}
+
 // Another program keeps the keyboard: the game does not go on unlocked, and the parent is
 // told why.
 TEST_F(Game, AGameThatCannotTakeTheLockEndsWithAMessage) {
@@ -272,7 +287,8 @@ TEST_F(Game, AGameThatCannotTakeTheLockEndsWithAMessage) {
             EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }, 6));
         },
         ExpectMessage(wxID_OK, &text));
-    EXPECT_NE(text.find("Another program holds the keyboard"), std::string::npos) << text;
+    EXPECT_NE(text.find("Another program or the desktop holds the keyboard"), std::string::npos)
+        << text;
     EXPECT_EQ(theSettings.m_bPlaying, 0);
     EXPECT_FALSE(InputLockHeld());
     wxKill(holder, wxSIGKILL);  // the other program lets go
@@ -288,7 +304,8 @@ TEST_F(Game, ALockLostForGoodEndsTheGameWithAMessage) {
     std::string text;
     wxTEST_DIALOG(EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }, 6)),
                   ExpectMessage(wxID_OK, &text));
-    EXPECT_NE(text.find("Another program holds the keyboard"), std::string::npos) << text;
+    EXPECT_NE(text.find("Another program or the desktop holds the keyboard"), std::string::npos)
+        << text;
     EXPECT_FALSE(InputLockHeld());
     EXPECT_TRUE(AnotherClientCanGrabInput());
 }
@@ -300,7 +317,7 @@ TEST_F(Game, APlayWindowDestroyedUnderTheLocksFeetIsNoEndOfTheProgram) {
     Start();
     ASSERT_TRUE(DestroyTopLevelWindow("Plinkapad"));
     // The lock takes the grabs again before the toolkit has heard of the destruction.
-    GrabInputFor(m_dialog.Game().GetView(), &m_dialog, [] {});
+    GrabInputFor(m_dialog.Game().GetView(), &m_dialog, [](LockLoss) {});
     EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }));
     EXPECT_FALSE(InputLockHeld());
     EXPECT_TRUE(AnotherClientCanGrabInput());

@@ -8,7 +8,9 @@ packages=(
     libwxgtk3.2-dev libgtk-3-dev libsdl2-dev
     libchm-dev fp-utils-3.2.2
     libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
-    python3-xlib x11-utils x11-xserver-utils x11-xkb-utils sway wtype
+    python3-xlib x11-utils x11-xserver-utils x11-xkb-utils xserver-xorg-core
+    xserver-xorg-video-dummy sway wtype weston mutter
+    libwayland-dev libwayland-bin wayland-protocols python3-gi python3-dbus gir1.2-glib-2.0 dbus
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev fakeroot man-db
 )

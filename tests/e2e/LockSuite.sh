@@ -3,8 +3,8 @@
 # every key and click that reaches anyone but the play window is an escape.
 #   LockSuite.sh APPLICATION_DIRECTORY TRY_GRAB [openbox|openbox-dual]
 # With openbox the window manager's own shortcuts are bound to commands that leave a file
-# behind, so a shortcut that fires is seen; openbox-dual adds a second monitor beside the
-# primary one.
+# behind, so a shortcut that fires is seen; openbox-dual runs on a display with a second
+# monitor beside the primary one (DummyX.sh), and a third that it switches on and off.
 set -euo pipefail
 appdir=$1
 trygrab=$2
@@ -17,6 +17,7 @@ pid=
 wmpid=
 cleanup() {
     [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
+    [ "$desktop" = openbox-dual ] && xrandr --output DUMMY2 --off 2>/dev/null || true
     [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null || true
     setxkbmap us 2>/dev/null || true
     rm -rf "$work"
@@ -33,10 +34,6 @@ ok() {
     echo "ok: $*"
 }
 
-if [ "$desktop" = openbox-dual ]; then
-    xrandr --setmonitor primary 1280/340x1024/270+0+0 screen >/dev/null
-    xrandr --setmonitor second 1280/340x1024/270+1280+0 none >/dev/null
-fi
 if [ "$desktop" != bare ]; then
     mkdir -p "$work/openbox"
     keybind() { echo "<keybind key=\"$1\"><action name=\"Execute\"><command>touch $work/escaped-$2</command></action></keybind>"; }
@@ -183,6 +180,55 @@ sleep 0.2
 eval "$(xdotool getmouselocation --shell)"
 [ "$X" -lt 1280 ] && [ "$Y" -lt 1024 ] || fail "the pointer left the play window ($X,$Y)"
 ok "the play window covers the primary monitor and holds the pointer"
+
+# Every other monitor is covered in the play background for the whole game, and the covers
+# take part in it.
+covers() { xdotool search --onlyvisible --name '^Plinkapad cover$' 2>/dev/null || true; }
+cover_at() {
+    local id
+    for id in $(covers); do
+        xdotool getwindowgeometry "$id" | tr -s ' ' | tr '\n' ' ' | grep -q "Position: $1 .*Geometry: $2" &&
+            echo "$id"
+    done
+}
+colour_at() { import -window root -crop "1x1+$1+$2" -format '%[pixel:p{0,0}]' info: 2>/dev/null; }
+if [ "$desktop" = openbox-dual ]; then
+    cover=$(cover_at 1280,0 1280x1024)
+    [ -n "$cover" ] || fail "the second monitor is not covered after the chords: $(covers)"
+    [ "$(colour_at 1900 600)" = "srgb(0,0,255)" ] ||
+        fail "the cover is not in the play background: $(colour_at 1900 600)"
+    xdotool windowfocus --sync "$cover" 2>/dev/null || fail "the cover cannot take the focus"
+    sleep 0.3
+    [ "$(xdotool getwindowfocus)" = "$cover" ] || fail "the focus left the cover"
+    $xprobe keys $code
+    ended || fail "the quit code typed while the cover has the focus did not end the game"
+    [ -z "$(covers)" ] || fail "a cover stayed after the game"
+    free || fail "the input is held after the quit code"
+    ok "the second monitor is covered in the background colour, the quit code works there, the cover goes with the game"
+
+    # A monitor plugged in during a game is covered within a second, and let go when removed.
+    start
+    xrandr --addmode DUMMY2 1024x768
+    xrandr --output DUMMY2 --mode 1024x768 --below DUMMY0
+    xrandr >/dev/null
+    for _ in $(seq 12); do
+        [ -n "$(cover_at 0,1024 1024x768)" ] && break
+        sleep 0.1
+    done
+    [ -n "$(cover_at 0,1024 1024x768)" ] || fail "a monitor plugged in during the game was not covered in 1.2 s"
+    [ -n "$(cover_at 1280,0 1280x1024)" ] || fail "the second monitor lost its cover"
+    xrandr --output DUMMY2 --off
+    for _ in $(seq 12); do
+        [ -z "$(cover_at 0,1024 1024x768)" ] && break
+        sleep 0.1
+    done
+    [ -z "$(cover_at 0,1024 1024x768)" ] || fail "a removed monitor's cover stayed"
+    "$trygrab" && fail "the input is free after the monitors changed"
+    $xprobe keys $code
+    ended || fail "the quit code did not end the game"
+    ok "a monitor plugged in during a game is covered within a second and let go when removed"
+    start  # for what follows
+fi
 
 # The window manager may close the game, as logging out does; a program that minimises it
 # gets it back at once, locked, and no message about a lost lock follows.

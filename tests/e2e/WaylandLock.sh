@@ -1,104 +1,323 @@
 #!/usr/bin/env bash
-# The lock of a game on a Wayland desktop: sway runs headless, a virtual keyboard (wtype)
-# types, and sway's own shortcuts are bound to commands that leave a file behind. During a
-# game Super+D and Alt+Tab do nothing; the quit code ends the game; afterwards they work.
-#   WaylandLock.sh APPLICATION_DIRECTORY
-# sway refuses to run as root: as root the test runs itself as the user nobody.
+# The lock of a game on Wayland desktops, tried as a child and a parent would, and counted:
+# the compositor's own shortcuts are bound to commands that leave a file behind, and another
+# program's window counts the keys and clicks that reach it.
+#   WaylandLock.sh APPLICATION_DIRECTORY sway-one|sway-two|weston|mutter
+# sway-one / sway-two: sway, headless, with one or two outputs; clicks on a grid over every
+#   output, each followed by the compositor's chords, with a virtual keyboard (wtype).
+# weston: a compositor that does not hold its shortcuts for anyone (nested in sway, which
+#   lends it the keyboard): the parent is told at Start and chooses.
+# mutter: GNOME's compositor, headless, typed into through its RemoteDesktop interface.
+# The compositors refuse to run as root: as root the test runs itself as the user nobody.
 set -euo pipefail
 appdir=$1
+mode=$2
+here=$(cd "$(dirname "$0")" && pwd)
 
 if [ "$(id -u)" = 0 ] && [ -z "${WAYLAND_LOCK_WORK:-}" ]; then
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     cp -r "$appdir" "$work/Plinkapad"
-    cp "$0" "$work/WaylandLock.sh"  # the checkout may not be readable by nobody
+    # The checkout may not be readable by nobody.
+    cp "$0" "$work/WaylandLock.sh"
+    cp "$here/../tools/wlprobe.py" "$work/wlprobe.py"
     chown -R nobody:nogroup "$work"
     setpriv --reuid=nobody --regid=nogroup --clear-groups \
-        env WAYLAND_LOCK_WORK="$work" "$work/WaylandLock.sh" "$work/Plinkapad"
+        env WAYLAND_LOCK_WORK="$work" "$work/WaylandLock.sh" "$work/Plinkapad" "$mode"
     exit
 fi
 work=${WAYLAND_LOCK_WORK:-$(mktemp -d)}
 [ "$appdir" = "$work/Plinkapad" ] || cp -r "$appdir" "$work/Plinkapad"
+[ -e "$work/wlprobe.py" ] || cp "$here/../tools/wlprobe.py" "$work/wlprobe.py"
+wlprobe="/usr/bin/python3 $work/wlprobe.py"
 
-sway=
-app=
-typer=
+# mutter serves its RemoteDesktop interface on the session bus: the test runs in its own.
+if [ "$mode" = mutter ] && [ -z "${WAYLAND_LOCK_BUS:-}" ]; then
+    exec env WAYLAND_LOCK_WORK="$work" WAYLAND_LOCK_BUS=1 \
+        dbus-run-session -- "$0" "$appdir" "$mode"
+fi
+
+pids=()
 cleanup() {
-    for p in $typer $app $sway; do kill "$p" 2>/dev/null || true; done
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
     [ -n "${WAYLAND_LOCK_WORK:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
 fail() {
-    echo "FAILED (wayland): $*" >&2
+    echo "FAILED ($mode): $*" >&2
     exit 1
+}
+passed=0
+ok() {
+    passed=$((passed + 1))
+    echo "ok: $*"
+}
+# Waits up to ten seconds for a command to succeed.
+await() {
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 mkdir -p "$work/run"
 chmod 700 "$work/run"
-export XDG_RUNTIME_DIR=$work/run HOME=$work XDG_CONFIG_HOME=$work/config
-unset DISPLAY
-cat >"$work/sway.config" <<CONFIG
-bindsym Mod4+d exec touch $work/escaped-super-d
-bindsym Mod1+Tab exec touch $work/escaped-alt-tab
-CONFIG
-WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    sway -d -c "$work/sway.config" >"$work/sway.log" 2>&1 &
-sway=$!
-for _ in $(seq 100); do
-    socket=$(ls "$work/run" | grep -E '^wayland-[0-9]+$' | head -n 1) && [ -n "$socket" ] &&
-        ls "$work/run"/sway-ipc.* >/dev/null 2>&1 && break
-    sleep 0.1
-done
-[ -n "${socket:-}" ] || fail "sway did not start"
-export WAYLAND_DISPLAY=$socket SWAYSOCK
-SWAYSOCK=$(ls "$work/run"/sway-ipc.* | head -n 1)
-
+export XDG_RUNTIME_DIR=$work/run HOME=$work XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy
+unset DISPLAY WAYLAND_DISPLAY
 # Defaults, without the key delay and the automatic display.
 printf '\0\0\0\0\1\0\0\0\0\0\0\0\12\0\0\0\0\0\0\0\0\0\377\0\1\0\0\0\0\0\0\0\5\0\0\0' \
     >"$work/Plinkapad/Nuv.ini"
-SDL_AUDIODRIVER=dummy GDK_BACKEND=wayland "$work/Plinkapad/plinkapad" >"$work/app.log" 2>&1 &
-app=$!
+socket_in() { ls "$work/run" | grep -E "^$1\$" | head -n 1; }
 
-# The windows sway shows: name and full-screen mode, one a line.
+# The program, its protocol log beside it.
+launch() {
+    WAYLAND_DEBUG=${WAYLAND_LOCK_DEBUG:-1} GDK_BACKEND=wayland "$work/Plinkapad/plinkapad" >"$work/app.log" 2>&1 &
+    app=$!
+    pids+=("$app")
+}
+# The titles the program gave its windows, from the protocol log.
+titled() { grep -c "set_title(\"$1\")" "$work/app.log" || true; }
+titled_at_least() { [ "$(titled "$1")" -ge "$2" ]; }
+socket_there() { [ -n "$(socket_in "$1")" ]; }
+
+start_sway() {
+    local outputs=$1
+    cat >"$work/sway.config" <<CONFIG
+bindsym Mod4+d exec touch $work/escaped-super-d
+bindsym Mod1+Tab exec touch $work/escaped-alt-tab
+bindsym Ctrl+Mod1+t exec touch $work/escaped-ctrl-alt-t
+bindsym Mod4+Shift+e exec touch $work/escaped-super-shift-e
+CONFIG
+    WLR_HEADLESS_OUTPUTS=$outputs WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
+        WLR_RENDERER=pixman sway -d -c "$work/sway.config" >"$work/sway.log" 2>&1 &
+    pids+=($!)
+    await eval 'socket=$(socket_in "wayland-[0-9]+") && [ -n "$socket" ] && ls "$work/run"/sway-ipc.* >/dev/null 2>&1' ||
+        fail "sway did not start"
+    export WAYLAND_DISPLAY=$socket
+    SWAYSOCK=$(ls "$work/run"/sway-ipc.* | head -n 1)
+    export SWAYSOCK
+}
+# The windows sway shows: output, name and full-screen mode, one a line.
 windows() {
     swaymsg -t get_tree | /usr/bin/python3 -c '
 import json, sys
-def walk(node):
+def walk(node, output):
+    if node.get("type") == "output":
+        output = node["name"]
     if node.get("type") in ("con", "floating_con") and node.get("name"):
-        print("%s|%s" % (node["name"], node.get("fullscreen_mode")))
+        print("%s|%s|%s" % (output, node["name"], node.get("fullscreen_mode")))
     for child in node.get("nodes", []) + node.get("floating_nodes", []):
-        walk(child)
-walk(json.load(sys.stdin))' 2>/dev/null || true
+        walk(child, output)
+walk(json.load(sys.stdin), "")' 2>/dev/null || true
 }
-game() { windows | grep -qx 'Plinkapad|1'; }
-for _ in $(seq 100); do
-    windows | grep -q 'Welcome to Plinkapad' && break
-    sleep 0.1
-done
-windows | grep -q 'Welcome to Plinkapad' || fail "the welcome dialog did not open"
+shown() { windows | grep -q "$1"; }
+game() { shown 'HEADLESS-1|Plinkapad|1'; }
+click() {
+    swaymsg "seat - cursor set $1 $2" >/dev/null
+    swaymsg "seat - cursor press button1" >/dev/null
+    swaymsg "seat - cursor release button1" >/dev/null
+}
+# wtype's keyboard exists only while it runs: each call waits a moment for the program to
+# learn its keys first. With wtype 0.4 a lone Alt+S reached the program as nothing it could
+# read, while the same keys followed by another worked: each call ends with a Shift tap.
+typing() { wtype -s 300 "$@" -s 100 -k Shift_L; }
+press_start() { typing -M alt -k s -m alt; }
+escaped() { ls "$work" | grep escaped || true; }
 
-# One virtual keyboard for the whole session: it exists only while wtype runs. Alt+S presses
-# Start; then the shortcuts, the quit code, and Super+D once more.
-wtype -s 1500 -M alt -k s -m alt -s 3000 -M logo -k d -m logo -s 300 -M alt -k Tab -m alt \
-    -s 1500 kolo479 -s 2500 -M logo -k d -m logo -s 1000 &
-typer=$!
-for _ in $(seq 100); do
-    game && grep -q "Adding keyboard shortcuts inhibitor" "$work/sway.log" && break
-    sleep 0.1
-done
-game || fail "no full-screen game after Start"
-grep -q "Adding keyboard shortcuts inhibitor" "$work/sway.log" ||
-    fail "the game did not ask sway to hold its shortcuts"
-sleep 2.5
-ls "$work"/escaped-* >/dev/null 2>&1 && fail "shortcuts fired during the game: $(ls "$work" | grep escaped)"
-for _ in $(seq 100); do
-    game || break
-    sleep 0.1
-done
-game && fail "the quit code did not end the game"
-wait "$typer" || true
-typer=
-grep -q "Removing keyboard shortcuts inhibitor" "$work/sway.log" ||
-    fail "sway still holds its shortcuts after the game"
-[ -e "$work/escaped-super-d" ] || fail "Super+D does not work again after the game"
-echo "1 passed, 0 failed"
+sway_suite() {
+    local outputs=$1
+    start_sway "$outputs"
+    local width=$((1280 * outputs))
+    if [ "$outputs" = 2 ]; then
+        # Another program's window on the second output.
+        swaymsg "focus output HEADLESS-2" >/dev/null
+        $wlprobe witness "$work/witnessed" &
+        pids+=($!)
+        await shown 'HEADLESS-2|Witness' || fail "the witness window did not open"
+        swaymsg "focus output HEADLESS-1" >/dev/null
+    fi
+    launch
+    await shown 'Welcome to Plinkapad' || fail "the welcome dialog did not open"
+    sleep 1
+
+    press_start
+    await game || fail "no full-screen game after Start"
+    grep -q "Adding keyboard shortcuts inhibitor" "$work/sway.log" ||
+        fail "the game did not ask sway to hold its shortcuts"
+    ! shown 'Welcome to Plinkapad' || fail "the welcome dialog can be reached during the game"
+    if [ "$outputs" = 2 ]; then
+        await shown 'HEADLESS-2|Plinkapad cover|1' || fail "the second output is not covered"
+    fi
+    ok "Start shows the game full screen on HEADLESS-1$([ "$outputs" = 2 ] && echo ', the cover on HEADLESS-2'), the welcome dialog out of reach"
+
+    # A grid of clicks over every output, each followed by the compositor's chords.
+    local clicks=0
+    for ((x = 64; x < width; x += 256)); do
+        for y in 100 360 620 900; do
+            click "$x" "$y"
+            typing -M logo -k d -m logo -M alt -k Tab -m alt -M ctrl -M alt -k t -m alt -m ctrl \
+                -M logo -M shift -k e -m shift -m logo
+            clicks=$((clicks + 1))
+        done
+    done
+    sleep 0.5
+    [ -z "$(escaped)" ] || fail "shortcuts fired during the game: $(escaped)"
+    if [ "$outputs" = 2 ]; then
+        [ ! -s "$work/witnessed" ] ||
+            fail "$(wc -l <"$work/witnessed") keys or clicks reached the other program"
+        shown 'HEADLESS-2|Plinkapad cover|1' || fail "the cover was left"
+    fi
+    game || fail "the game was left"
+    ! shown 'Welcome to Plinkapad' || fail "the welcome dialog came back during the game"
+    ok "$clicks clicks over $outputs output(s), each with Super+D, Alt+Tab, Ctrl+Alt+T and Super+Shift+E: nothing escaped"
+
+    # The quit code, typed after a click on each output in turn.
+    for ((x = 640; x < width; x += 1280)); do
+        game || { press_start && await game; } || fail "no game after Start"
+        click "$x" 512
+        typing kolo479
+        await eval '! game' || fail "the quit code typed after a click at $x did not end the game"
+        await shown 'Welcome to Plinkapad' || fail "the welcome dialog is not back after the game"
+        ! shown 'Plinkapad cover' || fail "a cover stayed after the game"
+    done
+    ok "the quit code ends the game from every output; the welcome dialog is back, no cover stays"
+
+    grep -q "Removing keyboard shortcuts inhibitor" "$work/sway.log" ||
+        fail "sway still holds its shortcuts after the game"
+    typing -M logo -k d -m logo
+    await test -e "$work/escaped-super-d" || fail "Super+D does not work again after the game"
+    if [ "$outputs" = 2 ]; then
+        # Without a game the other program gets what is typed there.
+        click 1920 512
+        typing x
+        await test -s "$work/witnessed" || fail "the witness saw nothing without a game"
+    fi
+    ok "the shortcuts work again after the game$([ "$outputs" = 2 ] && echo ', and the other program gets its keys and clicks')"
+
+    [ "$outputs" = 1 ] || return 0
+    # A desktop that refuses to hold its shortcuts (as a GNOME user may): the game does not
+    # go on as if locked; the parent chooses.
+    swaymsg 'seat * shortcuts_inhibitor disable' >/dev/null
+    press_start
+    await game || fail "no game after Start"
+    await shown 'Warning' || fail "no message when sway refused to hold its shortcuts"
+    ! game || fail "the game went on without the shortcuts held"
+    typing -k Return  # No, the default: go back
+    sleep 1
+    ! game || fail "going back started a game"
+    shown 'Welcome to Plinkapad' || fail "the welcome dialog is not back"
+    press_start
+    await shown 'Warning' || fail "no message at the second Start"
+    typing -M alt -k y -m alt  # Yes: play anyway
+    await game || fail "playing anyway started no game"
+    sleep 6
+    game && ! shown 'Warning' || fail "the game played anyway did not go on"
+    typing kolo479
+    await eval '! game' || fail "the quit code did not end the game played anyway"
+    ok "when sway refuses to hold its shortcuts the parent is told, and going back or playing anyway works"
+}
+
+weston_suite() {
+    # weston offers no virtual keyboard: it runs in a window of sway's, which passes it the
+    # keys that wtype types.
+    start_sway 1
+    # A keyboard from the start, so weston has one to give its first window's focus to.
+    wtype -s 300000 -k Shift_L &
+    pids+=($!)
+    sleep 0.5
+    WAYLAND_DISPLAY=$socket weston --backend=wayland-backend.so --use-pixman --socket=weston-1 \
+        --width=1280 --height=1024 --shell=kiosk-shell.so >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    await socket_there weston-1 || fail "weston did not start"
+    WAYLAND_DISPLAY=weston-1 launch
+    await titled_at_least 'Welcome to Plinkapad !' 1 || fail "the welcome dialog did not open"
+    sleep 1
+    press_start
+    await titled_at_least Warning 1 || fail "no message at Start on a desktop that holds no shortcuts"
+    [ "$(titled Plinkapad)" = 0 ] || fail "the game started before the parent chose"
+    ok "Start on weston asks the parent first"
+
+    typing -k Return  # No, the default: go back
+    sleep 2
+    [ "$(titled Plinkapad)" = 0 ] || fail "going back started a game"
+    kill -0 "$app" || fail "the program ended"
+    ok "going back starts no game"
+
+    # weston's kiosk shell gives the focus back to no window: a new program is started.
+    kill "$app"
+    WAYLAND_DISPLAY=weston-1 launch
+    await titled_at_least 'Welcome to Plinkapad !' 1 || fail "the welcome dialog did not open again"
+    sleep 1
+    press_start
+    await titled_at_least Warning 1 || fail "no message at the second Start"
+    local welcomes
+    welcomes=$(titled 'Welcome to Plinkapad !')
+    typing -M alt -k y -m alt  # Yes: play anyway
+    await titled_at_least Plinkapad 1 || fail "playing anyway started no game"
+    sleep 1
+    typing kolo479
+    await titled_at_least 'Welcome to Plinkapad !' $((welcomes + 1)) ||
+        fail "the welcome dialog is not back after the quit code"
+    ok "playing anyway starts the game, and the quit code ends it"
+}
+
+mutter_suite() {
+    mutter --headless --wayland --no-x11 --virtual-monitor 1280x1024 >"$work/mutter.log" 2>&1 &
+    pids+=($!)
+    await socket_there wayland-0 || fail "mutter did not start"
+    export WAYLAND_DISPLAY=wayland-0
+    # One typist for the whole test: its session ends when it does.
+    mkfifo "$work/keys"
+    $wlprobe mutter-keys <"$work/keys" >"$work/typist.log" 2>&1 &
+    pids+=($!)
+    exec 3>"$work/keys"
+    await grep -q ready "$work/typist.log" || fail "no RemoteDesktop session: $(cat "$work/typist.log")"
+    keys() {
+        local before
+        before=$(grep -c done "$work/typist.log" || true)
+        echo "$*" >&3
+        await eval '[ "$(grep -c done "$work/typist.log" || true)" -gt "$before" ]' ||
+            fail "the typist is stuck"
+    }
+    launch
+    await titled_at_least 'Welcome to Plinkapad !' 1 || fail "the welcome dialog did not open"
+    sleep 1
+    keys chord Alt_L s
+    await titled_at_least Plinkapad 1 || fail "no game after Start"
+    # The game's toplevel, and the keys that reach the program from here on.
+    play=$(grep -o 'xdg_toplevel@[0-9]*\.set_title("Plinkapad")' "$work/app.log" | tail -n 1 | cut -d. -f1)
+    await grep -q 'zwp_keyboard_shortcuts_inhibitor_v1@[0-9]*\.active()' "$work/app.log" ||
+        fail "mutter did not hold its shortcuts for the game"
+    ok "Start shows the game, and mutter holds its shortcuts for it"
+
+    local mark
+    mark=$(wc -l <"$work/app.log")
+    for chord in "Alt_L F4" "Super_L h" "Super_L Page_Down" "Alt_L Tab" "Super_L"; do
+        keys chord $chord
+    done
+    sleep 1
+    local delivered
+    delivered=$(tail -n +"$mark" "$work/app.log" | grep -c 'wl_keyboard@[0-9]*\.key(.*, 1)' || true)
+    [ "$delivered" -ge 9 ] || fail "only $delivered of 9 key presses reached the game"
+    ! tail -n +"$mark" "$work/app.log" | grep -q "$play\.close()" || fail "mutter asked the game to close"
+    ! grep -q -- "-> $play\.destroy()" "$work/app.log" || fail "the game was left"
+    kill -0 "$app" || fail "the program ended"
+    ok "Alt+F4, Super+H, Super+Page_Down, Alt+Tab and Super reach the game and nothing else"
+
+    keys type kolo479
+    await grep -q -- "-> $play\.destroy()" "$work/app.log" || fail "the quit code did not end the game"
+    await titled_at_least 'Welcome to Plinkapad !' 2 || fail "the welcome dialog is not back"
+    sleep 1
+    kill -0 "$app" || fail "the program ended"
+    ok "the quit code ends the game, the welcome dialog is back and the program runs on"
+}
+
+case $mode in
+sway-one) sway_suite 1 ;;
+sway-two) sway_suite 2 ;;
+weston) weston_suite ;;
+mutter) mutter_suite ;;
+*) fail "no such mode" ;;
+esac
+echo "$passed passed, 0 failed"

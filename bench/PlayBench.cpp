@@ -3,6 +3,8 @@
 // library of 100 groups with 10,000 pictures, the memory of a running game and the CPU
 // it uses while nobody plays. Run under a virtual display of 1280x1024:
 //   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/plinkapad_bench
+// and with a second monitor, which the game covers:
+//   tests/e2e/DummyX.sh build/bench/plinkapad_bench
 #include <sys/resource.h>
 #include <wx/app.h>
 #include <wx/init.h>
@@ -164,6 +166,7 @@ int main(int argc, char** argv) {
         dialog.Game().ShowBackBuffer();
         theSettings.m_bPlaying = 1;
         Pump(0.5);
+        std::printf("covers of other monitors: %zu\n", dialog.Game().Covers().size());
         MeasureDisplays(dialog, false);
         MeasureDisplays(dialog, true);
         std::printf("resident memory of a running game: %ld MB (%ld MB before it)\n",

@@ -196,9 +196,30 @@ sway_suite() {
     ok "the shortcuts work again after the game$([ "$outputs" = 2 ] && echo ', and the other program gets its keys and clicks')"
 
     [ "$outputs" = 1 ] || return 0
+    # The user takes the hold back during a game: the game asks for it again.
+    rm -f "$work"/escaped-*
+    press_start
+    await game || fail "no game after Start"
+    sleep 1
+    swaymsg 'seat - shortcuts_inhibitor deactivate' >/dev/null
+    sleep 2
+    typing -M logo -k d -m logo -M alt -k Tab -m alt
+    sleep 0.5
+    [ -z "$(escaped)" ] || fail "shortcuts fired after sway let go of the hold: $(escaped)"
+    game || fail "the game was left"
+    ok "a hold taken back during a game is had again"
+
+    # A desktop that will not hold the shortcuts any more: the game ends with the lock-lost
+    # message rather than go on unlocked.
+    swaymsg 'seat * shortcuts_inhibitor disable' >/dev/null
+    await shown 'Error' || fail "no message when the hold was lost for good"
+    ! game || fail "the game went on without the hold"
+    typing -k Return
+    await eval '! shown Error' || fail "the message did not close"
+    ok "a hold lost for good ends the game with a message"
+
     # A desktop that refuses to hold its shortcuts (as a GNOME user may): the game does not
     # go on as if locked; the parent chooses.
-    swaymsg 'seat * shortcuts_inhibitor disable' >/dev/null
     press_start
     await game || fail "no game after Start"
     await shown 'Warning' || fail "no message when sway refused to hold its shortcuts"

@@ -231,8 +231,10 @@ void CMainDialog::OnTimer(int nIDEvent) {
         KillTimer(TIMER_TIME_LIMIT);
         if (theSettings.m_bPlaying) {
             m_wndGame.DestroyWindow();
-            MessageBox(this, LoadString(IDS_HAVE_A_REST), LoadString(IDS_INFORMATION),
-                       MB_ICONINFORMATION | MB_OK);
+            m_wndGame.AfterGame([this] {
+                MessageBox(this, LoadString(IDS_HAVE_A_REST), LoadString(IDS_INFORMATION),
+                           MB_ICONINFORMATION | MB_OK);
+            });
         }
     } else if (nIDEvent == TIMER_AUTO_DISPLAY) {
         if (theSettings.m_bPlaying) {

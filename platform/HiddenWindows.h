@@ -6,9 +6,12 @@
 // the dialog).
 #pragma once
 
+#include <functional>
 #include <vector>
 
 typedef struct _GtkWidget GtkWidget;
+typedef struct _cairo cairo_t;
+class wxEvtHandler;
 
 class CHiddenWindows {
 public:
@@ -21,11 +24,24 @@ public:
     void HideAll();
     // Shows them again where they were, the last hidden first, so the first comes out on top.
     void ShowAgain();
+    // Has `owner` call `then` once the windows shown again have been drawn, or half a second
+    // later at the latest; at once when no window is on its way back. A compositor stacks
+    // windows in the order they first show, so a message opened sooner could come out below
+    // the window it belongs to.
+    void WhenShown(wxEvtHandler* owner, std::function<void()> then);
 
 private:
     struct Hidden {
         GtkWidget* widget;  // a reference of ours
         int x, y;
     };
+    static int OnDraw(GtkWidget* widget, cairo_t*, void* self);
+    static int OnTimeout(void* self);
+    void Flush();
+
     std::vector<Hidden> m_hidden;
+    std::vector<GtkWidget*> m_returning;  // shown again, not drawn yet; references of ours
+    std::vector<std::function<void()>> m_waiting;
+    wxEvtHandler* m_pOwner = nullptr;
+    unsigned m_nTimeout = 0;
 };

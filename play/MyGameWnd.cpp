@@ -212,9 +212,15 @@ void CMyGameWnd::OnLockFailed(unsigned game, LockLoss loss) {
         return;
     }
     DestroyWindow();
-    if (m_onLockFailed) {
-        m_onLockFailed(loss);
-    }
+    AfterGame([this, loss] {
+        if (m_onLockFailed) {
+            m_onLockFailed(loss);
+        }
+    });
+}
+
+void CMyGameWnd::AfterGame(std::function<void()> then) {
+    m_hiddenWindows.WhenShown(this, std::move(then));
 }
 
 // A close request, or another program destroyed the play window's native window: the game

@@ -52,7 +52,11 @@ public:
     wxWindow* GetView() const { return m_pView; }
     // Called at the end of each game, after the lock is released.
     void SetGameEndHandler(std::function<void()> handler) { m_onGameEnd = std::move(handler); }
-    // Called when the input lock could not be taken or kept for a game; the game has ended.
+    // Has `then` called once the windows put away for the game are back on the screen, so a
+    // message about the game's end comes out above them.
+    void AfterGame(std::function<void()> then);
+    // Called when the input lock could not be taken or kept for a game; the game has ended
+    // and the windows put away for it are back.
     void SetLockFailedHandler(std::function<void(LockLoss)> handler) {
         m_onLockFailed = std::move(handler);
     }

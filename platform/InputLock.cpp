@@ -249,7 +249,9 @@ gboolean Watch(gpointer) {
     if (s_deadline) {
         ReportLoss(s_deadline->Update(bHeld, g_get_monotonic_time()));
     }
-    const guint period = bHeld ? kSlowWatchMs : kWatchMs;
+    // A lock the game may go without (the parent chose to play without the desktop's
+    // shortcuts held) is looked for slowly.
+    const guint period = bHeld || !s_deadline || !s_deadline->Required() ? kSlowWatchMs : kWatchMs;
     if (s_nWatchPeriod != period) {
         StartWatch(period);
         return G_SOURCE_REMOVE;

@@ -17,7 +17,7 @@ public:
 
     // Whether the lock is held at `now`; a loss is reported once, and never again after.
     LockLoss Update(bool bHeld, std::int64_t now);
-    bool EverHeld() const { return m_bEverHeld; }
+    bool Required() const { return m_bRequired; }
 
 private:
     std::int64_t m_start;

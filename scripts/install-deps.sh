@@ -8,21 +8,31 @@ packages=(
     libwxgtk3.2-dev libgtk-3-dev libsdl2-dev
     libchm-dev fp-utils-3.2.2
     libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
-    python3-xlib x11-utils x11-xserver-utils x11-xkb-utils xserver-xorg-core
-    xserver-xorg-video-dummy sway wtype weston mutter
+    python3-xlib x11-utils x11-xserver-utils x11-xkb-utils sway wtype
     libwayland-dev libwayland-bin wayland-protocols python3-gi python3-dbus gir1.2-glib-2.0 dbus
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev fakeroot man-db
 )
+# The other desktops the lock is tried on, without what their full sessions recommend.
+desktops=(xserver-xorg-core xserver-xorg-video-dummy weston mutter gnome-shell)
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
+missing() {
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+    done
+}
+mapfile -t missing < <(missing "${packages[@]}")
+mapfile -t missing_desktops < <(missing "${desktops[@]}")
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_desktops[@]} -eq 0 ] && exit 0
 
 sudo=
 [ "$(id -u)" -eq 0 ] || sudo=sudo
-echo "Installing: ${missing[*]}"
+echo "Installing: ${missing[*]} ${missing_desktops[*]}"
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+fi
+if [ ${#missing_desktops[@]} -gt 0 ]; then
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing_desktops[@]}"
+fi

@@ -2,12 +2,14 @@
 # The lock of a game on Wayland desktops, tried as a child and a parent would, and counted:
 # the compositor's own shortcuts are bound to commands that leave a file behind, and another
 # program's window counts the keys and clicks that reach it.
-#   WaylandLock.sh APPLICATION_DIRECTORY sway-one|sway-two|weston|mutter
+#   WaylandLock.sh APPLICATION_DIRECTORY sway-one|sway-two|weston|mutter|gnome-shell
 # sway-one / sway-two: sway, headless, with one or two outputs; clicks on a grid over every
 #   output, each followed by the compositor's chords, with a virtual keyboard (wtype).
 # weston: a compositor that does not hold its shortcuts for anyone (nested in sway, which
 #   lends it the keyboard): the parent is told at Start and chooses.
-# mutter: GNOME's compositor, headless, typed into through its RemoteDesktop interface.
+# mutter: GNOME's compositor, headless, typed into through its RemoteDesktop interface;
+# gnome-shell: the same with GNOME Shell, whose question before it holds the shortcuts is
+# answered with Allow.
 # The compositors refuse to run as root: as root the test runs itself as the user nobody.
 set -euo pipefail
 appdir=$1
@@ -32,7 +34,7 @@ work=${WAYLAND_LOCK_WORK:-$(mktemp -d)}
 wlprobe="/usr/bin/python3 $work/wlprobe.py"
 
 # mutter serves its RemoteDesktop interface on the session bus: the test runs in its own.
-if [ "$mode" = mutter ] && [ -z "${WAYLAND_LOCK_BUS:-}" ]; then
+if [[ "$mode" = mutter || "$mode" = gnome-shell ]] && [ -z "${WAYLAND_LOCK_BUS:-}" ]; then
     exec env WAYLAND_LOCK_WORK="$work" WAYLAND_LOCK_BUS=1 \
         dbus-run-session -- "$0" "$appdir" "$mode"
 fi
@@ -284,7 +286,15 @@ weston_suite() {
 }
 
 mutter_suite() {
-    mutter --headless --wayland --no-x11 --virtual-monitor 1280x1024 >"$work/mutter.log" 2>&1 &
+    local compositor=${1:-mutter}
+    if [ "$compositor" = gnome-shell ]; then
+        # The shell asks the system bus for the login manager; a bus of our own stands in.
+        dbus-daemon --session --nofork --address="unix:path=$work/run/system_bus" &
+        pids+=($!)
+        export DBUS_SYSTEM_BUS_ADDRESS="unix:path=$work/run/system_bus"
+        await test -S "$work/run/system_bus" || fail "no bus for the shell"
+    fi
+    "$compositor" --headless --wayland --no-x11 --virtual-monitor 1280x1024 >"$work/mutter.log" 2>&1 &
     pids+=($!)
     await socket_there wayland-0 || fail "mutter did not start"
     export WAYLAND_DISPLAY=wayland-0
@@ -304,13 +314,21 @@ mutter_suite() {
     launch
     await titled_at_least 'Welcome to Plinkapad !' 1 || fail "the welcome dialog did not open"
     sleep 1
+    if [ "$compositor" = gnome-shell ]; then
+        keys chord Escape  # the shell starts in its overview
+        keys sleep 1
+    fi
     keys chord Alt_L s
     await titled_at_least Plinkapad 1 || fail "no game after Start"
     # The game's toplevel, and the keys that reach the program from here on.
     play=$(grep -o 'xdg_toplevel@[0-9]*\.set_title("Plinkapad")' "$work/app.log" | tail -n 1 | cut -d. -f1)
+    if [ "$compositor" = gnome-shell ]; then
+        keys sleep 1
+        keys chord Return  # the shell asks whether to let the game hold its shortcuts: Allow
+    fi
     await grep -q 'zwp_keyboard_shortcuts_inhibitor_v1@[0-9]*\.active()' "$work/app.log" ||
-        fail "mutter did not hold its shortcuts for the game"
-    ok "Start shows the game, and mutter holds its shortcuts for it"
+        fail "$compositor did not hold its shortcuts for the game"
+    ok "Start shows the game, and $compositor holds its shortcuts for it"
 
     local mark
     mark=$(wc -l <"$work/app.log")
@@ -339,6 +357,7 @@ sway-one) sway_suite 1 ;;
 sway-two) sway_suite 2 ;;
 weston) weston_suite ;;
 mutter) mutter_suite ;;
+gnome-shell) mutter_suite gnome-shell ;;
 *) fail "no such mode" ;;
 esac
 echo "$passed passed, 0 failed"

@@ -11,7 +11,9 @@ namespace {
 constexpr std::size_t kFileHeaderSize = 14;
 constexpr std::uint16_t kBitmapType = 0x4D42;  // "BM"
 // Info header fields.
-constexpr std::size_t kWidth = 4, kHeight = 8, kBitCount = 14, kClrUsed = 32;
+constexpr std::size_t kWidth = 4, kHeight = 8, kBitCount = 14, kCompression = 16, kClrUsed = 32;
+// Compressions whose masks follow a 40-byte header, before any colour table.
+constexpr std::uint32_t kBitFields = 3, kAlphaBitFields = 6;
 }  // namespace
 
 void CDib::Free() {
@@ -50,14 +52,36 @@ std::uint32_t CDib::Read(CFile& file) {
     return static_cast<std::uint32_t>(length);
 }
 
-// Only a 40-byte info header whose colour table is all there, over pixels that hold the
-// whole image, is taken.
+// An info header of 40 bytes or one of its longer versions (the V4 and V5 headers painting
+// programs save) whose colour table is all there, over pixels that hold the whole image, is
+// taken.
 bool CDib::Validate(std::size_t headerBytes) {
-    if (U32(m_pBMI.data()) != kInfoHeaderSize ||
-        kInfoHeaderSize + std::size_t(PaletteSize()) > headerBytes) {
+    const std::uint32_t size = U32(m_pBMI.data());
+    if (size < kInfoHeaderSize || size > headerBytes ||
+        ColorTableOffset() + std::size_t(PaletteSize()) > headerBytes) {
         return false;
     }
     return m_image.LoadFromDib(m_pBMI.data(), headerBytes, m_pBits.data(), m_pBits.size());
+}
+
+// The colour table follows the header's own size, and the masks a 40-byte header keeps
+// after itself.
+std::size_t CDib::ColorTableOffset() const {
+    if (m_pBMI.empty()) {
+        return kInfoHeaderSize;
+    }
+    const std::size_t size = U32(m_pBMI.data());
+    if (size == kInfoHeaderSize) {
+        switch (U32(m_pBMI.data() + kCompression)) {
+            case kBitFields:
+                return size + 12;
+            case kAlphaBitFields:
+                return size + 16;
+            default:
+                break;
+        }
+    }
+    return size;
 }
 
 std::int32_t CDib::Width() const {
@@ -102,8 +126,9 @@ BOOL CDib::MakePalette() {
     // The colour table stores blue, green, red and a reserved byte; the spare bytes after
     // the header keep every entry inside the block.
     auto palette = std::make_unique<CPalette>(count);
-    const std::uint8_t* table = m_pBMI.data() + kInfoHeaderSize;
-    for (std::size_t i = 0; i < count && kInfoHeaderSize + 4 * i + 3 <= m_pBMI.size(); ++i) {
+    const std::size_t offset = ColorTableOffset();
+    const std::uint8_t* table = m_pBMI.data() + std::min(offset, m_pBMI.size());
+    for (std::size_t i = 0; i < count && offset + 4 * i + 3 <= m_pBMI.size(); ++i) {
         (*palette)[i] = {table[4 * i + 2], table[4 * i + 1], table[4 * i], 0};
     }
     m_pPalette = std::move(palette);

@@ -48,6 +48,7 @@ public:
 
 private:
     bool Validate(std::size_t headerBytes);
+    std::size_t ColorTableOffset() const;
 
     std::vector<std::uint8_t> m_pBits;  // the pixel array
     std::vector<std::uint8_t> m_pBMI;   // the info header, the colour table and 1024 zeros

@@ -55,6 +55,16 @@ const std::vector<std::uint32_t> kPalette = {kRed, kGreen, kBlue, kWhite};
 
 }  // namespace
 
+// The same bitmap with a longer info header: its extra fields zero, the offsets moved.
+Bytes WithInfoHeaderSize(Bytes file, std::uint32_t size) {
+    const std::uint32_t extra = size - 40;
+    file.insert(file.begin() + 54, extra, 0);
+    Put32(file, 2, static_cast<std::uint32_t>(file.size()));
+    Put32(file, 10, file[10] + (file[11] << 8) + extra);
+    Put32(file, 14, size);
+    return file;
+}
+
 TEST_F(Dib, EveryDepthReadsAndPaintsUnscaledTopRowFirst) {
     struct Case {
         int bits;
@@ -69,30 +79,34 @@ TEST_F(Dib, EveryDepthReadsAndPaintsUnscaledTopRowFirst) {
         {24, {}, {0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0xFF, 0, 0xFF, 0, 0, 0}},
         {32, {}, {0xFF, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0xFF, 0, 0}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.bits);
-        CDib dib;
-        const Bytes file = MakeBmp(2, 2, c.bits, 0, c.palette, c.pixels);
-        ASSERT_EQ(Read(dib, file), file.size());
-        EXPECT_EQ(dib.Width(), 2);
-        EXPECT_EQ(dib.Height(), 2);
-        PaintWhole(dib, {3, 4, 5, 6});
-        EXPECT_EQ(m_nLines, 2);
-        if (c.bits == 1) {  // only two colours: red above blue... and blue, red below
-            EXPECT_EQ(At(3, 4), kRed);
-            EXPECT_EQ(At(4, 4), kBlue);
-            EXPECT_EQ(At(3, 5), kBlue);
-            EXPECT_EQ(At(4, 5), kRed);
-        } else {
-            EXPECT_EQ(At(3, 4), kRed);
-            EXPECT_EQ(At(4, 4), kGreen);
-            EXPECT_EQ(At(3, 5), kBlue);
-            EXPECT_EQ(At(4, 5), kWhite);
+    // The 40-byte header, and the V4 and V5 headers painting programs save, whose colour
+    // table follows their own size.
+    for (const std::uint32_t headerSize : {40u, 108u, 124u})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.bits << " bits, header " << headerSize);
+            CDib dib;
+            const Bytes file =
+                WithInfoHeaderSize(MakeBmp(2, 2, c.bits, 0, c.palette, c.pixels), headerSize);
+            ASSERT_EQ(Read(dib, file), file.size());
+            EXPECT_EQ(dib.Width(), 2);
+            EXPECT_EQ(dib.Height(), 2);
+            PaintWhole(dib, {3, 4, 5, 6});
+            EXPECT_EQ(m_nLines, 2);
+            if (c.bits == 1) {  // only two colours: red above blue... and blue, red below
+                EXPECT_EQ(At(3, 4), kRed);
+                EXPECT_EQ(At(4, 4), kBlue);
+                EXPECT_EQ(At(3, 5), kBlue);
+                EXPECT_EQ(At(4, 5), kRed);
+            } else {
+                EXPECT_EQ(At(3, 4), kRed);
+                EXPECT_EQ(At(4, 4), kGreen);
+                EXPECT_EQ(At(3, 5), kBlue);
+                EXPECT_EQ(At(4, 5), kWhite);
+            }
+            EXPECT_EQ(m_canvas.GetPixel(2, 4), kBack);
+            EXPECT_EQ(m_canvas.GetPixel(5, 5), kBack);
+            EXPECT_EQ(m_canvas.GetPixel(3, 6), kBack);
         }
-        EXPECT_EQ(m_canvas.GetPixel(2, 4), kBack);
-        EXPECT_EQ(m_canvas.GetPixel(5, 5), kBack);
-        EXPECT_EQ(m_canvas.GetPixel(3, 6), kBack);
-    }
 }
 
 TEST_F(Dib, ColourTablesAndPalettes) {
@@ -211,7 +225,9 @@ TEST_F(Dib, DamagedFilesLeaveTheObjectEmpty) {
     bad.emplace_back("offset beyond the file", offset);
     Bytes header = good;
     Put32(header, 14, 108);
-    bad.emplace_back("another header size", header);
+    bad.emplace_back("a header longer than the bytes before the pixels", header);
+    Put32(header, 14, 39);
+    bad.emplace_back("a header shorter than 40 bytes", header);
     Bytes colours = good;
     Put32(colours, 46, 200);  // 200 entries, 4 present
     bad.emplace_back("colour table larger than present", colours);

@@ -3,6 +3,7 @@
 #include <wx/listctrl.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include "common/Settings.h"
 #include "platform/DisplayText.h"
@@ -90,10 +91,25 @@ bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder) {
     return true;
 }
 
+// A name ends with the extension, in any case.
+static bool HasExtension(const std::string& name, const std::string& extension) {
+    return name.size() > extension.size() &&
+           std::equal(
+               extension.rbegin(), extension.rend(), name.rbegin(),
+               [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+}
+
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
-                   const std::string& folder, int idQuestion) {
+                   const std::string& folder, int idQuestion, const FileConversion* conversion) {
+    std::string notReadable;
     for (const std::string& path : chosen) {
-        const std::string destination = PathJoin(folder, PathFindFileName(path));
+        std::string name = PathFindFileName(path);
+        const bool bConvert = conversion != nullptr && !HasExtension(name, conversion->extension);
+        if (bConvert) {
+            const std::size_t dot = name.rfind('.');
+            name = name.substr(0, dot == 0 ? std::string::npos : dot) + conversion->extension;
+        }
+        const std::string destination = PathJoin(folder, name);
         if (PathFileExists(destination)) {
             const int answer = MessageBox(owner, FormatStringS(idQuestion, {destination}),
                                           LoadString(IDS_INFORMATION),
@@ -105,6 +121,23 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                 continue;
             }
         }
-        CopyLibraryFile(owner, path, destination);
+        if (!bConvert) {
+            CopyLibraryFile(owner, path, destination);
+            continue;
+        }
+        std::string reason;
+        if (!MayChangeInLibrary(destination, reason)) {
+            Tell(owner, FormatString(IDS_COPY_FAILED, path, destination, reason));
+        } else if (!conversion->convert(path, destination, reason)) {
+            if (reason.empty()) {
+                notReadable += (notReadable.empty() ? "" : "\n") + path;
+            } else {
+                Tell(owner, FormatString(IDS_COPY_FAILED, path, destination, reason));
+            }
+        }
+    }
+    if (!notReadable.empty()) {
+        MessageBox(owner, FormatString(conversion->idNotReadable, notReadable),
+                   LoadString(IDS_WARNING), MB_ICONEXCLAMATION | MB_OK);
     }
 }

@@ -8,6 +8,7 @@
 // told to the parent, over `owner`, in one message naming the file and the reason.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,21 @@ bool DeleteLibraryFile(wxWindow* owner, const std::string& path);
 // Removes an empty folder, or a link in its place as a link.
 bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder);
 
-// Copies each chosen file into `folder` under its own name, in the order given. Before
-// replacing a file there it asks, over `owner`, with string `idQuestion` ("%s" is the
-// destination): Yes copies, No skips that file, Cancel skips it and every one after it.
+// How files of other formats become the library's own: a file whose name ends with
+// `extension` (in any case) is copied as it is; any other is converted into a file of the
+// same stem with that extension. `convert` returns false with an empty reason for a file it
+// cannot read, false with the reason when the new file could not be written.
+struct FileConversion {
+    std::string extension;
+    std::function<bool(const std::string& from, const std::string& to, std::string& reason)>
+        convert;
+    int idNotReadable;  // the message naming the files that could not be read ("%1")
+};
+
+// Copies each chosen file into `folder` under its own name, in the order given, or converts
+// it as `conversion` says. Before replacing a file there it asks, over `owner`, with string
+// `idQuestion` ("%s" is the destination): Yes copies, No skips that file, Cancel skips it
+// and every one after it. Files that could not be read are named in one message at the end.
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
-                   const std::string& folder, int idQuestion);
+                   const std::string& folder, int idQuestion,
+                   const FileConversion* conversion = nullptr);

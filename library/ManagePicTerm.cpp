@@ -14,6 +14,7 @@
 #include "common/Dib.h"
 #include "common/FolderFiles.h"
 #include "common/HtmlHelp.h"
+#include "library/PhotoImport.h"
 #include "library/PictureGroupStorage.h"
 #include "library/PreviewFrame.h"
 #include "platform/File.h"
@@ -249,10 +250,12 @@ void CManagePicTerm::DrawPreview() {
 
 void CManagePicTerm::OnAddPictures() {
     std::vector<std::string> chosen;
-    if (!OpenFilesDialog(this, LoadString(IDS_BITMAP_FILTER), "bmp", chosen)) {
+    if (!OpenFilesDialog(this, LoadString(IDS_ALL_PICTURES_FILTER) + LoadString(IDS_BITMAP_FILTER),
+                         "bmp", chosen)) {
         return;
     }
-    CopyFilesInto(this, chosen, m_strGroupPath, IDS_PICTURE_EXISTS);
+    const FileConversion toBitmap = PhotosToBitmaps();
+    CopyFilesInto(this, chosen, m_strGroupPath, IDS_PICTURE_EXISTS, &toBitmap);
     LoadCutList();
     FillPictureList();
     RefreshSelection();

@@ -108,6 +108,8 @@ constexpr int IDS_SAVE_MARK_FAILED = 140;
 constexpr int IDS_OUTSIDE_LIBRARY = 141;
 constexpr int IDS_SHORTCUTS_NOT_OFFERED = 142;
 constexpr int IDS_SHORTCUTS_NOT_GRANTED = 143;
+constexpr int IDS_ALL_PICTURES_FILTER = 144;
+constexpr int IDS_NOT_PICTURES = 145;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

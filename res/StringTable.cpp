@@ -72,6 +72,11 @@ std::string LoadString(int id) {
          "For a full lock, allow Plinkapad to inhibit the desktop's shortcuts when the "
          "desktop asks (GNOME asks once, and its question may lie behind the game), or log "
          "in to an X11 session.\n\nPlay anyway?"},
+        {IDS_ALL_PICTURES_FILTER,
+         "All pictures (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif) | "
+         "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif |"},
+        {IDS_NOT_PICTURES,
+         "These files are not pictures Plinkapad can read, and were not added:\n%1"},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},

@@ -7,6 +7,7 @@
 #include "FullDisk.h"
 #include "GuiTesting.h"
 #include "ObeyFilePermissions.h"
+#include "PictureFile.h"
 #include "TestFolder.h"
 #include "WaveFile.h"
 #include "common/DialogColours.h"
@@ -14,6 +15,8 @@
 #include "library/ManagePicTerm.h"
 #include "library/PictureGroupStorage.h"
 #include "library/PreviewFrame.h"
+#include "platform/BmpImage.h"
+#include "platform/ScreenMetrics.h"
 #include "platform/ShellServices.h"
 #include "res/Resource.h"
 
@@ -126,7 +129,10 @@ std::map<std::string, std::string> Tree(const std::string& root, const std::stri
     return tree;
 }
 
-constexpr char kBitmaps[] = "Bitmap file (*.bmp) | *.bmp||";
+constexpr char kBitmaps[] =
+    "All pictures (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif) | "
+    "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif |"
+    "Bitmap file (*.bmp) | *.bmp||";
 constexpr char kWaves[] = "Sound wave files (*.wav) | *.wav||";
 
 }  // namespace
@@ -267,6 +273,31 @@ TEST_F(ManageGroup, AddingAsksBeforeEachOverwriteAndCancelStopsTheRest) {
     Choose({m_group + "/Apple.bmp"}, kBitmaps);
     wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_YES, &question));
     EXPECT_EQ(ReadBytes(m_group + "/Apple.bmp"), newApple);
+}
+
+// A phone's photos become bitmaps of their own names that fit within three quarters of the
+// screen, turned upright; a file that is no picture is named at the end and not added.
+TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitAndWhatIsNoPictureIsNamed) {
+    WriteBytes(m_dir / "Photo.JPG", MakePicture(2000, 1500, "jpeg", 6));
+    WriteBytes(m_dir / "Broken.jpg", {'n', 'o', 't', '\n'});
+    WriteBytes(m_dir / "Apple.png", MakePicture(20, 10, "png"));
+    Open();
+    const Bytes apple = ReadBytes(m_group + "/Apple.bmp");
+    const std::string total = Text(IDC_TOTAL_PICTURES);
+    Choose({m_dir / "Photo.JPG", m_dir / "Broken.jpg", m_dir / "Apple.png"}, kBitmaps);
+    std::string question, message;
+    wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_NO, &question),
+                  ExpectMessage(wxID_OK, &message));
+    EXPECT_EQ(question, "File " + m_group + "/Apple.bmp has existed. Overwrite it?");
+    EXPECT_EQ(message, "These files are not pictures Plinkapad can read, and were not added:\n" +
+                           m_dir / "Broken.jpg");
+    EXPECT_EQ(ReadBytes(m_group + "/Apple.bmp"), apple);
+    EXPECT_FALSE(fs::exists(m_group + "/Broken.bmp"));
+    CBmpImage photo;
+    ASSERT_TRUE(photo.Load(m_group + "/Photo.bmp"));
+    EXPECT_EQ(photo.Width(), GetSystemMetrics(SM_CYSCREEN) * 3 / 4 * 1500 / 2000);
+    EXPECT_EQ(photo.Height(), GetSystemMetrics(SM_CYSCREEN) * 3 / 4);
+    EXPECT_EQ(Text(IDC_TOTAL_PICTURES), std::to_string(std::stoi(total) + 1));
 }
 
 TEST_F(ManageGroup, DeletingAPictureTakesItsSoundAndNeverWhatALinkNames) {

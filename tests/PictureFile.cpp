@@ -1,0 +1,35 @@
+#include "PictureFile.h"
+
+#include <gdk-pixbuf/gdk-pixbuf.h>
+#include <gtest/gtest.h>
+
+Bytes MakePicture(int width, int height, const char* format, int orientation) {
+    GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
+    for (int y = 0; y < height; ++y) {
+        guchar* row = gdk_pixbuf_get_pixels(pixbuf) + y * gdk_pixbuf_get_rowstride(pixbuf);
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t c =
+                y < height / 2 ? (x < width / 2 ? kRed : kGreen) : (x < width / 2 ? kBlue : kWhite);
+            row[3 * x] = c >> 16 & 0xFF;
+            row[3 * x + 1] = c >> 8 & 0xFF;
+            row[3 * x + 2] = c & 0xFF;
+        }
+    }
+    gchar* data = nullptr;
+    gsize size = 0;
+    EXPECT_TRUE(gdk_pixbuf_save_to_buffer(pixbuf, &data, &size, format, nullptr, nullptr));
+    g_object_unref(pixbuf);
+    Bytes bytes(data, data + size);
+    g_free(data);
+    if (orientation != 0) {
+        // An APP1 segment right after the start of image: "Exif", a big-endian TIFF header and
+        // one entry, the orientation.
+        const Bytes exif = {
+            0xFF, 0xE1, 0, 34,   'E', 'x', 'i', 'f', 0, 0,
+            'M',  'M',  0, 0x2A, 0,   0,   0,   8,   0, 1,
+            0x01, 0x12, 0, 3,    0,   0,   0,   1,   0, static_cast<std::uint8_t>(orientation),
+            0,    0,    0, 0,    0,   0};
+        bytes.insert(bytes.begin() + 2, exif.begin(), exif.end());
+    }
+    return bytes;
+}

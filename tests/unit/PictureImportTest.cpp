@@ -1,0 +1,116 @@
+// Photos made into library bitmaps: turned upright, fitted to the screen, and never a partial
+// or a wrong file.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "PictureFile.h"
+#include "TestFolder.h"
+#include "platform/BmpImage.h"
+#include "platform/PictureImport.h"
+
+namespace {
+
+// The colour nearest to a pixel among the four quarters' colours.
+std::uint32_t Quarter(const CBmpImage& image, int x, int y) {
+    const std::uint32_t p = image.GetPixel(x, y);
+    const int r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+    if (r > 200 && g > 200 && b > 200)
+        return kWhite;
+    if (r > 200)
+        return kRed;
+    if (g > 200)
+        return kGreen;
+    if (b > 200)
+        return kBlue;
+    return p;
+}
+
+class PictureImportTest : public ::testing::Test {
+protected:
+    PictureImport Import(const Bytes& source, int maxWidth, int maxHeight) {
+        WriteBytes(m_folder / "in", source);
+        std::string reason;
+        return ImportPicture(m_folder / "in", m_folder / "out.bmp", maxWidth, maxHeight, reason);
+    }
+    TestFolder m_folder;
+};
+
+TEST_F(PictureImportTest, ThePictureComesOutUprightWithItsCornersInPlace) {
+    // Orientation 6: the stored picture is turned a quarter to the right for display.
+    struct Case {
+        const char* what;
+        Bytes source;
+        int width, height;
+        std::uint32_t topLeft, topRight, bottomLeft, bottomRight;
+    };
+    const Case cases[] = {
+        {"PNG", MakePicture(40, 30, "png"), 40, 30, kRed, kGreen, kBlue, kWhite},
+        {"JPEG", MakePicture(40, 30, "jpeg"), 40, 30, kRed, kGreen, kBlue, kWhite},
+        {"WebP", MakePicture(40, 30, "webp"), 40, 30, kRed, kGreen, kBlue, kWhite},
+        {"JPEG turned by EXIF 6", MakePicture(40, 30, "jpeg", 6), 30, 40, kBlue, kRed, kWhite,
+         kGreen},
+        {"JPEG turned by EXIF 3", MakePicture(40, 30, "jpeg", 3), 40, 30, kWhite, kBlue, kGreen,
+         kRed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(Import(c.source, 1000, 1000), PictureImport::Done);
+        CBmpImage image;
+        ASSERT_TRUE(image.Load(m_folder / "out.bmp"));
+        EXPECT_EQ(image.Width(), c.width);
+        EXPECT_EQ(image.Height(), c.height);
+        const int w = image.Width(), h = image.Height(), m = 3;
+        EXPECT_EQ(Quarter(image, m, m), c.topLeft);
+        EXPECT_EQ(Quarter(image, w - 1 - m, m), c.topRight);
+        EXPECT_EQ(Quarter(image, m, h - 1 - m), c.bottomLeft);
+        EXPECT_EQ(Quarter(image, w - 1 - m, h - 1 - m), c.bottomRight);
+        // The file is the library's own kind: a 24-bit BMP with a 40-byte header.
+        const Bytes out = ReadBytes(m_folder / "out.bmp");
+        EXPECT_EQ(out[14], 40);
+        EXPECT_EQ(out[28], 24);
+    }
+}
+
+TEST_F(PictureImportTest, LargePicturesFitTheBoxAndSmallOnesAreNeverScaledUp) {
+    struct Case {
+        Bytes source;
+        int maxWidth, maxHeight, width, height;
+        std::uint32_t topLeft = kRed;
+    };
+    const Case cases[] = {
+        {MakePicture(4000, 3000, "jpeg"), 960, 768, 960, 720},            // landscape, width bound
+        {MakePicture(3000, 4000, "png"), 960, 768, 576, 768},             // portrait, height bound
+        {MakePicture(4000, 3000, "jpeg", 6), 960, 768, 576, 768, kBlue},  // turned, then fitted
+        {MakePicture(100, 50, "png"), 960, 768, 100, 50},                 // small: as it is
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(Import(c.source, c.maxWidth, c.maxHeight), PictureImport::Done);
+        CBmpImage image;
+        ASSERT_TRUE(image.Load(m_folder / "out.bmp"));
+        EXPECT_EQ(image.Width(), c.width);
+        EXPECT_EQ(image.Height(), c.height);
+        EXPECT_EQ(Quarter(image, 2, 2), c.topLeft);
+    }
+}
+
+TEST_F(PictureImportTest, WhatIsNotAPictureIsRefusedAndNothingPartialIsLeft) {
+    const Bytes jpeg = MakePicture(200, 100, "jpeg");
+    const Bytes text = {'h', 'e', 'l', 'l', 'o', '\n'};
+    for (const Bytes& bad : {text, Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2), Bytes()}) {
+        EXPECT_EQ(Import(bad, 100, 100), PictureImport::NotAPicture);
+        EXPECT_FALSE(std::filesystem::exists(m_folder / "out.bmp"));
+    }
+    // A folder in the source's place, and a target folder that is not there.
+    MakeFolder(m_folder / "dir");
+    std::string reason;
+    EXPECT_EQ(ImportPicture(m_folder / "dir", m_folder / "out.bmp", 100, 100, reason),
+              PictureImport::NotAPicture);
+    WriteBytes(m_folder / "in", jpeg);
+    EXPECT_EQ(ImportPicture(m_folder / "in", m_folder / "missing/out.bmp", 100, 100, reason),
+              PictureImport::WriteFailed);
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 2);
+}
+
+}  // namespace

@@ -99,13 +99,66 @@ static bool HasExtension(const std::string& name, const std::string& extension) 
                [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
 }
 
+namespace {
+// What the imports of one Add had to say, said once at the end.
+struct ImportReport {
+    std::string notReadable, shortened;
+    static void Add(std::string& list, const std::string& name) {
+        list += (list.empty() ? "" : "\n") + name;
+    }
+    void Tell(wxWindow* owner, const FileConversion& conversion) const {
+        if (!notReadable.empty()) {
+            MessageBox(owner, FormatString(conversion.idNotReadable, notReadable),
+                       LoadString(IDS_WARNING), MB_ICONEXCLAMATION | MB_OK);
+        }
+        if (!shortened.empty() && conversion.idShortened != 0) {
+            MessageBox(owner, FormatString(conversion.idShortened, shortened),
+                       LoadString(IDS_INFORMATION), MB_ICONINFORMATION | MB_OK);
+        }
+    }
+};
+
+void Import(wxWindow* owner, const FileConversion* conversion, const std::string& from,
+            const std::string& to, ImportReport& report) {
+    if (conversion == nullptr || HasExtension(PathFindFileName(from), conversion->extension)) {
+        CopyLibraryFile(owner, from, to);
+        return;
+    }
+    std::string reason;
+    if (!MayChangeInLibrary(to, reason)) {
+        Tell(owner, FormatString(IDS_COPY_FAILED, from, to, reason));
+        return;
+    }
+    switch (conversion->convert(from, to, reason)) {
+        case Converted::Done:
+            break;
+        case Converted::Shortened:
+            ImportReport::Add(report.shortened, from);
+            break;
+        case Converted::NotReadable:
+            ImportReport::Add(report.notReadable, from);
+            break;
+        case Converted::WriteFailed:
+            Tell(owner, FormatString(IDS_COPY_FAILED, from, to, reason));
+            break;
+    }
+}
+}  // namespace
+
+bool ImportLibraryFile(wxWindow* owner, const FileConversion& conversion, const std::string& from,
+                       const std::string& to) {
+    ImportReport report;
+    Import(owner, &conversion, from, to, report);
+    report.Tell(owner, conversion);
+    return report.notReadable.empty();
+}
+
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                    const std::string& folder, int idQuestion, const FileConversion* conversion) {
-    std::string notReadable;
+    ImportReport report;
     for (const std::string& path : chosen) {
         std::string name = PathFindFileName(path);
-        const bool bConvert = conversion != nullptr && !HasExtension(name, conversion->extension);
-        if (bConvert) {
+        if (conversion != nullptr && !HasExtension(name, conversion->extension)) {
             const std::size_t dot = name.rfind('.');
             name = name.substr(0, dot == 0 ? std::string::npos : dot) + conversion->extension;
         }
@@ -121,23 +174,9 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                 continue;
             }
         }
-        if (!bConvert) {
-            CopyLibraryFile(owner, path, destination);
-            continue;
-        }
-        std::string reason;
-        if (!MayChangeInLibrary(destination, reason)) {
-            Tell(owner, FormatString(IDS_COPY_FAILED, path, destination, reason));
-        } else if (!conversion->convert(path, destination, reason)) {
-            if (reason.empty()) {
-                notReadable += (notReadable.empty() ? "" : "\n") + path;
-            } else {
-                Tell(owner, FormatString(IDS_COPY_FAILED, path, destination, reason));
-            }
-        }
+        Import(owner, conversion, path, destination, report);
     }
-    if (!notReadable.empty()) {
-        MessageBox(owner, FormatString(conversion->idNotReadable, notReadable),
-                   LoadString(IDS_WARNING), MB_ICONEXCLAMATION | MB_OK);
+    if (conversion != nullptr) {
+        report.Tell(owner, *conversion);
     }
 }

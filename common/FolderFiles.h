@@ -43,19 +43,27 @@ bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder);
 
 // How files of other formats become the library's own: a file whose name ends with
 // `extension` (in any case) is copied as it is; any other is converted into a file of the
-// same stem with that extension. `convert` returns false with an empty reason for a file it
-// cannot read, false with the reason when the new file could not be written.
+// same stem with that extension. `convert` says what came of it, with the reason when the
+// new file could not be written.
+enum class Converted { Done, Shortened, NotReadable, WriteFailed };
 struct FileConversion {
     std::string extension;
-    std::function<bool(const std::string& from, const std::string& to, std::string& reason)>
+    std::function<Converted(const std::string& from, const std::string& to, std::string& reason)>
         convert;
     int idNotReadable;  // the message naming the files that could not be read ("%1")
+    int idShortened;    // the one naming the files that were shortened, or 0
 };
+
+// Copies `from` to `to`, or converts it there as `conversion` says when its name has another
+// extension, and says over `owner` what went wrong or was shortened.
+bool ImportLibraryFile(wxWindow* owner, const FileConversion& conversion, const std::string& from,
+                       const std::string& to);
 
 // Copies each chosen file into `folder` under its own name, in the order given, or converts
 // it as `conversion` says. Before replacing a file there it asks, over `owner`, with string
 // `idQuestion` ("%s" is the destination): Yes copies, No skips that file, Cancel skips it
-// and every one after it. Files that could not be read are named in one message at the end.
+// and every one after it. Files that could not be read, or were shortened, are named in one
+// message at the end.
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                    const std::string& folder, int idQuestion,
                    const FileConversion* conversion = nullptr);

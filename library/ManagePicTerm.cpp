@@ -25,6 +25,7 @@
 #include "platform/SoundPlayer.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "sounds/VoiceImport.h"
 
 wxBEGIN_EVENT_TABLE(CManagePicTerm, wxDialog)
     EVT_INIT_DIALOG(CManagePicTerm::OnInitDialog)
@@ -358,8 +359,10 @@ void CManagePicTerm::OnSpecifySounds() {
     }
     RememberSelectedRow();
     std::string chosen;
-    if (OpenFileDialog(this, LoadString(IDS_WAVE_FILTER), "wav", chosen)) {
-        CopyLibraryFile(this, chosen, target);  // a sound copied onto itself stays as it is
+    if (OpenFileDialog(this, LoadString(IDS_ALL_SOUNDS_FILTER) + LoadString(IDS_WAVE_FILTER), "wav",
+                       chosen)) {
+        // A sound copied onto itself stays as it is; a phone's clip becomes a WAV file.
+        ImportLibraryFile(this, VoicesToWaves(), chosen, target);
     }
     LoadCutList();
     FillPictureList();

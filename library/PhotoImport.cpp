@@ -10,11 +10,15 @@ FileConversion PhotosToBitmaps() {
     return {
         ".bmp",
         [maxWidth, maxHeight](const std::string& from, const std::string& to, std::string& reason) {
-            const PictureImport result = ImportPicture(from, to, maxWidth, maxHeight, reason);
-            if (result == PictureImport::NotAPicture) {
-                reason.clear();  // named with the others at the end
+            switch (ImportPicture(from, to, maxWidth, maxHeight, reason)) {
+                case PictureImport::Done:
+                    return Converted::Done;
+                case PictureImport::NotAPicture:
+                    return Converted::NotReadable;
+                case PictureImport::WriteFailed:
+                    break;
             }
-            return result == PictureImport::Done;
+            return Converted::WriteFailed;
         },
-        IDS_NOT_PICTURES};
+        IDS_NOT_PICTURES, 0};
 }

@@ -110,6 +110,9 @@ constexpr int IDS_SHORTCUTS_NOT_OFFERED = 142;
 constexpr int IDS_SHORTCUTS_NOT_GRANTED = 143;
 constexpr int IDS_ALL_PICTURES_FILTER = 144;
 constexpr int IDS_NOT_PICTURES = 145;
+constexpr int IDS_ALL_SOUNDS_FILTER = 146;
+constexpr int IDS_NOT_SOUNDS = 147;
+constexpr int IDS_SOUNDS_SHORTENED = 148;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

@@ -77,6 +77,12 @@ std::string LoadString(int id) {
          "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif |"},
         {IDS_NOT_PICTURES,
          "These files are not pictures Plinkapad can read, and were not added:\n%1"},
+        {IDS_ALL_SOUNDS_FILTER,
+         "All sounds (*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
+         "*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp |"},
+        {IDS_NOT_SOUNDS, "These files are not sounds Plinkapad can read, and were not added:\n%1"},
+        {IDS_SOUNDS_SHORTENED,
+         "These sounds were longer than a minute, and only their first minute was kept:\n%1"},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},

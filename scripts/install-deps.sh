@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     libwxgtk3.2-dev libgtk-3-dev libsdl2-dev webp-pixbuf-loader heif-gdk-pixbuf
+    libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
     libchm-dev fp-utils-3.2.2
     libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
     python3-xlib x11-utils x11-xserver-utils x11-xkb-utils sway wtype

@@ -16,6 +16,7 @@
 #include "platform/SoundPlayer.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "sounds/VoiceImport.h"
 
 wxBEGIN_EVENT_TABLE(CManageVoiceDialog, wxDialog)
     EVT_BUTTON(IDC_PLAY, CManageVoiceDialog::OnPlayButton)
@@ -116,10 +117,13 @@ void CManageVoiceDialog::OnPlay() {
 
 void CManageVoiceDialog::OnAdd() {
     std::vector<std::string> chosen;
-    if (!OpenFilesDialog(this, LoadString(IDS_WAVE_FILTER), "wav", chosen)) {
+    if (!OpenFilesDialog(this, LoadString(IDS_ALL_SOUNDS_FILTER) + LoadString(IDS_WAVE_FILTER),
+                         "wav", chosen)) {
         return;
     }
-    CopyFilesInto(this, chosen, PathJoin(theSettings.m_strAppDir, kSoundsFolder), IDS_SOUND_EXISTS);
+    const FileConversion toWave = VoicesToWaves();
+    CopyFilesInto(this, chosen, PathJoin(theSettings.m_strAppDir, kSoundsFolder), IDS_SOUND_EXISTS,
+                  &toWave);
     FillSoundList();
     OnItemChanged();  // the list was read again: nothing is selected
 }

@@ -7,7 +7,7 @@
 #include "FullDisk.h"
 #include "GuiTesting.h"
 #include "ObeyFilePermissions.h"
-#include "PictureFile.h"
+#include "PhoneMedia.h"
 #include "TestFolder.h"
 #include "WaveFile.h"
 #include "common/DialogColours.h"
@@ -133,7 +133,10 @@ constexpr char kBitmaps[] =
     "All pictures (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif) | "
     "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif |"
     "Bitmap file (*.bmp) | *.bmp||";
-constexpr char kWaves[] = "Sound wave files (*.wav) | *.wav||";
+constexpr char kWaves[] =
+    "All sounds (*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
+    "*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp |"
+    "Sound wave files (*.wav) | *.wav||";
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "FullDisk.h"
 #include "GuiTesting.h"
+#include "PhoneMedia.h"
 #include "TestFolder.h"
 #include "common/Settings.h"
 #include "platform/ShellServices.h"
@@ -11,6 +12,11 @@
 #include "sounds/ManageVoiceDialog.h"
 
 namespace {
+
+constexpr char kSounds[] =
+    "All sounds (*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
+    "*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp |"
+    "Sound wave files (*.wav) | *.wav||";
 
 // The default sounds folder lies beside the test program; each test lays out its own.
 class DefaultSounds : public ::testing::Test {
@@ -50,7 +56,7 @@ protected:
     void Choose(std::vector<std::string> files) {
         SetOpenFilesDialogForTesting([files](wxWindow*, const std::string& filter,
                                              const std::string&, std::vector<std::string>& out) {
-            EXPECT_EQ(filter, "Sound wave files (*.wav) | *.wav||");
+            EXPECT_EQ(filter, kSounds);
             out = files;
             return true;
         });
@@ -114,6 +120,34 @@ TEST_F(DefaultSounds, AddingAsksBeforeEachOverwriteAndNeverEmptiesAFile) {
 }
 
 // Rows go only for files that are really gone; the parent hears why one stays.
+// A phone's voice clips become WAV files of their own names; what is no sound, and what was
+// cut to its first minute, are each named once at the end.
+TEST_F(DefaultSounds, VoiceClipsBecomeWavesAndTheBrokenAndTheLongAreNamed) {
+    if (!CanMakeClips()) {
+        GTEST_SKIP() << "no ffmpeg program to make the clips";
+    }
+    TestFolder from;
+    MakeClip(from / "Grandma.m4a", 44100, 1, 1.0, "-c:a aac");
+    MakeClip(from / "Story.opus", 48000, 1, 61.0, "-c:a libopus");
+    WriteBytes(from / "Broken.mp3", {'n', 'o'});
+    Open();
+    Choose({from / "Grandma.m4a", from / "Broken.mp3", from / "Story.opus"});
+    std::string notSounds, shortened;
+    wxTEST_DIALOG(m_dialog->OnAdd(), ExpectMessage(wxID_OK, &notSounds),
+                  ExpectMessage(wxID_OK, &shortened));
+    EXPECT_EQ(notSounds, "These files are not sounds Plinkapad can read, and were not added:\n" +
+                             from / "Broken.mp3");
+    EXPECT_EQ(shortened,
+              "These sounds were longer than a minute, and only their first minute was kept:\n" +
+                  from / "Story.opus");
+    const Bytes grandma = ReadBytes(m_folder + "/Grandma.wav");
+    ASSERT_GT(grandma.size(), 44u);
+    EXPECT_EQ(std::string(grandma.begin() + 8, grandma.begin() + 12), "WAVE");
+    EXPECT_TRUE(std::filesystem::exists(m_folder + "/Story.wav"));
+    EXPECT_FALSE(std::filesystem::exists(m_folder + "/Broken.wav"));
+    EXPECT_EQ(m_dialog->m_listSounds->GetItemCount(), 2);
+}
+
 TEST_F(DefaultSounds, DeletingAsksWithTheCountAndKeepsTheRowsOfFilesThatStay) {
     WriteBytes(m_folder + "/a.wav", {1});
     WriteBytes(m_folder + "/b.wav", {1});

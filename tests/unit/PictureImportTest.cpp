@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "PictureFile.h"
+#include "PhoneMedia.h"
 #include "TestFolder.h"
 #include "platform/BmpImage.h"
 #include "platform/PictureImport.h"

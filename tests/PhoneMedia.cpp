@@ -1,7 +1,9 @@
-#include "PictureFile.h"
+#include "PhoneMedia.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 Bytes MakePicture(int width, int height, const char* format, int orientation) {
     GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
@@ -32,4 +34,18 @@ Bytes MakePicture(int width, int height, const char* format, int orientation) {
         bytes.insert(bytes.begin() + 2, exif.begin(), exif.end());
     }
     return bytes;
+}
+
+bool CanMakeClips() {
+    return std::system("ffmpeg -version >/dev/null 2>&1") == 0;
+}
+
+void MakeClip(const std::string& path, int rate, int channels, double seconds,
+              const std::string& codec) {
+    const std::string command =
+        "ffmpeg -hide_banner -loglevel error -y -f lavfi -i \"aevalsrc='if(between(t,0.5," +
+        std::to_string(0.5 + seconds) + "),0.5*sin(2*PI*1000*t),0)':s=" + std::to_string(rate) +
+        ":d=" + std::to_string(seconds + 1) + "\" -ac " + std::to_string(channels) + " " + codec +
+        " '" + path + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
 }

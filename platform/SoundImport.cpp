@@ -1,0 +1,285 @@
+#include "platform/SoundImport.h"
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/channel_layout.h>
+#include <libavutil/opt.h>
+#include <libswresample/swresample.h>
+}
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "platform/File.h"
+
+namespace {
+
+// The largest file read as a sound: a file that claims more is refused rather than let fill
+// the memory.
+constexpr std::uint64_t kMaxSourceBytes = 256u << 20;
+// Samples quieter than this (about -40 dBFS) are silence at either end; a few milliseconds
+// are kept before the first loud one, so the sound starts without a click.
+constexpr int kSilence = 328;
+constexpr int kLeadMs = 5;
+
+struct Memory {
+    const std::vector<std::uint8_t>* data;
+    std::size_t at = 0;
+};
+
+int ReadMemory(void* opaque, std::uint8_t* buffer, int size) {
+    auto* memory = static_cast<Memory*>(opaque);
+    const std::size_t left = memory->data->size() - memory->at;
+    if (left == 0) {
+        return AVERROR_EOF;
+    }
+    const std::size_t count = std::min<std::size_t>(left, static_cast<std::size_t>(size));
+    std::memcpy(buffer, memory->data->data() + memory->at, count);
+    memory->at += count;
+    return static_cast<int>(count);
+}
+
+std::int64_t SeekMemory(void* opaque, std::int64_t offset, int whence) {
+    auto* memory = static_cast<Memory*>(opaque);
+    const auto size = static_cast<std::int64_t>(memory->data->size());
+    std::int64_t to = offset;
+    switch (whence & ~AVSEEK_FORCE) {
+        case AVSEEK_SIZE:
+            return size;
+        case SEEK_SET:
+            break;
+        case SEEK_CUR:
+            to = static_cast<std::int64_t>(memory->at) + offset;
+            break;
+        case SEEK_END:
+            to = size + offset;
+            break;
+        default:
+            return -1;
+    }
+    if (to < 0 || to > size) {
+        return -1;
+    }
+    memory->at = static_cast<std::size_t>(to);
+    return to;
+}
+
+struct Pcm {
+    int rate = 0;
+    int channels = 0;
+    std::vector<std::int16_t> samples;  // interleaved
+    bool bShortened = false;
+};
+
+// Decodes the first audio stream into 16-bit samples; false for anything that is not a
+// sound the libraries can read.
+bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
+    Memory memory{&data};
+    constexpr int kBufferSize = 64 * 1024;
+    auto* buffer = static_cast<std::uint8_t*>(av_malloc(kBufferSize));
+    if (buffer == nullptr) {
+        return false;
+    }
+    AVIOContext* io =
+        avio_alloc_context(buffer, kBufferSize, 0, &memory, ReadMemory, nullptr, SeekMemory);
+    if (io == nullptr) {
+        av_free(buffer);
+        return false;
+    }
+    const auto freeIo = [](AVIOContext* context) {
+        av_freep(&context->buffer);
+        avio_context_free(&context);
+    };
+    std::unique_ptr<AVIOContext, decltype(freeIo)> ioOwner(io, freeIo);
+    AVFormatContext* format = avformat_alloc_context();
+    if (format == nullptr) {
+        return false;
+    }
+    format->pb = io;
+    format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    if (avformat_open_input(&format, nullptr, nullptr, nullptr) < 0) {
+        return false;  // the context is freed on failure
+    }
+    const auto closeFormat = [](AVFormatContext* context) { avformat_close_input(&context); };
+    std::unique_ptr<AVFormatContext, decltype(closeFormat)> formatOwner(format, closeFormat);
+    if (avformat_find_stream_info(format, nullptr) < 0) {
+        return false;
+    }
+    const AVCodec* codec = nullptr;
+    const int stream = av_find_best_stream(format, AVMEDIA_TYPE_AUDIO, -1, -1, &codec, 0);
+    if (stream < 0 || codec == nullptr) {
+        return false;
+    }
+    const auto freeCodec = [](AVCodecContext* context) { avcodec_free_context(&context); };
+    std::unique_ptr<AVCodecContext, decltype(freeCodec)> decoder(avcodec_alloc_context3(codec),
+                                                                 freeCodec);
+    if (!decoder ||
+        avcodec_parameters_to_context(decoder.get(), format->streams[stream]->codecpar) < 0 ||
+        avcodec_open2(decoder.get(), codec, nullptr) < 0 || decoder->sample_rate <= 0 ||
+        decoder->ch_layout.nb_channels <= 0) {
+        return false;
+    }
+    pcm.rate = decoder->sample_rate == 44100 || decoder->sample_rate == 48000 ? decoder->sample_rate
+                                                                              : 44100;
+    pcm.channels = decoder->ch_layout.nb_channels == 1 ? 1 : 2;
+    AVChannelLayout outLayout;
+    av_channel_layout_default(&outLayout, pcm.channels);
+    SwrContext* swr = nullptr;
+    if (swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_S16, pcm.rate, &decoder->ch_layout,
+                            decoder->sample_fmt, decoder->sample_rate, 0, nullptr) < 0 ||
+        swr_init(swr) < 0) {
+        swr_free(&swr);
+        return false;
+    }
+    const auto freeSwr = [](SwrContext* context) { swr_free(&context); };
+    std::unique_ptr<SwrContext, decltype(freeSwr)> swrOwner(swr, freeSwr);
+
+    // Decoding stops once the cap is reached counting from the first loud sample.
+    const std::size_t cap =
+        static_cast<std::size_t>(kMaxImportedSoundSeconds) * pcm.rate * pcm.channels;
+    std::size_t firstLoud = SIZE_MAX;
+    const auto convert = [&](const AVFrame* frame) {
+        const int room = swr_get_out_samples(swr, frame != nullptr ? frame->nb_samples : 0);
+        if (room <= 0) {
+            return room == 0;
+        }
+        const std::size_t at = pcm.samples.size();
+        pcm.samples.resize(at + static_cast<std::size_t>(room) * pcm.channels);
+        auto* out = reinterpret_cast<std::uint8_t*>(pcm.samples.data() + at);
+        const int got = swr_convert(
+            swr, &out, room,
+            frame != nullptr ? const_cast<const std::uint8_t**>(frame->extended_data) : nullptr,
+            frame != nullptr ? frame->nb_samples : 0);
+        if (got < 0) {
+            return false;
+        }
+        pcm.samples.resize(at + static_cast<std::size_t>(got) * pcm.channels);
+        if (firstLoud == SIZE_MAX) {
+            const auto loud = std::find_if(pcm.samples.begin() + at, pcm.samples.end(),
+                                           [](std::int16_t s) { return std::abs(s) > kSilence; });
+            if (loud != pcm.samples.end()) {
+                firstLoud = static_cast<std::size_t>(loud - pcm.samples.begin());
+            }
+        }
+        return true;
+    };
+    const auto full = [&] { return firstLoud != SIZE_MAX && pcm.samples.size() - firstLoud > cap; };
+    const auto freeFrame = [](AVFrame* f) { av_frame_free(&f); };
+    std::unique_ptr<AVFrame, decltype(freeFrame)> frame(av_frame_alloc(), freeFrame);
+    const auto freePacket = [](AVPacket* p) { av_packet_free(&p); };
+    std::unique_ptr<AVPacket, decltype(freePacket)> packet(av_packet_alloc(), freePacket);
+    if (!frame || !packet) {
+        return false;
+    }
+    bool bDecoded = false;
+    const auto drain = [&] {
+        while (avcodec_receive_frame(decoder.get(), frame.get()) == 0) {
+            bDecoded = true;
+            const bool bConverted = convert(frame.get());
+            av_frame_unref(frame.get());
+            if (!bConverted) {
+                return false;
+            }
+        }
+        return true;
+    };
+    while (!full() && av_read_frame(format, packet.get()) >= 0) {
+        if (packet->stream_index == stream) {
+            // A damaged packet is skipped, as players skip it.
+            if (avcodec_send_packet(decoder.get(), packet.get()) == 0 && !drain()) {
+                return false;
+            }
+        }
+        av_packet_unref(packet.get());
+    }
+    avcodec_send_packet(decoder.get(), nullptr);
+    if (!drain() || !convert(nullptr) || !bDecoded) {
+        return false;
+    }
+    if (pcm.samples.empty()) {
+        return false;
+    }
+    // Silence at both ends goes; a sound that is silence throughout stays as it is.
+    if (firstLoud != SIZE_MAX) {
+        const auto lastLoud = std::find_if(pcm.samples.rbegin(), pcm.samples.rend(),
+                                           [](std::int16_t s) { return std::abs(s) > kSilence; });
+        const std::size_t lead = static_cast<std::size_t>(pcm.rate) * kLeadMs / 1000 * pcm.channels;
+        std::size_t begin = firstLoud > lead ? firstLoud - lead : 0;
+        begin -= begin % pcm.channels;
+        std::size_t end = static_cast<std::size_t>(pcm.samples.rend() - lastLoud);
+        end += (pcm.channels - end % pcm.channels) % pcm.channels;
+        end = std::min(end, pcm.samples.size());
+        if (end - begin > cap) {
+            end = begin + cap;
+            pcm.bShortened = true;
+        }
+        pcm.samples =
+            std::vector<std::int16_t>(pcm.samples.begin() + begin, pcm.samples.begin() + end);
+    } else if (pcm.samples.size() > cap) {
+        pcm.samples.resize(cap);
+        pcm.bShortened = true;
+    }
+    return true;
+}
+
+void Put(std::vector<std::uint8_t>& b, std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) {
+        b.push_back(v >> (8 * i) & 0xFF);
+    }
+}
+
+std::vector<std::uint8_t> EncodeWave(const Pcm& pcm) {
+    const std::uint32_t dataBytes = static_cast<std::uint32_t>(pcm.samples.size() * 2);
+    std::vector<std::uint8_t> b = {'R', 'I', 'F', 'F'};
+    b.reserve(44 + dataBytes);
+    Put(b, 36 + dataBytes, 4);
+    b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
+    Put(b, 16, 4);
+    Put(b, 1, 2);  // PCM
+    Put(b, static_cast<std::uint32_t>(pcm.channels), 2);
+    Put(b, static_cast<std::uint32_t>(pcm.rate), 4);
+    Put(b, static_cast<std::uint32_t>(pcm.rate * pcm.channels * 2), 4);
+    Put(b, static_cast<std::uint32_t>(pcm.channels * 2), 2);
+    Put(b, 16, 2);
+    b.insert(b.end(), {'d', 'a', 't', 'a'});
+    Put(b, dataBytes, 4);
+    for (std::int16_t s : pcm.samples) {
+        Put(b, static_cast<std::uint16_t>(s), 2);
+    }
+    return b;
+}
+
+}  // namespace
+
+SoundImport ImportSound(const std::string& source, const std::string& target, std::string& reason) {
+    CFile in;
+    if (!in.Open(source, CFile::modeRead | CFile::shareDenyNone)) {
+        return SoundImport::NotASound;
+    }
+    std::vector<std::uint8_t> data;
+    std::vector<std::uint8_t> chunk(64 * 1024);
+    while (const std::size_t got = in.Read(chunk.data(), chunk.size())) {
+        if (data.size() + got > kMaxSourceBytes) {
+            return SoundImport::NotASound;
+        }
+        data.insert(data.end(), chunk.begin(), chunk.begin() + got);
+    }
+    Pcm pcm;
+    if (in.ReadFailed() || data.empty() || !Decode(data, pcm)) {
+        return SoundImport::NotASound;
+    }
+    const std::vector<std::uint8_t> wave = EncodeWave(pcm);
+    CFile out;
+    if (!out.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry) ||
+        !out.Write(wave.data(), wave.size()) || !out.Close()) {
+        reason = out.ErrorText();
+        out.Abort();
+        return SoundImport::WriteFailed;
+    }
+    return pcm.bShortened ? SoundImport::Shortened : SoundImport::Done;
+}

@@ -1,0 +1,113 @@
+// A phone's voice clips made into library sounds: decoded whatever their format, trimmed of
+// silence, cut at a minute, and never a partial or a wrong file. The clips are made with the
+// ffmpeg program from a tone between silences.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+
+#include "PhoneMedia.h"
+#include "TestFolder.h"
+#include "platform/SoundImport.h"
+
+namespace {
+
+struct Wave {
+    int format = 0, channels = 0, rate = 0, bits = 0;
+    std::vector<std::int16_t> samples;
+};
+
+Wave ReadWave(const std::string& path) {
+    const Bytes b = ReadBytes(path);
+    Wave w;
+    if (b.size() < 44) {
+        return w;
+    }
+    const auto u16 = [&b](std::size_t at) { return b[at] | b[at + 1] << 8; };
+    const auto u32 = [&](std::size_t at) { return u16(at) | u16(at + 2) << 16; };
+    w.format = u16(20);
+    w.channels = u16(22);
+    w.rate = u32(24);
+    w.bits = u16(34);
+    for (std::size_t at = 44; at + 1 < b.size(); at += 2) {
+        w.samples.push_back(static_cast<std::int16_t>(u16(at)));
+    }
+    return w;
+}
+
+// The frequency of the first channel, from its rising zero crossings.
+double Frequency(const Wave& w) {
+    int crossings = 0;
+    for (std::size_t i = w.channels; i < w.samples.size(); i += w.channels) {
+        crossings += w.samples[i - w.channels] < 0 && w.samples[i] >= 0;
+    }
+    return crossings * double(w.rate) * w.channels / double(w.samples.size());
+}
+
+class SoundImportTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!CanMakeClips()) {
+            GTEST_SKIP() << "no ffmpeg program to make the clips";
+        }
+    }
+    std::string MakeClip(const std::string& name, int rate, int channels, double seconds,
+                         const std::string& codec) {
+        ::MakeClip(m_folder / name, rate, channels, seconds, codec);
+        return m_folder / name;
+    }
+    TestFolder m_folder;
+};
+
+TEST_F(SoundImportTest, EachFormatBecomesATrimmedSixteenBitWave) {
+    struct Case {
+        const char* name;
+        int rate, channels;
+        const char* codec;
+        int expectedRate;
+    };
+    const Case cases[] = {
+        {"voice.m4a", 44100, 1, "-c:a aac", 44100},
+        {"voice.opus", 48000, 1, "-c:a libopus", 48000},
+        {"voice.mp3", 44100, 2, "-c:a libmp3lame", 44100},
+        {"voice.flac", 48000, 2, "-c:a flac", 48000},
+        {"voice.ogg", 44100, 1, "-c:a libvorbis", 44100},
+        {"voice22k.wav", 22050, 1, "-c:a pcm_u8", 44100},  // resampled
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string clip = MakeClip(c.name, c.rate, c.channels, 2.0, c.codec);
+        std::string reason;
+        ASSERT_EQ(ImportSound(clip, m_folder / "out.wav", reason), SoundImport::Done);
+        const Wave w = ReadWave(m_folder / "out.wav");
+        EXPECT_EQ(w.format, 1);
+        EXPECT_EQ(w.bits, 16);
+        EXPECT_EQ(w.channels, c.channels);
+        EXPECT_EQ(w.rate, c.expectedRate);
+        const double seconds = double(w.samples.size()) / w.channels / w.rate;
+        EXPECT_NEAR(seconds, 2.0, 0.06);  // the half seconds of silence are gone
+        EXPECT_NEAR(Frequency(w), 1000, 20);
+    }
+}
+
+TEST_F(SoundImportTest, ALongClipKeepsItsFirstMinuteAndWhatIsNoSoundIsRefused) {
+    const std::string clip = MakeClip("long.m4a", 44100, 1, 70, "-c:a aac");
+    std::string reason;
+    ASSERT_EQ(ImportSound(clip, m_folder / "out.wav", reason), SoundImport::Shortened);
+    const Wave w = ReadWave(m_folder / "out.wav");
+    EXPECT_NEAR(double(w.samples.size()) / w.rate, kMaxImportedSoundSeconds, 0.01);
+
+    std::filesystem::remove(m_folder / "out.wav");
+    WriteBytes(m_folder / "text.m4a", {'h', 'e', 'l', 'l', 'o', '\n'});
+    MakeFolder(m_folder / "folder.mp3");
+    for (const char* bad : {"text.m4a", "folder.mp3", "missing.ogg"}) {
+        EXPECT_EQ(ImportSound(m_folder / bad, m_folder / "out.wav", reason), SoundImport::NotASound)
+            << bad;
+        EXPECT_FALSE(std::filesystem::exists(m_folder / "out.wav"));
+    }
+    EXPECT_EQ(ImportSound(clip, m_folder / "missing/out.wav", reason), SoundImport::WriteFailed);
+    EXPECT_FALSE(reason.empty());
+}
+
+}  // namespace

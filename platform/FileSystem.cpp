@@ -220,6 +220,37 @@ static bool Done(int result, std::string* reason) {
 }
 
 // The copy replaces the destination's entry, whatever it is, and never writes through it.
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& data,
+                   std::uint64_t maxBytes) {
+    data.clear();
+    CFile in;
+    if (!in.Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+        return false;
+    }
+    std::uint8_t chunk[65536];
+    while (const std::size_t got = in.Read(chunk, sizeof chunk)) {
+        if (data.size() + got > maxBytes) {
+            return false;
+        }
+        data.insert(data.end(), chunk, chunk + got);
+    }
+    return !in.ReadFailed();
+}
+
+bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& data,
+                    std::string* reason) {
+    CFile out;
+    if (out.Open(path, CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry) &&
+        out.Write(data.data(), data.size()) && out.Close()) {
+        return true;
+    }
+    if (reason != nullptr) {
+        *reason = out.ErrorText();
+    }
+    out.Abort();
+    return false;
+}
+
 bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists,
               std::string* reason) {
     auto fail = [reason](const std::string& why) {

@@ -3,6 +3,7 @@
 // component, so libraries copied from Windows keep working.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,14 @@ bool PathIsDirectory(const std::string& path);
 // Copies a whole file through a temporary file that then takes the destination's place: a
 // symbolic link there is replaced as a link, never written through. A copy onto itself does
 // nothing.
+// Reads a whole regular file, never blocking, into `data`, which grows with what arrives;
+// false when it cannot be read or holds more than `maxBytes`.
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& data,
+                   std::uint64_t maxBytes);
+// Writes `data` as the whole of `path`, replacing the folder's entry, under a temporary name
+// renamed into place; on failure, `reason` says why.
+bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& data,
+                    std::string* reason);
 bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists,
               std::string* reason = nullptr);
 // One folder level.

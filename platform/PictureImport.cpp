@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/BmpImage.h"
-#include "platform/File.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -81,18 +81,9 @@ bool JpegComplete(const std::vector<guchar>& data) {
     return false;
 }
 
-// The decoded picture, or null when the bytes are not one the loaders can read. The file is
-// read whole, the buffer growing with what arrives.
-Ref<GdkPixbuf> Decode(CFile& file, Box& box) {
-    std::vector<guchar> data;
-    std::vector<guchar> chunk(64 * 1024);
-    while (const std::size_t got = file.Read(chunk.data(), chunk.size())) {
-        if (data.size() + got > kMaxSourceBytes) {
-            return nullptr;
-        }
-        data.insert(data.end(), chunk.begin(), chunk.begin() + got);
-    }
-    if (file.ReadFailed() || data.empty() || !JpegComplete(data)) {
+// The decoded picture, or null when the bytes are not one the loaders can read.
+Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
+    if (data.empty() || !JpegComplete(data)) {
         return nullptr;
     }
     Ref<GdkPixbufLoader> loader(gdk_pixbuf_loader_new());
@@ -154,14 +145,10 @@ std::vector<std::uint8_t> EncodeBmp(const GdkPixbuf* pixbuf) {
 
 PictureImport ImportPicture(const std::string& source, const std::string& target, int maxWidth,
                             int maxHeight, std::string& reason) {
-    CFile in;
-    if (!in.Open(source, CFile::modeRead | CFile::shareDenyNone)) {
-        reason = in.ErrorText();
-        return PictureImport::NotAPicture;
-    }
+    std::vector<guchar> data;
     Box box{std::max(1, maxWidth), std::max(1, maxHeight)};
-    Ref<GdkPixbuf> decoded = Decode(in, box);
-    if (!decoded) {
+    Ref<GdkPixbuf> decoded;
+    if (!ReadWholeFile(source, data, kMaxSourceBytes) || !(decoded = Decode(data, box))) {
         return PictureImport::NotAPicture;
     }
     Ref<GdkPixbuf> upright(gdk_pixbuf_apply_embedded_orientation(decoded.get()));
@@ -184,12 +171,7 @@ PictureImport ImportPicture(const std::string& source, const std::string& target
         double(CBmpImage::kMaxPixels)) {
         return PictureImport::NotAPicture;  // nothing the game could show
     }
-    const std::vector<std::uint8_t> bmp = EncodeBmp(upright.get());
-    CFile out;
-    if (!out.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry) ||
-        !out.Write(bmp.data(), bmp.size()) || !out.Close()) {
-        reason = out.ErrorText();
-        out.Abort();
+    if (!WriteWholeFile(target, EncodeBmp(upright.get()), &reason)) {
         return PictureImport::WriteFailed;
     }
     return PictureImport::Done;

@@ -15,7 +15,7 @@ extern "C" {
 #include <memory>
 #include <vector>
 
-#include "platform/File.h"
+#include "platform/FileSystem.h"
 
 namespace {
 
@@ -257,28 +257,12 @@ std::vector<std::uint8_t> EncodeWave(const Pcm& pcm) {
 }  // namespace
 
 SoundImport ImportSound(const std::string& source, const std::string& target, std::string& reason) {
-    CFile in;
-    if (!in.Open(source, CFile::modeRead | CFile::shareDenyNone)) {
-        return SoundImport::NotASound;
-    }
     std::vector<std::uint8_t> data;
-    std::vector<std::uint8_t> chunk(64 * 1024);
-    while (const std::size_t got = in.Read(chunk.data(), chunk.size())) {
-        if (data.size() + got > kMaxSourceBytes) {
-            return SoundImport::NotASound;
-        }
-        data.insert(data.end(), chunk.begin(), chunk.begin() + got);
-    }
     Pcm pcm;
-    if (in.ReadFailed() || data.empty() || !Decode(data, pcm)) {
+    if (!ReadWholeFile(source, data, kMaxSourceBytes) || data.empty() || !Decode(data, pcm)) {
         return SoundImport::NotASound;
     }
-    const std::vector<std::uint8_t> wave = EncodeWave(pcm);
-    CFile out;
-    if (!out.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry) ||
-        !out.Write(wave.data(), wave.size()) || !out.Close()) {
-        reason = out.ErrorText();
-        out.Abort();
+    if (!WriteWholeFile(target, EncodeWave(pcm), &reason)) {
         return SoundImport::WriteFailed;
     }
     return pcm.bShortened ? SoundImport::Shortened : SoundImport::Done;

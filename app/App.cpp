@@ -5,12 +5,14 @@
 #include "app/MainDialog.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TerminationSignals.h"
+#include "platform/TopLevelWindow.h"
 
 wxIMPLEMENT_APP(CApp);
 
 bool CApp::OnInit() {
     // The program takes no arguments; the base class would complain about unknown ones.
     InitSoundDevice();
+    SurviveWindowsDestroyedByOthers();
     return true;
 }
 

@@ -3,6 +3,9 @@
 #include "platform/ScreenMetrics.h"
 
 #include <gtk/gtk.h>
+#ifdef GDK_WINDOWING_X11
+#include <gdk/gdkx.h>
+#endif
 #include <wx/event.h>
 #include <wx/window.h>
 
@@ -99,4 +102,15 @@ void StopWatchingCloseRequests(wxWindow* topLevel) {
                                              reinterpret_cast<gpointer>(OnCloseOrDestroyEvent),
                                              nullptr);
     }
+}
+
+void SurviveWindowsDestroyedByOthers() {
+#ifdef GDK_WINDOWING_X11
+    // The toolkit's error traps nest: one that is never closed takes every error that no
+    // inner trap was set for, while the inner traps go on seeing their own.
+    GdkDisplay* display = gdk_display_get_default();
+    if (display != nullptr && GDK_IS_X11_DISPLAY(display)) {
+        gdk_x11_display_error_trap_push(display);
+    }
+#endif
 }

@@ -27,3 +27,10 @@ void WatchCloseRequests(wxWindow* topLevel, wxEvtHandler* owner, std::function<v
                         bool bRequests = true);
 // Stops that, before the owner lets the window go.
 void StopWatchingCloseRequests(wxWindow* topLevel);
+
+// Another program may destroy a window of ours at any moment (its welcome dialog while a game
+// has it put away, say), and the toolkit may still make a request about that window before it
+// hears of it. The X server then answers with an error, which the toolkit would make the end
+// of the program. From this call on, an X error that no request of ours was watching for is
+// let pass instead. Called once, at the start.
+void SurviveWindowsDestroyedByOthers();

@@ -21,4 +21,4 @@ constexpr int TIMER_AUTO_DISPLAY = 3;
 constexpr int AUTO_DISPLAY_PERIOD = 800;
 // The play window's look at the monitors, for those plugged in or removed during a game.
 constexpr int TIMER_MONITORS = 4;
-constexpr int MONITORS_PERIOD = 500;
+constexpr int MONITORS_PERIOD = 250;

@@ -43,8 +43,19 @@ def mutter_keys():
     from gi.repository import Gdk
 
     bus = dbus.SessionBus()
-    remote = bus.get_object("org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop")
-    path = remote.CreateSession(dbus_interface="org.gnome.Mutter.RemoteDesktop")
+    # The compositor offers the interface a moment after its socket is there (a shell takes
+    # longer on a loaded machine).
+    for _ in range(300):
+        try:
+            remote = bus.get_object(
+                "org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop"
+            )
+            path = remote.CreateSession(dbus_interface="org.gnome.Mutter.RemoteDesktop")
+            break
+        except dbus.exceptions.DBusException:
+            time.sleep(0.1)
+    else:
+        sys.exit("no RemoteDesktop interface")
     session = dbus.Interface(
         bus.get_object("org.gnome.Mutter.RemoteDesktop", path),
         "org.gnome.Mutter.RemoteDesktop.Session",

@@ -58,7 +58,7 @@ int main() {
         std::string reason;
         const auto one = Clock::now();
         if (ImportPicture((root / (name + ".jpg")).string(), (root / (name + ".bmp")).string(),
-                          1440, 810, reason) != PictureImport::Done) {
+                          1440, 810, reason) != ImportResult::Done) {
             std::printf("photo %d failed\n", i);
         }
         times.push_back(Ms(Clock::now() - one));

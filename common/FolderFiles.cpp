@@ -3,7 +3,6 @@
 #include <wx/listctrl.h>
 
 #include <algorithm>
-#include <cctype>
 
 #include "common/Settings.h"
 #include "platform/DisplayText.h"
@@ -91,12 +90,9 @@ bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder) {
     return true;
 }
 
-// A name ends with the extension, in any case.
-static bool HasExtension(const std::string& name, const std::string& extension) {
-    return name.size() > extension.size() &&
-           std::equal(
-               extension.rbegin(), extension.rend(), name.rbegin(),
-               [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
+// A file the library keeps as it is: its name ends with the extension, in any case.
+static bool IsOwnFormat(const std::string& name, const FileConversion& conversion) {
+    return WildcardMatch(name, "*" + conversion.extension);
 }
 
 namespace {
@@ -120,7 +116,7 @@ struct ImportReport {
 
 void Import(wxWindow* owner, const FileConversion* conversion, const std::string& from,
             const std::string& to, ImportReport& report) {
-    if (conversion == nullptr || HasExtension(PathFindFileName(from), conversion->extension)) {
+    if (conversion == nullptr || IsOwnFormat(PathFindFileName(from), *conversion)) {
         CopyLibraryFile(owner, from, to);
         return;
     }
@@ -130,15 +126,15 @@ void Import(wxWindow* owner, const FileConversion* conversion, const std::string
         return;
     }
     switch (conversion->convert(from, to, reason)) {
-        case Converted::Done:
+        case ImportResult::Done:
             break;
-        case Converted::Shortened:
+        case ImportResult::Shortened:
             ImportReport::Add(report.shortened, from);
             break;
-        case Converted::NotReadable:
+        case ImportResult::NotReadable:
             ImportReport::Add(report.notReadable, from);
             break;
-        case Converted::WriteFailed:
+        case ImportResult::WriteFailed:
             Tell(owner, FormatString(IDS_COPY_FAILED, from, to, reason));
             break;
     }
@@ -158,7 +154,7 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
     ImportReport report;
     for (const std::string& path : chosen) {
         std::string name = PathFindFileName(path);
-        if (conversion != nullptr && !HasExtension(name, conversion->extension)) {
+        if (conversion != nullptr && !IsOwnFormat(name, *conversion)) {
             const std::size_t dot = name.rfind('.');
             name = name.substr(0, dot == 0 ? std::string::npos : dot) + conversion->extension;
         }

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ImportResult.h"
+
 class wxListCtrl;
 class wxWindow;
 
@@ -45,10 +47,9 @@ bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder);
 // `extension` (in any case) is copied as it is; any other is converted into a file of the
 // same stem with that extension. `convert` says what came of it, with the reason when the
 // new file could not be written.
-enum class Converted { Done, Shortened, NotReadable, WriteFailed };
 struct FileConversion {
     std::string extension;
-    std::function<Converted(const std::string& from, const std::string& to, std::string& reason)>
+    std::function<ImportResult(const std::string& from, const std::string& to, std::string& reason)>
         convert;
     int idNotReadable;  // the message naming the files that could not be read ("%1")
     int idShortened;    // the one naming the files that were shortened, or 0

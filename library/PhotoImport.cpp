@@ -10,15 +10,7 @@ FileConversion PhotosToBitmaps() {
     return {
         ".bmp",
         [maxWidth, maxHeight](const std::string& from, const std::string& to, std::string& reason) {
-            switch (ImportPicture(from, to, maxWidth, maxHeight, reason)) {
-                case PictureImport::Done:
-                    return Converted::Done;
-                case PictureImport::NotAPicture:
-                    return Converted::NotReadable;
-                case PictureImport::WriteFailed:
-                    break;
-            }
-            return Converted::WriteFailed;
+            return ImportPicture(from, to, maxWidth, maxHeight, reason);
         },
         IDS_NOT_PICTURES, 0};
 }

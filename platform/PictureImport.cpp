@@ -10,6 +10,7 @@
 
 #include "platform/BmpImage.h"
 #include "platform/FileSystem.h"
+#include "platform/LittleEndian.h"
 
 namespace {
 
@@ -97,15 +98,6 @@ Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
     return Ref<GdkPixbuf>(pixbuf != nullptr ? GDK_PIXBUF(g_object_ref(pixbuf)) : nullptr);
 }
 
-void Put16(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-    b[at] = v & 0xFF;
-    b[at + 1] = v >> 8 & 0xFF;
-}
-void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
-    Put16(b, at, v & 0xFFFF);
-    Put16(b, at + 2, v >> 16);
-}
-
 // A 24-bit bottom-up BMP with a 40-byte header; transparent pixels are laid over white.
 std::vector<std::uint8_t> EncodeBmp(const GdkPixbuf* pixbuf) {
     const int width = gdk_pixbuf_get_width(pixbuf), height = gdk_pixbuf_get_height(pixbuf);
@@ -117,14 +109,14 @@ std::vector<std::uint8_t> EncodeBmp(const GdkPixbuf* pixbuf) {
     std::vector<std::uint8_t> b(54 + stride * height, 0);
     b[0] = 'B';
     b[1] = 'M';
-    Put32(b, 2, static_cast<std::uint32_t>(b.size()));
-    Put32(b, 10, 54);
-    Put32(b, 14, 40);
-    Put32(b, 18, static_cast<std::uint32_t>(width));
-    Put32(b, 22, static_cast<std::uint32_t>(height));
-    Put16(b, 26, 1);
-    Put16(b, 28, 24);
-    Put32(b, 34, static_cast<std::uint32_t>(stride * height));
+    PutU32(&b[2], static_cast<std::uint32_t>(b.size()));
+    PutU32(&b[10], 54);
+    PutU32(&b[14], 40);
+    PutU32(&b[18], static_cast<std::uint32_t>(width));
+    PutU32(&b[22], static_cast<std::uint32_t>(height));
+    PutU16(&b[26], 1);
+    PutU16(&b[28], 24);
+    PutU32(&b[34], static_cast<std::uint32_t>(stride * height));
     for (int y = 0; y < height; ++y) {
         const guchar* src = pixels + static_cast<std::size_t>(y) * rowstride;
         std::uint8_t* dst = &b[54 + stride * (height - 1 - y)];
@@ -143,17 +135,17 @@ std::vector<std::uint8_t> EncodeBmp(const GdkPixbuf* pixbuf) {
 
 }  // namespace
 
-PictureImport ImportPicture(const std::string& source, const std::string& target, int maxWidth,
-                            int maxHeight, std::string& reason) {
+ImportResult ImportPicture(const std::string& source, const std::string& target, int maxWidth,
+                           int maxHeight, std::string& reason) {
     std::vector<guchar> data;
     Box box{std::max(1, maxWidth), std::max(1, maxHeight)};
     Ref<GdkPixbuf> decoded;
     if (!ReadWholeFile(source, data, kMaxSourceBytes) || !(decoded = Decode(data, box))) {
-        return PictureImport::NotAPicture;
+        return ImportResult::NotReadable;
     }
     Ref<GdkPixbuf> upright(gdk_pixbuf_apply_embedded_orientation(decoded.get()));
     if (!upright) {
-        return PictureImport::NotAPicture;
+        return ImportResult::NotReadable;
     }
     const int width = gdk_pixbuf_get_width(upright.get());
     const int height = gdk_pixbuf_get_height(upright.get());
@@ -164,15 +156,15 @@ PictureImport ImportPicture(const std::string& source, const std::string& target
         upright.reset(gdk_pixbuf_scale_simple(upright.get(), std::min(w, box.maxWidth),
                                               std::min(h, box.maxHeight), GDK_INTERP_HYPER));
         if (!upright) {
-            return PictureImport::NotAPicture;
+            return ImportResult::NotReadable;
         }
     }
     if (double(gdk_pixbuf_get_width(upright.get())) * gdk_pixbuf_get_height(upright.get()) >
         double(CBmpImage::kMaxPixels)) {
-        return PictureImport::NotAPicture;  // nothing the game could show
+        return ImportResult::NotReadable;  // nothing the game could show
     }
     if (!WriteWholeFile(target, EncodeBmp(upright.get()), &reason)) {
-        return PictureImport::WriteFailed;
+        return ImportResult::WriteFailed;
     }
-    return PictureImport::Done;
+    return ImportResult::Done;
 }

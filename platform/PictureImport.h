@@ -5,7 +5,7 @@
 
 #include <string>
 
-enum class PictureImport { Done, NotAPicture, WriteFailed };
+#include "platform/ImportResult.h"
 
 // Reads `source` (a regular file only, never blocking), turns the picture upright from its
 // EXIF orientation, scales it down with good quality to fit within `maxWidth` x `maxHeight`
@@ -13,6 +13,6 @@ enum class PictureImport { Done, NotAPicture, WriteFailed };
 // where it is transparent, and writes it to `target` as a 24-bit BMP with a 40-byte header,
 // replacing the folder's entry. The BMP is written under a temporary name and renamed into
 // place, so a failure leaves no partial file. An animation gives its first frame. On
-// failure, `reason` says why in the system's words where there are any.
-PictureImport ImportPicture(const std::string& source, const std::string& target, int maxWidth,
-                            int maxHeight, std::string& reason);
+// WriteFailed, `reason` says why in the system's words where there are any.
+ImportResult ImportPicture(const std::string& source, const std::string& target, int maxWidth,
+                           int maxHeight, std::string& reason);

@@ -4,7 +4,6 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
-#include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 }
 
@@ -16,6 +15,7 @@ extern "C" {
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/LittleEndian.h"
 
 namespace {
 
@@ -227,43 +227,38 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
     return true;
 }
 
-void Put(std::vector<std::uint8_t>& b, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        b.push_back(v >> (8 * i) & 0xFF);
-    }
-}
-
 std::vector<std::uint8_t> EncodeWave(const Pcm& pcm) {
     const std::uint32_t dataBytes = static_cast<std::uint32_t>(pcm.samples.size() * 2);
-    std::vector<std::uint8_t> b = {'R', 'I', 'F', 'F'};
-    b.reserve(44 + dataBytes);
-    Put(b, 36 + dataBytes, 4);
-    b.insert(b.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-    Put(b, 16, 4);
-    Put(b, 1, 2);  // PCM
-    Put(b, static_cast<std::uint32_t>(pcm.channels), 2);
-    Put(b, static_cast<std::uint32_t>(pcm.rate), 4);
-    Put(b, static_cast<std::uint32_t>(pcm.rate * pcm.channels * 2), 4);
-    Put(b, static_cast<std::uint32_t>(pcm.channels * 2), 2);
-    Put(b, 16, 2);
-    b.insert(b.end(), {'d', 'a', 't', 'a'});
-    Put(b, dataBytes, 4);
-    for (std::int16_t s : pcm.samples) {
-        Put(b, static_cast<std::uint16_t>(s), 2);
+    std::vector<std::uint8_t> b(44 + std::size_t(dataBytes));
+    std::memcpy(&b[0], "RIFF", 4);
+    PutU32(&b[4], 36 + dataBytes);
+    std::memcpy(&b[8], "WAVEfmt ", 8);
+    PutU32(&b[16], 16);
+    PutU16(&b[20], 1);  // PCM
+    PutU16(&b[22], static_cast<std::uint32_t>(pcm.channels));
+    PutU32(&b[24], static_cast<std::uint32_t>(pcm.rate));
+    PutU32(&b[28], static_cast<std::uint32_t>(pcm.rate * pcm.channels * 2));
+    PutU16(&b[32], static_cast<std::uint32_t>(pcm.channels * 2));
+    PutU16(&b[34], 16);
+    std::memcpy(&b[36], "data", 4);
+    PutU32(&b[40], dataBytes);
+    for (std::size_t i = 0; i < pcm.samples.size(); ++i) {
+        PutU16(&b[44 + 2 * i], static_cast<std::uint16_t>(pcm.samples[i]));
     }
     return b;
 }
 
 }  // namespace
 
-SoundImport ImportSound(const std::string& source, const std::string& target, std::string& reason) {
+ImportResult ImportSound(const std::string& source, const std::string& target,
+                         std::string& reason) {
     std::vector<std::uint8_t> data;
     Pcm pcm;
     if (!ReadWholeFile(source, data, kMaxSourceBytes) || data.empty() || !Decode(data, pcm)) {
-        return SoundImport::NotASound;
+        return ImportResult::NotReadable;
     }
     if (!WriteWholeFile(target, EncodeWave(pcm), &reason)) {
-        return SoundImport::WriteFailed;
+        return ImportResult::WriteFailed;
     }
-    return pcm.bShortened ? SoundImport::Shortened : SoundImport::Done;
+    return pcm.bShortened ? ImportResult::Shortened : ImportResult::Done;
 }

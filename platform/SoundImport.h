@@ -5,7 +5,7 @@
 
 #include <string>
 
-enum class SoundImport { Done, Shortened, NotASound, WriteFailed };
+#include "platform/ImportResult.h"
 
 // The longest sound kept, in seconds; a longer one keeps its start.
 constexpr int kMaxImportedSoundSeconds = 60;
@@ -16,4 +16,4 @@ constexpr int kMaxImportedSoundSeconds = 60;
 // silence is trimmed, so the sound answers at once. The WAV is written under a temporary
 // name and renamed into place, replacing the folder's entry, so a failure leaves no partial
 // file. Shortened: the sound was longer than the cap. On WriteFailed, `reason` says why.
-SoundImport ImportSound(const std::string& source, const std::string& target, std::string& reason);
+ImportResult ImportSound(const std::string& source, const std::string& target, std::string& reason);

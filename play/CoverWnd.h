@@ -27,7 +27,6 @@ public:
     void DestroyWindow();
     bool IsWindow() const { return m_pFrame != nullptr; }
     bool IsGone() const { return m_pView == nullptr; }
-    wxWindow* GetView() const { return m_pView; }
 
 private:
     void OnDestroy(wxWindowDestroyEvent& event);

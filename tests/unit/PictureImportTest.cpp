@@ -28,7 +28,7 @@ std::uint32_t Quarter(const CBmpImage& image, int x, int y) {
 
 class PictureImportTest : public ::testing::Test {
 protected:
-    PictureImport Import(const Bytes& source, int maxWidth, int maxHeight) {
+    ImportResult Import(const Bytes& source, int maxWidth, int maxHeight) {
         WriteBytes(m_folder / "in", source);
         std::string reason;
         return ImportPicture(m_folder / "in", m_folder / "out.bmp", maxWidth, maxHeight, reason);
@@ -55,7 +55,7 @@ TEST_F(PictureImportTest, ThePictureComesOutUprightWithItsCornersInPlace) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ASSERT_EQ(Import(c.source, 1000, 1000), PictureImport::Done);
+        ASSERT_EQ(Import(c.source, 1000, 1000), ImportResult::Done);
         CBmpImage image;
         ASSERT_TRUE(image.Load(m_folder / "out.bmp"));
         EXPECT_EQ(image.Width(), c.width);
@@ -85,7 +85,7 @@ TEST_F(PictureImportTest, LargePicturesFitTheBoxAndSmallOnesAreNeverScaledUp) {
         {MakePicture(100, 50, "png"), 960, 768, 100, 50},                 // small: as it is
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(Import(c.source, c.maxWidth, c.maxHeight), PictureImport::Done);
+        ASSERT_EQ(Import(c.source, c.maxWidth, c.maxHeight), ImportResult::Done);
         CBmpImage image;
         ASSERT_TRUE(image.Load(m_folder / "out.bmp"));
         EXPECT_EQ(image.Width(), c.width);
@@ -98,17 +98,17 @@ TEST_F(PictureImportTest, WhatIsNotAPictureIsRefusedAndNothingPartialIsLeft) {
     const Bytes jpeg = MakePicture(200, 100, "jpeg");
     const Bytes text = {'h', 'e', 'l', 'l', 'o', '\n'};
     for (const Bytes& bad : {text, Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2), Bytes()}) {
-        EXPECT_EQ(Import(bad, 100, 100), PictureImport::NotAPicture);
+        EXPECT_EQ(Import(bad, 100, 100), ImportResult::NotReadable);
         EXPECT_FALSE(std::filesystem::exists(m_folder / "out.bmp"));
     }
     // A folder in the source's place, and a target folder that is not there.
     MakeFolder(m_folder / "dir");
     std::string reason;
     EXPECT_EQ(ImportPicture(m_folder / "dir", m_folder / "out.bmp", 100, 100, reason),
-              PictureImport::NotAPicture);
+              ImportResult::NotReadable);
     WriteBytes(m_folder / "in", jpeg);
     EXPECT_EQ(ImportPicture(m_folder / "in", m_folder / "missing/out.bmp", 100, 100, reason),
-              PictureImport::WriteFailed);
+              ImportResult::WriteFailed);
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 2);
 }

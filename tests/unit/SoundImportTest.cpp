@@ -79,7 +79,7 @@ TEST_F(SoundImportTest, EachFormatBecomesATrimmedSixteenBitWave) {
         SCOPED_TRACE(c.name);
         const std::string clip = MakeClip(c.name, c.rate, c.channels, 2.0, c.codec);
         std::string reason;
-        ASSERT_EQ(ImportSound(clip, m_folder / "out.wav", reason), SoundImport::Done);
+        ASSERT_EQ(ImportSound(clip, m_folder / "out.wav", reason), ImportResult::Done);
         const Wave w = ReadWave(m_folder / "out.wav");
         EXPECT_EQ(w.format, 1);
         EXPECT_EQ(w.bits, 16);
@@ -94,7 +94,7 @@ TEST_F(SoundImportTest, EachFormatBecomesATrimmedSixteenBitWave) {
 TEST_F(SoundImportTest, ALongClipKeepsItsFirstMinuteAndWhatIsNoSoundIsRefused) {
     const std::string clip = MakeClip("long.m4a", 44100, 1, 70, "-c:a aac");
     std::string reason;
-    ASSERT_EQ(ImportSound(clip, m_folder / "out.wav", reason), SoundImport::Shortened);
+    ASSERT_EQ(ImportSound(clip, m_folder / "out.wav", reason), ImportResult::Shortened);
     const Wave w = ReadWave(m_folder / "out.wav");
     EXPECT_NEAR(double(w.samples.size()) / w.rate, kMaxImportedSoundSeconds, 0.01);
 
@@ -102,11 +102,12 @@ TEST_F(SoundImportTest, ALongClipKeepsItsFirstMinuteAndWhatIsNoSoundIsRefused) {
     WriteBytes(m_folder / "text.m4a", {'h', 'e', 'l', 'l', 'o', '\n'});
     MakeFolder(m_folder / "folder.mp3");
     for (const char* bad : {"text.m4a", "folder.mp3", "missing.ogg"}) {
-        EXPECT_EQ(ImportSound(m_folder / bad, m_folder / "out.wav", reason), SoundImport::NotASound)
+        EXPECT_EQ(ImportSound(m_folder / bad, m_folder / "out.wav", reason),
+                  ImportResult::NotReadable)
             << bad;
         EXPECT_FALSE(std::filesystem::exists(m_folder / "out.wav"));
     }
-    EXPECT_EQ(ImportSound(clip, m_folder / "missing/out.wav", reason), SoundImport::WriteFailed);
+    EXPECT_EQ(ImportSound(clip, m_folder / "missing/out.wav", reason), ImportResult::WriteFailed);
     EXPECT_FALSE(reason.empty());
 }
 

@@ -11,6 +11,17 @@ focus() {
     xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1"
 }
 
+# Waits up to ten seconds for a visible window whose name matches. Windows come and go while
+# xdotool looks (a game puts the welcome dialog away, and a window manager destroys its
+# frame), and xdotool ends at the first window gone under its feet: it is asked again.
+await_window() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.2
+    done
+    return 1
+}
+
 # Escape closes the welcome dialog $1, which ends the program cleanly.
 close_program() {
     focus "$1"

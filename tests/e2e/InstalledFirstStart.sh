@@ -50,7 +50,7 @@ inode=$(stat -c %i "$appdir/Nuv.ini")
 
 focus "$dialog"
 xdotool key Return
-timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad$' >/dev/null || fail "no play window"
+await_window '^Plinkapad$' || fail "no play window"
 sleep 0.8
 for key in b a b y 1 2 p; do
     xdotool key "$key"

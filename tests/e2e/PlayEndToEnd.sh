@@ -62,7 +62,7 @@ grabbable || fail "the keyboard is held before a game"
 # Enter presses Start, the default button.
 focus "$dialog"
 xdotool key Return
-timeout 10 xdotool search --sync --onlyvisible --name '^Plinkapad$' >/dev/null || fail "no play window"
+await_window '^Plinkapad$' || fail "no play window"
 sleep 0.8
 shot start
 blue=$(count start in "rgb(0,0,255)")

@@ -36,12 +36,15 @@ struct Box {
 };
 
 // The stored size is known before the pixels: a loader that can decode smaller (JPEG) is
-// asked for a size that still fits the box whichever way the picture turns upright.
+// asked for a size that still fits the box whichever way the picture turns upright. A
+// picture too large is asked for a size of 0 x 0, which tells the loaders to stop before
+// it allocates the pixels; any other size is only scaled to once the whole picture is in
+// memory (a GIF of 85 bytes claiming 26900 x 24941 took 2.6 GB that way).
 void OnSizePrepared(GdkPixbufLoader* loader, int width, int height, gpointer data) {
     auto* box = static_cast<Box*>(data);
     if (width <= 0 || height <= 0 || double(width) * height > kMaxSourcePixels) {
         box->bTooLarge = true;
-        gdk_pixbuf_loader_set_size(loader, 1, 1);
+        gdk_pixbuf_loader_set_size(loader, 0, 0);
         return;
     }
     const double scale = std::max(FitScale(width, height, box->maxWidth, box->maxHeight),

@@ -102,6 +102,13 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
     }
     format->pb = io;
     format->flags |= AVFMT_FLAG_CUSTOM_IO;
+    // The file's bytes are all there is: a list of other files (an ffconcat script names
+    // them relative to the working folder) may not have the libraries open any of them.
+    format->protocol_whitelist = av_strdup("");
+    if (format->protocol_whitelist == nullptr) {
+        avformat_free_context(format);
+        return false;
+    }
     if (avformat_open_input(&format, nullptr, nullptr, nullptr) < 0) {
         return false;  // the context is freed on failure
     }

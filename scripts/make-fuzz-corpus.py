@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Writes the small seed files of the fuzz targets into tests/fuzz/corpus/<target>/."""
 import os
+import shutil
 import struct
+import subprocess
+import sys
+import tempfile
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "fuzz", "corpus")
 
@@ -52,6 +56,65 @@ def wave(rate, channels, bits, data):
     return b"RIFF" + struct.pack("<I", len(body)) + body
 
 
+def made(target, name, command, then=lambda data: data):
+    """Saves what `command` writes to the file {out} it names, made in a scratch folder by a
+    program of the system (ffmpeg, ImageMagick's convert), passed through `then`; a missing
+    program skips the seed."""
+    if shutil.which(command[0]) is None:
+        print(f"{command[0]} not found: no seed {target}/{name}", file=sys.stderr)
+        return
+    with tempfile.TemporaryDirectory() as scratch:
+        out = os.path.join(scratch, name)
+        subprocess.run([arg.replace("{out}", out) for arg in command], check=True)
+        with open(out, "rb") as f:
+            save(target, name, then(f.read()))
+
+
+def picture(name, *arguments, then=lambda data: data):
+    made("fuzz_picture_import", name, ["convert", *arguments, "-strip", "{out}"], then)
+
+
+def exif_orientation(jpeg, orientation):
+    """The JPEG with an EXIF segment right after its start that holds only an orientation."""
+    entry = struct.pack("<HHIHH", 0x0112, 3, 1, orientation, 0)
+    exif = b"Exif\0\0" + b"II*\0" + struct.pack("<IH", 8, 1) + entry + struct.pack("<I", 0)
+    return jpeg[:2] + b"\xff\xe1" + struct.pack(">H", 2 + len(exif)) + exif + jpeg[2:]
+
+
+def clip(name, *arguments, seconds="0.3", rate="8000"):
+    # A tone with silence before and after it, which the import trims.
+    tone = f"aevalsrc='if(between(t,0.05,0.2),0.6*sin(2*PI*440*t),0)':d={seconds}:s={rate}"
+    made("fuzz_sound_import", name,
+         ["ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i", tone,
+          *arguments, "-map_metadata", "-1", "-fflags", "+bitexact", "-flags", "+bitexact",
+          "{out}"])
+
+
+def media_seeds():
+    # A phone's photos: fitting the fuzz target's box and larger than it, with transparency,
+    # an animation and an EXIF orientation. The formats' own writers make them.
+    picture("small.png", "-size", "40x30", "gradient:red-blue")
+    picture("alpha.png", "-size", "24x24", "xc:none", "-fill", "#0f08", "-draw",
+            "circle 12,12 12,3")
+    picture("photo.jpg", "-seed", "7", "-size", "200x120", "plasma:fractal", "-quality", "40")
+    picture("grey.jpg", "-size", "16x16", "gradient:", "-colorspace", "Gray")
+    picture("animation.gif", "-delay", "10", "-size", "20x10", "xc:yellow", "xc:navy")
+    picture("photo.webp", "-size", "64x48", "gradient:green-white", "-quality", "50")
+    picture("photo.heic", "-size", "32x32", "gradient:orange-purple", "-quality", "30")
+    picture("photo.tiff", "-size", "12x8", "gradient:", "-compress", "lzw")
+    # A JPEG that stands on its side until its EXIF orientation (6) turns it.
+    picture("turned.jpg", "-size", "30x20", "gradient:white-black", "-quality", "50",
+            then=lambda jpeg: exif_orientation(jpeg, 6))
+
+    # A phone's voice clips, and a wave of a rate the import resamples.
+    clip("clip.wav", "-c:a", "pcm_u8")
+    clip("clip.opus", "-c:a", "libopus", "-b:a", "12k", seconds="0.25", rate="48000")
+    clip("clip.m4a", "-c:a", "aac", "-b:a", "24k", "-ac", "2", rate="22050")
+    clip("clip.flac", "-c:a", "flac", "-sample_fmt", "s16", "-metadata_header_padding", "0")
+    clip("clip.mp3", "-c:a", "libmp3lame", "-b:a", "32k", rate="16000")
+    clip("clip.ogg", "-c:a", "libvorbis", "-q:a", "0", rate="11025")
+
+
 def main():
     defaults = ints(0, 1, 300, 10, 1, 0x00FF0000, 1, 1, 5)
     save("fuzz_settings", "defaults", defaults)
@@ -100,6 +163,8 @@ def main():
     save("fuzz_wave", "stereo8", wave(11025, 2, 8, bytes([0x40, 0xC0] * 32)))
     save("fuzz_wave", "device", wave(44100, 2, 16, samples))
     save("fuzz_wave", "empty", wave(8000, 1, 8, b""))
+
+    media_seeds()
 
 
 if __name__ == "__main__":

@@ -10,7 +10,8 @@ cmake -S . -B build-fuzz -DPLINKAPAD_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --parallel "$(nproc)"
 mkdir -p build-fuzz/crashes
-targets=(fuzz_settings fuzz_group_file fuzz_cut_list fuzz_bmp fuzz_dib fuzz_wave)
+targets=(fuzz_settings fuzz_group_file fuzz_cut_list fuzz_bmp fuzz_dib fuzz_wave
+    fuzz_picture_import fuzz_sound_import)
 for target in "${targets[@]}"; do
     mkdir -p "build-fuzz/corpus/$target"
     echo "== $target, ${seconds} s"

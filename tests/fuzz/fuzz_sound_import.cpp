@@ -1,0 +1,47 @@
+// A phone's voice clip made into a library sound: the input is the sound file, in any
+// format FFmpeg's libraries know. What is made must be a wave the game plays; a refused
+// sound leaves nothing behind.
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "FuzzInput.h"
+#include "platform/FileSystem.h"
+#include "platform/SoundImport.h"
+#include "platform/WaveDecoder.h"
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    av_log_set_level(AV_LOG_QUIET);  // every damaged input has a lot to say
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const std::string source = FuzzFolder() + "/clip";
+    static const std::string target = FuzzFolder() + "/clip.wav";
+    WriteInput(source, data, size);
+    std::string reason;
+    const ImportResult result = ImportSound(source, target, reason);
+    if (result == ImportResult::Done || result == ImportResult::Shortened) {
+        std::vector<std::uint8_t> wave;
+        std::string pcm;
+        if (!ReadWholeFile(target, wave, 1u << 30) || !DecodeWave(wave.data(), wave.size(), pcm) ||
+            pcm.empty()) {
+            std::abort();
+        }
+    } else if (result != ImportResult::NotReadable) {
+        std::abort();  // the folder is the process's own: writing cannot fail
+    }
+    std::filesystem::remove(target);
+    // Only the input is left: no temporary file of a failed or finished write.
+    if (std::distance(std::filesystem::directory_iterator(FuzzFolder()),
+                      std::filesystem::directory_iterator()) != 1) {
+        std::abort();
+    }
+    return 0;
+}

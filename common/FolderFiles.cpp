@@ -90,6 +90,15 @@ bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder) {
     return true;
 }
 
+bool WriteLibraryFile(wxWindow* owner, const std::string& to,
+                      const std::function<bool(std::string& reason)>& write) {
+    std::string reason;
+    if (!MayChangeInLibrary(to, reason) || !write(reason)) {
+        return Tell(owner, FormatString(IDS_WRITE_FAILED, to, reason));
+    }
+    return true;
+}
+
 // A file the library keeps as it is: its name ends with the extension, in any case.
 static bool IsOwnFormat(const std::string& name, const FileConversion& conversion) {
     return WildcardMatch(name, "*" + conversion.extension);

@@ -43,6 +43,11 @@ bool DeleteLibraryFile(wxWindow* owner, const std::string& path);
 // Removes an empty folder, or a link in its place as a link.
 bool RemoveLibraryFolder(wxWindow* owner, const std::string& folder);
 
+// Writes `to` through `write`, which makes the whole file or nothing and says why not, and
+// says over `owner` what went wrong.
+bool WriteLibraryFile(wxWindow* owner, const std::string& to,
+                      const std::function<bool(std::string& reason)>& write);
+
 // How files of other formats become the library's own: a file whose name ends with
 // `extension` (in any case) is copied as it is; any other is converted into a file of the
 // same stem with that extension. `convert` says what came of it, with the reason when the

@@ -25,6 +25,7 @@
 #include "platform/SoundPlayer.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "sounds/RecordSoundDialog.h"
 #include "sounds/VoiceImport.h"
 
 wxBEGIN_EVENT_TABLE(CManagePicTerm, wxDialog)
@@ -33,6 +34,7 @@ wxBEGIN_EVENT_TABLE(CManagePicTerm, wxDialog)
     EVT_BUTTON(IDC_DELETE_PICTURE, CManagePicTerm::OnDeletePictureEvent)
     EVT_BUTTON(IDC_PLAY_SOUNDS, CManagePicTerm::OnPlaySoundsEvent)
     EVT_BUTTON(IDC_SPECIFY_SOUNDS, CManagePicTerm::OnSpecifySoundsEvent)
+    EVT_BUTTON(IDC_RECORD_SOUND, CManagePicTerm::OnRecordSoundEvent)
     EVT_BUTTON(IDC_DELETE_PICTURE_SOUND, CManagePicTerm::OnDeleteSoundsEvent)
     EVT_BUTTON(wxID_HELP, CManagePicTerm::OnHelp)
     EVT_BUTTON(wxID_OK, CManagePicTerm::OnOK)
@@ -126,9 +128,10 @@ void CManagePicTerm::CreateControls() {
                   wxSizerFlags(1).CenterVertical());
     box->Add(soundRow, wxSizerFlags().Expand().Border(wxALL, 6));
 
-    auto* soundButtons = new wxGridSizer(3, 0, 8);
+    auto* soundButtons = new wxGridSizer(4, 0, 8);
     for (const auto& [id, text] : {std::pair<int, const char*>{IDC_PLAY_SOUNDS, "P&lay Sounds"},
                                    {IDC_SPECIFY_SOUNDS, "&Specify Sounds..."},
+                                   {IDC_RECORD_SOUND, "&Record Sound..."},
                                    {IDC_DELETE_PICTURE_SOUND, "Dele&te Sounds..."}}) {
         soundButtons->Add(new wxButton(inBox, id, text), wxSizerFlags().Expand());
     }
@@ -168,6 +171,7 @@ void CManagePicTerm::OnInitDialog(wxInitDialogEvent&) {
                      130);
     LoadCutList();
     FillPictureList();
+    m_bMicrophone = OfferRecording(FindWindow(IDC_RECORD_SOUND));
     EnableButtons(false, false);
     UpdateData(*this, false);
     FindWindow(IDC_GROUP_NAME)->SetFocus();
@@ -202,11 +206,13 @@ bool CManagePicTerm::RowIsCut(long row) const {
 }
 
 // The buttons that act on a picture need one selected; the sound buttons also need the
-// picture to have its own sound. Adding, OK, Cancel and Help always work.
+// picture to have its own sound, and recording a microphone. Adding, OK, Cancel and Help
+// always work.
 void CManagePicTerm::EnableButtons(bool bSelected, bool bHasSound) {
     for (int id : {IDC_DELETE_PICTURE, IDC_SPECIFY_SOUNDS, IDC_CUT_TO_DISPLAY}) {
         FindWindow(id)->Enable(bSelected);
     }
+    FindWindow(IDC_RECORD_SOUND)->Enable(bSelected && m_bMicrophone);
     for (int id : {IDC_PLAY_SOUNDS, IDC_DELETE_PICTURE_SOUND}) {
         FindWindow(id)->Enable(bSelected && bHasSound);
     }
@@ -370,6 +376,19 @@ void CManagePicTerm::OnSpecifySounds() {
     ShowRememberedRow();
 }
 
+void CManagePicTerm::OnRecordSound() {
+    const std::string target = PictureSoundPath(m_strPicturePath);
+    RememberSelectedRow();
+    CRecordSoundDialog record(this, [&target](wxWindow* owner, const CSoundRecorder& recorder) {
+        return SaveRecordingAs(owner, recorder, target, LoadString(IDS_OVERWRITE_SOUND));
+    });
+    record.ShowModal();
+    LoadCutList();
+    FillPictureList();
+    RefreshSelection();
+    ShowRememberedRow();
+}
+
 void CManagePicTerm::OnDeleteSounds() {
     const std::string path = PathJoin(m_strGroupPath, m_strCurrentSound);
     RememberSelectedRow();
@@ -400,6 +419,10 @@ void CManagePicTerm::OnPlaySoundsEvent(wxCommandEvent&) {
 
 void CManagePicTerm::OnSpecifySoundsEvent(wxCommandEvent&) {
     OnSpecifySounds();
+}
+
+void CManagePicTerm::OnRecordSoundEvent(wxCommandEvent&) {
+    OnRecordSound();
 }
 
 void CManagePicTerm::OnDeleteSoundsEvent(wxCommandEvent&) {

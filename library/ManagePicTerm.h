@@ -29,6 +29,8 @@ public:
     void OnCutToDisplay();
     void OnPlaySounds();
     void OnSpecifySounds();
+    // Opens the Record Sound dialog; a kept recording becomes the picture's own sound.
+    void OnRecordSound();
     void OnDeleteSounds();
     // OK's work: true when both group files were written and the dialog may end with OK.
     // Otherwise the parent has been told why, and the dialog stays open with the edits.
@@ -58,6 +60,7 @@ public:
 
 private:
     std::vector<std::string> m_rowNames;  // the rows' file names, by their item data
+    bool m_bMicrophone = false;           // there is one to record from
 
     void CreateControls();
     long FirstSelectedRow() const;
@@ -69,6 +72,7 @@ private:
     void OnDeletePictureEvent(wxCommandEvent& event);
     void OnPlaySoundsEvent(wxCommandEvent& event);
     void OnSpecifySoundsEvent(wxCommandEvent& event);
+    void OnRecordSoundEvent(wxCommandEvent& event);
     void OnDeleteSoundsEvent(wxCommandEvent& event);
     void OnHelp(wxCommandEvent& event);
     void OnOK(wxCommandEvent& event);

@@ -15,17 +15,13 @@ extern "C" {
 #include <vector>
 
 #include "platform/FileSystem.h"
-#include "platform/LittleEndian.h"
+#include "platform/PcmClip.h"
 
 namespace {
 
 // The largest file read as a sound: a file that claims more is refused rather than let fill
 // the memory.
 constexpr std::uint64_t kMaxSourceBytes = 256u << 20;
-// Samples quieter than this (about -40 dBFS) are silence at either end; a few milliseconds
-// are kept before the first loud one, so the sound starts without a click.
-constexpr int kSilence = 328;
-constexpr int kLeadMs = 5;
 
 struct Memory {
     const std::vector<std::uint8_t>* data;
@@ -69,10 +65,7 @@ std::int64_t SeekMemory(void* opaque, std::int64_t offset, int whence) {
     return to;
 }
 
-struct Pcm {
-    int rate = 0;
-    int channels = 0;
-    std::vector<std::int16_t> samples;  // interleaved
+struct Pcm : PcmClip {
     bool bShortened = false;
 };
 
@@ -167,8 +160,9 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
         }
         pcm.samples.resize(at + static_cast<std::size_t>(got) * pcm.channels);
         if (firstLoud == SIZE_MAX) {
-            const auto loud = std::find_if(pcm.samples.begin() + at, pcm.samples.end(),
-                                           [](std::int16_t s) { return std::abs(s) > kSilence; });
+            const auto loud =
+                std::find_if(pcm.samples.begin() + at, pcm.samples.end(),
+                             [](std::int16_t s) { return std::abs(s) > kSilenceLevel; });
             if (loud != pcm.samples.end()) {
                 firstLoud = static_cast<std::size_t>(loud - pcm.samples.begin());
             }
@@ -212,59 +206,23 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
         return false;
     }
     // Silence at both ends goes; a sound that is silence throughout stays as it is.
-    if (firstLoud != SIZE_MAX) {
-        const auto lastLoud = std::find_if(pcm.samples.rbegin(), pcm.samples.rend(),
-                                           [](std::int16_t s) { return std::abs(s) > kSilence; });
-        const std::size_t lead = static_cast<std::size_t>(pcm.rate) * kLeadMs / 1000 * pcm.channels;
-        std::size_t begin = firstLoud > lead ? firstLoud - lead : 0;
-        begin -= begin % pcm.channels;
-        std::size_t end = static_cast<std::size_t>(pcm.samples.rend() - lastLoud);
-        end += (pcm.channels - end % pcm.channels) % pcm.channels;
-        end = std::min(end, pcm.samples.size());
-        if (end - begin > cap) {
-            end = begin + cap;
-            pcm.bShortened = true;
-        }
-        pcm.samples =
-            std::vector<std::int16_t>(pcm.samples.begin() + begin, pcm.samples.begin() + end);
-    } else if (pcm.samples.size() > cap) {
-        pcm.samples.resize(cap);
-        pcm.bShortened = true;
-    }
+    pcm.bShortened = pcm.TrimSilence(cap);
     return true;
-}
-
-std::vector<std::uint8_t> EncodeWave(const Pcm& pcm) {
-    const std::uint32_t dataBytes = static_cast<std::uint32_t>(pcm.samples.size() * 2);
-    std::vector<std::uint8_t> b(44 + std::size_t(dataBytes));
-    std::memcpy(&b[0], "RIFF", 4);
-    PutU32(&b[4], 36 + dataBytes);
-    std::memcpy(&b[8], "WAVEfmt ", 8);
-    PutU32(&b[16], 16);
-    PutU16(&b[20], 1);  // PCM
-    PutU16(&b[22], static_cast<std::uint32_t>(pcm.channels));
-    PutU32(&b[24], static_cast<std::uint32_t>(pcm.rate));
-    PutU32(&b[28], static_cast<std::uint32_t>(pcm.rate * pcm.channels * 2));
-    PutU16(&b[32], static_cast<std::uint32_t>(pcm.channels * 2));
-    PutU16(&b[34], 16);
-    std::memcpy(&b[36], "data", 4);
-    PutU32(&b[40], dataBytes);
-    for (std::size_t i = 0; i < pcm.samples.size(); ++i) {
-        PutU16(&b[44 + 2 * i], static_cast<std::uint16_t>(pcm.samples[i]));
-    }
-    return b;
 }
 
 }  // namespace
 
 ImportResult ImportSound(const std::string& source, const std::string& target,
                          std::string& reason) {
+    // The libraries' own complaints about a damaged file are no message for a parent; what
+    // came of the file is told by the result.
+    av_log_set_level(AV_LOG_QUIET);
     std::vector<std::uint8_t> data;
     Pcm pcm;
     if (!ReadWholeFile(source, data, kMaxSourceBytes) || data.empty() || !Decode(data, pcm)) {
         return ImportResult::NotReadable;
     }
-    if (!WriteWholeFile(target, EncodeWave(pcm), &reason)) {
+    if (!WriteWholeFile(target, pcm.ToWave(), &reason)) {
         return ImportResult::WriteFailed;
     }
     return pcm.bShortened ? ImportResult::Shortened : ImportResult::Done;

@@ -4,6 +4,8 @@
 #include <wx/app.h>
 #include <wx/utils.h>
 
+#include <functional>
+
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/WaveDecoder.h"
@@ -91,19 +93,20 @@ static bool LoadWave(const std::string& path, std::string& pcm) {
     return DecodeWave(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), pcm);
 }
 
-bool PlaySound(const std::string& path) noexcept {
+// Plays the samples `load` gives, cutting off what was playing; gives the default sound when
+// `load` fails. Without a device `load` only checks the sound.
+static bool PlayLoaded(const std::function<bool(std::string& pcm)>& load) noexcept {
     InitSoundDevice();
     SoundDevice& device = Device();
     std::string pcm;
     bool bLoaded = false;
     try {
-        if (device.id == 0) {
-            // No audio device: check the file all the same, so a missing one is noticed.
-            return PathFileExists(path);
-        }
-        bLoaded = LoadWave(path, pcm);
+        bLoaded = load(pcm);
     } catch (...) {
         // Memory ran out: the sound is one that cannot be played.
+    }
+    if (device.id == 0) {
+        return bLoaded;
     }
     if (!bLoaded) {
         StopSound();
@@ -119,4 +122,20 @@ bool PlaySound(const std::string& path) noexcept {
     }
     SDL_UnlockAudioDevice(device.id);
     return true;
+}
+
+bool PlaySound(const std::string& path) noexcept {
+    return PlayLoaded([&path](std::string& pcm) {
+        if (Device().id == 0) {
+            // No audio device: check the file all the same, so a missing one is noticed.
+            return PathFileExists(path);
+        }
+        return LoadWave(path, pcm);
+    });
+}
+
+bool PlayWave(const std::vector<std::uint8_t>& wave) noexcept {
+    return PlayLoaded([&wave](std::string& pcm) {
+        return Device().id == 0 || DecodeWave(wave.data(), wave.size(), pcm);
+    });
 }

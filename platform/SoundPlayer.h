@@ -3,7 +3,9 @@
 // audio device every sound is silence, never a failure.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Opens the audio device; later calls do nothing. PlaySound opens it when needed.
 void InitSoundDevice();
@@ -12,6 +14,9 @@ void CloseSoundDevice();
 // Plays `path` (SND_FILENAME | SND_ASYNC) and returns at once; false when the file could
 // not be played and the default sound was given instead.
 bool PlaySound(const std::string& path) noexcept;
+
+// Plays the wave file held in `wave` the same way.
+bool PlayWave(const std::vector<std::uint8_t>& wave) noexcept;
 
 // Stops whatever is playing (SND_PURGE).
 void StopSound();

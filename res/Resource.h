@@ -8,6 +8,7 @@ constexpr int IDD_SETUP = 129;
 constexpr int IDD_MANAGE_VOICE = 130;
 constexpr int IDD_ADD_PICTERM = 132;
 constexpr int IDD_MANAGE_PICTERM = 133;
+constexpr int IDD_RECORD_SOUND = 134;
 
 // Icon and cursor
 constexpr int IDR_MAINFRAME = 128;
@@ -44,6 +45,7 @@ constexpr int IDC_STOP = 1001;
 constexpr int IDC_ADD_SOUNDS = 1002;
 constexpr int IDC_DELETE_SOUNDS = 1003;
 constexpr int IDC_SOUND_LIST = 1018;
+constexpr int IDC_RECORD_DEFAULT_SOUND = 1019;
 // The Add and the Manage Picture Group dialogs.
 constexpr int IDC_GROUP_NAME = 1020;
 constexpr int IDC_GROUP_DESCRIPTION = 1021;
@@ -60,6 +62,14 @@ constexpr int IDC_SPECIFY_SOUNDS = 1031;
 constexpr int IDC_DELETE_PICTURE_SOUND = 1005;
 constexpr int IDC_DISPLAY_GROUP = 1032;
 constexpr int IDC_CUT_TO_DISPLAY = 1033;
+constexpr int IDC_RECORD_SOUND = 1034;
+// The Record Sound dialog.
+constexpr int IDC_RECORD = 1035;
+constexpr int IDC_RECORD_STOP = 1036;
+constexpr int IDC_RECORD_PLAY = 1037;
+constexpr int IDC_RECORD_KEEP = 1038;
+constexpr int IDC_RECORD_LEVEL = 1039;
+constexpr int IDC_RECORD_TIME = 1040;
 // About box controls
 constexpr int IDC_LINK1 = 1045;
 constexpr int IDC_LINK2 = 1046;
@@ -113,6 +123,14 @@ constexpr int IDS_NOT_PICTURES = 145;
 constexpr int IDS_ALL_SOUNDS_FILTER = 146;
 constexpr int IDS_NOT_SOUNDS = 147;
 constexpr int IDS_SOUNDS_SHORTENED = 148;
+constexpr int IDS_NO_MICROPHONE = 149;
+constexpr int IDS_MICROPHONE_FAILED = 150;
+constexpr int IDS_WRITE_FAILED = 151;
+constexpr int IDS_RECORDING_NAME = 152;
+constexpr int IDS_BAD_SOUND_NAME = 153;
+constexpr int IDS_RECORDED_SECONDS = 154;
+constexpr int IDS_ADDING_FILES = 155;
+constexpr int IDS_ADDING_FILE = 156;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

@@ -8,7 +8,7 @@ packages=(
     libwxgtk3.2-dev libgtk-3-dev libsdl2-dev webp-pixbuf-loader heif-gdk-pixbuf
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
     libchm-dev fp-utils-3.2.2
-    libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox
+    libgtest-dev libx11-dev xvfb xauth xdotool imagemagick openbox sox libheif-examples
     python3-xlib x11-utils x11-xserver-utils x11-xkb-utils sway wtype
     libwayland-dev libwayland-bin wayland-protocols python3-gi python3-dbus gir1.2-glib-2.0 dbus
     clang-14 libclang-rt-14-dev

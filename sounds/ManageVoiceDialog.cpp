@@ -4,6 +4,7 @@
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/textdlg.h>
 
 #include "common/DialogColours.h"
 #include "common/FolderFiles.h"
@@ -16,12 +17,14 @@
 #include "platform/SoundPlayer.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
+#include "sounds/RecordSoundDialog.h"
 #include "sounds/VoiceImport.h"
 
 wxBEGIN_EVENT_TABLE(CManageVoiceDialog, wxDialog)
     EVT_BUTTON(IDC_PLAY, CManageVoiceDialog::OnPlayButton)
     EVT_BUTTON(IDC_STOP, CManageVoiceDialog::OnStop)
     EVT_BUTTON(IDC_ADD_SOUNDS, CManageVoiceDialog::OnAddButton)
+    EVT_BUTTON(IDC_RECORD_DEFAULT_SOUND, CManageVoiceDialog::OnRecordButton)
     EVT_BUTTON(IDC_DELETE_SOUNDS, CManageVoiceDialog::OnDeleteButton)
     EVT_BUTTON(wxID_HELP, CManageVoiceDialog::OnHelp)
     EVT_HELP(wxID_ANY, CManageVoiceDialog::OnHelpInfo)
@@ -52,10 +55,11 @@ void CManageVoiceDialog::CreateControls() {
         "be displayed going with the sound chosen random from the sounds below.");
     text->Wrap(du(300, 21).x);
     top->Add(text, wxSizerFlags().Expand().Border(wxALL, 8));
-    auto* buttons = new wxGridSizer(4, 0, 8);
+    auto* buttons = new wxGridSizer(5, 0, 8);
     for (const auto& [id, label] : {std::pair<int, const char*>{IDC_PLAY, "&Play"},
                                     {IDC_STOP, "&Stop"},
                                     {IDC_ADD_SOUNDS, "&Add..."},
+                                    {IDC_RECORD_DEFAULT_SOUND, "&Record..."},
                                     {IDC_DELETE_SOUNDS, "&Delete..."}}) {
         buttons->Add(new wxButton(this, id, label), wxSizerFlags().Expand());
     }
@@ -82,6 +86,7 @@ void CManageVoiceDialog::OnInitDialog() {
     m_selectedPaths.clear();
     FindWindow(IDC_PLAY)->Disable();
     FindWindow(IDC_DELETE_SOUNDS)->Disable();
+    OfferRecording(FindWindow(IDC_RECORD_DEFAULT_SOUND));
 }
 
 std::string CManageVoiceDialog::SoundPath(const std::string& fileName) const {
@@ -128,6 +133,29 @@ void CManageVoiceDialog::OnAdd() {
     OnItemChanged();  // the list was read again: nothing is selected
 }
 
+void CManageVoiceDialog::OnRecord() {
+    CRecordSoundDialog record(this, [this](wxWindow* owner, const CSoundRecorder& recorder) {
+        wxTextEntryDialog ask(owner, wxString::FromUTF8(LoadString(IDS_RECORDING_NAME)),
+                              "Record Sound");
+        std::string name;
+        while (name.empty()) {
+            if (ask.ShowModal() != wxID_OK) {
+                return false;
+            }
+            name = RecordingFileName(ask.GetValue().utf8_string());
+            if (name.empty()) {
+                MessageBox(owner, LoadString(IDS_BAD_SOUND_NAME), LoadString(IDS_WARNING),
+                           MB_ICONEXCLAMATION | MB_OK);
+            }
+        }
+        const std::string target = SoundPath(name);
+        return SaveRecordingAs(owner, recorder, target, FormatStringS(IDS_SOUND_EXISTS, {target}));
+    });
+    record.ShowModal();
+    FillSoundList();
+    OnItemChanged();  // the list was read again: nothing is selected
+}
+
 // Rows go only for the files that are really gone; a file that could not be deleted keeps
 // its row, and the parent is told why.
 void CManageVoiceDialog::OnDelete() {
@@ -168,6 +196,10 @@ void CManageVoiceDialog::OnStop(wxCommandEvent&) {
 
 void CManageVoiceDialog::OnAddButton(wxCommandEvent&) {
     OnAdd();
+}
+
+void CManageVoiceDialog::OnRecordButton(wxCommandEvent&) {
+    OnRecord();
 }
 
 void CManageVoiceDialog::OnDeleteButton(wxCommandEvent&) {

@@ -20,6 +20,9 @@ public:
     void OnItemChanged();
     void OnPlay();
     void OnAdd();
+    // Opens the Record Sound dialog; a kept recording becomes a new default sound, under a
+    // name the parent types.
+    void OnRecord();
     void OnDelete();
 
     wxListCtrl* m_listSounds = nullptr;
@@ -36,6 +39,7 @@ private:
     void OnPlayButton(wxCommandEvent& event);
     void OnStop(wxCommandEvent& event);
     void OnAddButton(wxCommandEvent& event);
+    void OnRecordButton(wxCommandEvent& event);
     void OnDeleteButton(wxCommandEvent& event);
     void OnHelp(wxCommandEvent& event);
     void OnHelpInfo(wxHelpEvent& event);

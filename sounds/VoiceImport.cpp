@@ -1,8 +1,25 @@
 #include "sounds/VoiceImport.h"
 
+#include "platform/FileFind.h"
 #include "platform/SoundImport.h"
 #include "res/Resource.h"
 
 FileConversion VoicesToWaves() {
     return {".wav", ImportSound, IDS_NOT_SOUNDS, IDS_SOUNDS_SHORTENED};
+}
+
+std::string RecordingFileName(const std::string& typed) {
+    const std::size_t first = typed.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    std::string name = typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
+    if (name.front() == '.' || name.find('/') != std::string::npos ||
+        name.find('\0') != std::string::npos) {
+        return {};
+    }
+    if (!WildcardMatch(name, "*.wav")) {
+        name += ".wav";
+    }
+    return name;
 }

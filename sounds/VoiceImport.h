@@ -3,6 +3,13 @@
 // copied as they are.
 #pragma once
 
+#include <string>
+
 #include "common/FolderFiles.h"
 
 FileConversion VoicesToWaves();
+
+// The file name a recorded default sound takes from the name the parent typed: the name
+// without the spaces around it, with ".wav" added unless it ends so; empty when the name
+// cannot be a file's (nothing, a dot first, or a "/").
+std::string RecordingFileName(const std::string& typed);

@@ -1,5 +1,8 @@
 #include "PhoneMedia.h"
 
+#include <cstdlib>
+#include <string_view>
+
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
 
@@ -16,6 +19,16 @@ Bytes MakePicture(int width, int height, const char* format, int orientation) {
             row[3 * x + 1] = c >> 8 & 0xFF;
             row[3 * x + 2] = c & 0xFF;
         }
+    }
+    if (std::string_view(format) == "heic") {
+        // GdkPixbuf reads HEIC but does not write it: libheif's encoder makes it from a PNG.
+        TestFolder folder;
+        EXPECT_TRUE(gdk_pixbuf_save(pixbuf, (folder / "in.png").c_str(), "png", nullptr, nullptr));
+        g_object_unref(pixbuf);
+        const std::string command = "heif-enc -q 95 -o '" + (folder / "out.heic") + "' '" +
+                                    (folder / "in.png") + "' >/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        return ReadBytes(folder / "out.heic");
     }
     gchar* data = nullptr;
     gsize size = 0;
@@ -42,10 +55,13 @@ bool CanMakeClips() {
 
 void MakeClip(const std::string& path, int rate, int channels, double seconds,
               const std::string& codec) {
+    // FFmpeg here has no AMR encoder; sox encodes what ffmpeg makes.
+    const std::string output = codec == "amr-nb"
+                                   ? "-f wav - | sox -t wav - -t amr-nb '" + path + "'"
+                                   : codec + " '" + path + "'";
     const std::string command =
         "ffmpeg -hide_banner -loglevel error -y -f lavfi -i \"aevalsrc='if(between(t,0.5," +
         std::to_string(0.5 + seconds) + "),0.5*sin(2*PI*1000*t),0)':s=" + std::to_string(rate) +
-        ":d=" + std::to_string(seconds + 1) + "\" -ac " + std::to_string(channels) + " " + codec +
-        " '" + path + "'";
+        ":d=" + std::to_string(seconds + 1) + "\" -ac " + std::to_string(channels) + " " + output;
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
 }

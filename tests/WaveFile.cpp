@@ -1,5 +1,11 @@
 #include "WaveFile.h"
 
+#include <cmath>
+#include <cstdlib>
+#include <numbers>
+
+#include "platform/SoundPlayer.h"
+
 Bytes MakeWave(const WaveFormat& format, std::uint32_t dataBytes) {
     Bytes b = {'R', 'I', 'F', 'F'};
     auto put = [&b](std::uint32_t v, int n) {
@@ -20,6 +26,75 @@ Bytes MakeWave(const WaveFormat& format, std::uint32_t dataBytes) {
     put(dataBytes, 4);
     for (std::uint32_t i = 0; i < dataBytes; ++i) {
         b.push_back((i / 40) % 2 == 0 ? 0x30 : 0xD0);
+    }
+    return b;
+}
+
+Wave ReadWave(const std::string& path) {
+    const Bytes b = ReadBytes(path);
+    Wave w;
+    if (b.size() < 44) {
+        return w;
+    }
+    const auto u16 = [&b](std::size_t at) { return b[at] | b[at + 1] << 8; };
+    const auto u32 = [&](std::size_t at) { return u16(at) | u16(at + 2) << 16; };
+    w.format = u16(20);
+    w.channels = u16(22);
+    w.rate = u32(24);
+    w.bits = u16(34);
+    for (std::size_t at = 44; at + 1 < b.size(); at += 2) {
+        w.samples.push_back(static_cast<std::int16_t>(u16(at)));
+    }
+    return w;
+}
+
+double Frequency(const Wave& w) {
+    int crossings = 0;
+    for (std::size_t i = w.channels; i < w.samples.size(); i += w.channels) {
+        crossings += w.samples[i - w.channels] < 0 && w.samples[i] >= 0;
+    }
+    return crossings * double(w.rate) * w.channels / double(w.samples.size());
+}
+
+DiskMicrophone::DiskMicrophone(const std::string& folder, const std::optional<Bytes>& tone) {
+    if (tone) {
+        WriteBytes(folder + "/microphone.raw", *tone);
+    }
+    // The device opened before ran on another driver; the next one starts on this.
+    CloseSoundDevice();
+    for (const auto& [name, value] :
+         {std::pair<std::string, std::string>{"SDL_AUDIODRIVER", "disk"},
+          {"SDL_DISKAUDIOFILEIN", folder + (tone ? "/microphone.raw" : "/no-microphone.raw")},
+          {"SDL_DISKAUDIOFILE", folder + "/speaker.raw"},
+          {"SDL_DISKAUDIODELAY", "0"}}) {
+        const char* old = std::getenv(name.c_str());
+        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name.c_str(), value.c_str(), 1);
+    }
+}
+
+DiskMicrophone::~DiskMicrophone() {
+    CloseSoundDevice();
+    for (const auto& [name, value] : m_saved) {
+        if (value) {
+            setenv(name.c_str(), value->c_str(), 1);
+        } else {
+            unsetenv(name.c_str());
+        }
+    }
+}
+
+Bytes MakeRawTone(double seconds) {
+    constexpr int kRate = 44100;
+    Bytes b;
+    const int total = static_cast<int>((seconds + 1) * kRate);
+    for (int i = 0; i < total; ++i) {
+        const double t = double(i) / kRate;
+        const double v =
+            t >= 0.5 && t < 0.5 + seconds ? 0.5 * std::sin(2 * std::numbers::pi * 1000 * t) : 0.0;
+        const auto sample = static_cast<std::int16_t>(std::lround(v * 32767));
+        b.push_back(static_cast<std::uint8_t>(sample & 0xFF));
+        b.push_back(static_cast<std::uint8_t>((sample >> 8) & 0xFF));
     }
     return b;
 }

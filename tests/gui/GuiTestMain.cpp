@@ -20,6 +20,13 @@ protected:
 };
 }  // namespace
 
+int RecordAndKeep::OnInvoked(CRecordSoundDialog* dialog) const {
+    dialog->OnRecord();
+    WaitFor([dialog] { return !dialog->m_recorder.IsRecording(); }, 15);
+    *m_kept = dialog->OnKeep();
+    return *m_kept ? wxID_OK : wxID_CANCEL;
+}
+
 bool AnotherClientCanGrabInput() {
     wxYield();
     return std::system(TRY_GRAB_PATH) == 0;

@@ -6,6 +6,7 @@
 #include <wx/modalhook.h>
 #include <wx/msgdlg.h>
 #include <wx/stopwatch.h>
+#include <wx/textdlg.h>
 #include <wx/utils.h>
 
 #include <cstdint>
@@ -15,6 +16,8 @@
 class GTestModalHook;
 #define wxTEST_DIALOG_HOOK_CLASS GTestModalHook
 #include <wx/testing.h>
+
+#include "sounds/RecordSoundDialog.h"
 
 class GTestModalHook : public wxTestingModalHook {
 public:
@@ -43,6 +46,34 @@ protected:
 private:
     std::string* m_text;
     long* m_style;
+};
+
+// Drives the Record Sound dialog as a parent does: Record, until it stops by itself at its
+// cap, then Keep; the dialog ends with OK when the recording was kept.
+class RecordAndKeep : public wxExpectModalBase<CRecordSoundDialog, RecordAndKeep> {
+public:
+    explicit RecordAndKeep(bool* kept) : m_kept(kept) {}
+
+protected:
+    int OnInvoked(CRecordSoundDialog* dialog) const override;
+
+private:
+    bool* m_kept;
+};
+
+// Types `name` into a text prompt and answers OK.
+class TypeText : public wxExpectModalBase<wxTextEntryDialog, TypeText> {
+public:
+    explicit TypeText(std::string name) : m_name(std::move(name)) {}
+
+protected:
+    int OnInvoked(wxTextEntryDialog* dialog) const override {
+        dialog->SetValue(wxString::FromUTF8(m_name));
+        return wxID_OK;
+    }
+
+private:
+    std::string m_name;
 };
 
 // Processes pending events until `done` holds or `seconds` pass; returns `done()`.

@@ -391,6 +391,44 @@ TEST_F(ManageGroup, APictureGetsChangesAndLosesItsOwnSound) {
     EXPECT_EQ(Enabled(), "11100");
 }
 
+TEST_F(ManageGroup, ARecordedVoiceBecomesThePicturesOwnSoundAndNeedsAMicrophone) {
+    TestFolder heard;
+    {
+        DiskMicrophone microphone(heard.Path(), MakeRawTone(1.0));
+        Open();
+        EXPECT_FALSE(m_dialog->FindWindow(IDC_RECORD_SOUND)->IsEnabled());  // no picture yet
+        Select(0);  // Apple: no sound of its own
+        ASSERT_TRUE(m_dialog->FindWindow(IDC_RECORD_SOUND)->IsEnabled());
+        bool kept = false;
+        wxTEST_DIALOG(m_dialog->OnRecordSound(), RecordAndKeep(&kept));
+        EXPECT_TRUE(kept);
+        const Wave voice = ReadWave(m_group + "/Apple.wav");
+        EXPECT_NEAR(voice.Seconds(), 1.0, 0.02);  // trimmed of the silence around it
+        EXPECT_NEAR(Frequency(voice), 1000, 20);
+        Select(0);
+        EXPECT_EQ(Text(IDC_CURRENT_SOUND), "Apple.wav");
+
+        // Dog has a sound: Keep asks first, and No keeps the old one and the dialog open.
+        const Bytes bark = ReadBytes(m_group + "/Dog.wav");
+        Select(1);
+        std::string question;
+        wxTEST_DIALOG(m_dialog->OnRecordSound(), RecordAndKeep(&kept),
+                      ExpectMessage(wxID_NO, &question));
+        EXPECT_FALSE(kept);
+        EXPECT_EQ(question, "The specified sound file will overwrite the old one. Continue?");
+        EXPECT_EQ(ReadBytes(m_group + "/Dog.wav"), bark);
+    }
+    DiskMicrophone none(heard.Path(), std::nullopt);
+    Open();
+    Select(0);
+    wxWindow* record = m_dialog->FindWindow(IDC_RECORD_SOUND);
+    EXPECT_FALSE(record->IsEnabled());
+    EXPECT_NE(record->GetToolTipText().utf8_string().find("There is no microphone to record from"),
+              std::string::npos)
+        << record->GetToolTipText();
+    EXPECT_TRUE(m_dialog->FindWindow(IDC_SPECIFY_SOUNDS)->IsEnabled());
+}
+
 TEST_F(ManageGroup, AFailedWriteAtOKIsToldAndTheEditsStay) {
     Open();
     Select(0);

@@ -6,6 +6,7 @@
 #include "GuiTesting.h"
 #include "PhoneMedia.h"
 #include "TestFolder.h"
+#include "WaveFile.h"
 #include "common/Settings.h"
 #include "platform/ShellServices.h"
 #include "res/Resource.h"
@@ -146,6 +147,28 @@ TEST_F(DefaultSounds, VoiceClipsBecomeWavesAndTheBrokenAndTheLongAreNamed) {
     EXPECT_TRUE(std::filesystem::exists(m_folder + "/Story.wav"));
     EXPECT_FALSE(std::filesystem::exists(m_folder + "/Broken.wav"));
     EXPECT_EQ(m_dialog->m_listSounds->GetItemCount(), 2);
+}
+
+TEST_F(DefaultSounds, ARecordingBecomesADefaultSoundUnderTheNameTyped) {
+    TestFolder heard;
+    DiskMicrophone microphone(heard.Path(), MakeRawTone(0.5));
+    WriteBytes(m_folder + "/Grandma.wav", MakeWave({8000, 1, 8}, 10));
+    Open();
+    ASSERT_TRUE(m_dialog->FindWindow(IDC_RECORD_DEFAULT_SOUND)->IsEnabled());
+    // A name that is no file's is asked again; an existing sound is replaced only on Yes.
+    bool kept = false;
+    std::string warning, question;
+    wxTEST_DIALOG(m_dialog->OnRecord(), RecordAndKeep(&kept), TypeText("../Grandma"),
+                  ExpectMessage(wxID_OK, &warning), TypeText(" Grandma "),
+                  ExpectMessage(wxID_YES, &question));
+    EXPECT_TRUE(kept);
+    EXPECT_EQ(warning,
+              "A sound's name may not be empty, begin with a dot or hold \"/\". Please type "
+              "another name.");
+    EXPECT_EQ(question, "File " + m_folder + "/Grandma.wav has existed. Overwrite it?");
+    EXPECT_NEAR(ReadWave(m_folder + "/Grandma.wav").Seconds(), 0.5, 0.02);
+    EXPECT_FALSE(std::filesystem::exists(theSettings.m_strAppDir + "/Grandma.wav"));
+    EXPECT_EQ(Rows().size(), 1u);
 }
 
 TEST_F(DefaultSounds, DeletingAsksWithTheCountAndKeepsTheRowsOfFilesThatStay) {

@@ -48,6 +48,7 @@ TEST_F(PictureImportTest, ThePictureComesOutUprightWithItsCornersInPlace) {
         {"PNG", MakePicture(40, 30, "png"), 40, 30, kRed, kGreen, kBlue, kWhite},
         {"JPEG", MakePicture(40, 30, "jpeg"), 40, 30, kRed, kGreen, kBlue, kWhite},
         {"WebP", MakePicture(40, 30, "webp"), 40, 30, kRed, kGreen, kBlue, kWhite},
+        {"HEIC", MakePicture(40, 30, "heic"), 40, 30, kRed, kGreen, kBlue, kWhite},
         {"JPEG turned by EXIF 6", MakePicture(40, 30, "jpeg", 6), 30, 40, kBlue, kRed, kWhite,
          kGreen},
         {"JPEG turned by EXIF 3", MakePicture(40, 30, "jpeg", 3), 40, 30, kWhite, kBlue, kGreen,

@@ -9,41 +9,10 @@
 
 #include "PhoneMedia.h"
 #include "TestFolder.h"
+#include "WaveFile.h"
 #include "platform/SoundImport.h"
 
 namespace {
-
-struct Wave {
-    int format = 0, channels = 0, rate = 0, bits = 0;
-    std::vector<std::int16_t> samples;
-};
-
-Wave ReadWave(const std::string& path) {
-    const Bytes b = ReadBytes(path);
-    Wave w;
-    if (b.size() < 44) {
-        return w;
-    }
-    const auto u16 = [&b](std::size_t at) { return b[at] | b[at + 1] << 8; };
-    const auto u32 = [&](std::size_t at) { return u16(at) | u16(at + 2) << 16; };
-    w.format = u16(20);
-    w.channels = u16(22);
-    w.rate = u32(24);
-    w.bits = u16(34);
-    for (std::size_t at = 44; at + 1 < b.size(); at += 2) {
-        w.samples.push_back(static_cast<std::int16_t>(u16(at)));
-    }
-    return w;
-}
-
-// The frequency of the first channel, from its rising zero crossings.
-double Frequency(const Wave& w) {
-    int crossings = 0;
-    for (std::size_t i = w.channels; i < w.samples.size(); i += w.channels) {
-        crossings += w.samples[i - w.channels] < 0 && w.samples[i] >= 0;
-    }
-    return crossings * double(w.rate) * w.channels / double(w.samples.size());
-}
 
 class SoundImportTest : public ::testing::Test {
 protected:
@@ -73,6 +42,7 @@ TEST_F(SoundImportTest, EachFormatBecomesATrimmedSixteenBitWave) {
         {"voice.mp3", 44100, 2, "-c:a libmp3lame", 44100},
         {"voice.flac", 48000, 2, "-c:a flac", 48000},
         {"voice.ogg", 44100, 1, "-c:a libvorbis", 44100},
+        {"voice.amr", 8000, 1, "amr-nb", 44100},           // resampled
         {"voice22k.wav", 22050, 1, "-c:a pcm_u8", 44100},  // resampled
     };
     for (const Case& c : cases) {

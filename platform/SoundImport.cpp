@@ -143,7 +143,9 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
     const auto freeSwr = [](SwrContext* context) { swr_free(&context); };
     std::unique_ptr<SwrContext, decltype(freeSwr)> swrOwner(swr, freeSwr);
 
-    // Decoding stops once the cap is reached counting from the first loud sample.
+    // Decoding stops once the cap is reached counting from the first loud sample, or from the
+    // start while nothing is loud: a sound silent that long is kept as silence, and a FLAC file
+    // of 600 KB holds an hour of silence, which took 1.4 GB.
     const std::size_t cap =
         static_cast<std::size_t>(kMaxImportedSoundSeconds) * pcm.rate * pcm.channels;
     std::size_t firstLoud = SIZE_MAX;
@@ -173,7 +175,9 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
         }
         return true;
     };
-    const auto full = [&] { return firstLoud != SIZE_MAX && pcm.samples.size() - firstLoud > cap; };
+    const auto full = [&] {
+        return pcm.samples.size() > cap + (firstLoud != SIZE_MAX ? firstLoud : 0);
+    };
     const auto freeFrame = [](AVFrame* f) { av_frame_free(&f); };
     std::unique_ptr<AVFrame, decltype(freeFrame)> frame(av_frame_alloc(), freeFrame);
     const auto freePacket = [](AVPacket* p) { av_packet_free(&p); };

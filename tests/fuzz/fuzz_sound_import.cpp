@@ -1,10 +1,6 @@
 // A phone's voice clip made into a library sound: the input is the sound file, in any
 // format FFmpeg's libraries know. What is made must be a wave the game plays; a refused
 // sound leaves nothing behind.
-extern "C" {
-#include <libavutil/log.h>
-}
-
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
@@ -15,11 +11,6 @@ extern "C" {
 #include "platform/FileSystem.h"
 #include "platform/SoundImport.h"
 #include "platform/WaveDecoder.h"
-
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    av_log_set_level(AV_LOG_QUIET);  // every damaged input has a lot to say
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::string source = FuzzFolder() + "/clip";

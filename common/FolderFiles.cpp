@@ -1,8 +1,10 @@
 #include "common/FolderFiles.h"
 
 #include <wx/listctrl.h>
+#include <wx/progdlg.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "common/Settings.h"
 #include "platform/DisplayText.h"
@@ -105,6 +107,9 @@ static bool IsOwnFormat(const std::string& name, const FileConversion& conversio
 }
 
 namespace {
+// Adding more files than this shows a progress dialog.
+constexpr std::size_t kFilesWithoutProgress = 3;
+
 // What the imports of one Add had to say, said once at the end.
 struct ImportReport {
     std::string notReadable, shortened;
@@ -161,25 +166,45 @@ bool ImportLibraryFile(wxWindow* owner, const FileConversion& conversion, const 
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                    const std::string& folder, int idQuestion, const FileConversion* conversion) {
     ImportReport report;
-    for (const std::string& path : chosen) {
-        std::string name = PathFindFileName(path);
-        if (conversion != nullptr && !IsOwnFormat(name, *conversion)) {
-            const std::size_t dot = name.rfind('.');
-            name = name.substr(0, dot == 0 ? std::string::npos : dot) + conversion->extension;
+    {
+        // More than a few files show how far the adding has come, with a Cancel that stops
+        // before the next file: what was added stays, and no file is left half written.
+        const auto adding = [&chosen](std::size_t i) {
+            return wxString::FromUTF8(FormatString(IDS_ADDING_FILE, std::to_string(i + 1),
+                                                   std::to_string(chosen.size()),
+                                                   ReadableUtf8(PathFindFileName(chosen[i]))));
+        };
+        std::optional<wxProgressDialog> progress;
+        if (chosen.size() > kFilesWithoutProgress) {
+            progress.emplace(wxString::FromUTF8(LoadString(IDS_ADDING_FILES)), adding(0),
+                             static_cast<int>(chosen.size()), owner,
+                             wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
         }
-        const std::string destination = PathJoin(folder, name);
-        if (PathFileExists(destination)) {
-            const int answer = MessageBox(owner, FormatStringS(idQuestion, {destination}),
-                                          LoadString(IDS_INFORMATION),
-                                          MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
-            if (answer == IDCANCEL) {
+        wxWindow* asker = progress ? &*progress : owner;
+        for (std::size_t i = 0; i < chosen.size(); ++i) {
+            const std::string& path = chosen[i];
+            if (progress && !progress->Update(static_cast<int>(i), adding(i))) {
                 break;
             }
-            if (answer != IDYES) {
-                continue;
+            std::string name = PathFindFileName(path);
+            if (conversion != nullptr && !IsOwnFormat(name, *conversion)) {
+                const std::size_t dot = name.rfind('.');
+                name = name.substr(0, dot == 0 ? std::string::npos : dot) + conversion->extension;
             }
+            const std::string destination = PathJoin(folder, name);
+            if (PathFileExists(destination)) {
+                const int answer = MessageBox(asker, FormatStringS(idQuestion, {destination}),
+                                              LoadString(IDS_INFORMATION),
+                                              MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
+                if (answer == IDCANCEL) {
+                    break;
+                }
+                if (answer != IDYES) {
+                    continue;
+                }
+            }
+            Import(asker, conversion, path, destination, report);
         }
-        Import(owner, conversion, path, destination, report);
     }
     if (conversion != nullptr) {
         report.Tell(owner, *conversion);

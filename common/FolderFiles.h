@@ -69,7 +69,8 @@ bool ImportLibraryFile(wxWindow* owner, const FileConversion& conversion, const 
 // it as `conversion` says. Before replacing a file there it asks, over `owner`, with string
 // `idQuestion` ("%s" is the destination): Yes copies, No skips that file, Cancel skips it
 // and every one after it. Files that could not be read, or were shortened, are named in one
-// message at the end.
+// message at the end. More than a few files show a progress dialog whose Cancel stops before
+// the next file.
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                    const std::string& folder, int idQuestion,
                    const FileConversion* conversion = nullptr);

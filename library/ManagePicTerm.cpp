@@ -18,6 +18,7 @@
 #include "library/PictureGroupStorage.h"
 #include "library/PreviewFrame.h"
 #include "platform/File.h"
+#include "platform/FileDrop.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
@@ -116,6 +117,8 @@ void CManagePicTerm::CreateControls() {
     m_listPictures = new wxListCtrl(inBox, IDC_PICTURE_LIST, wxDefaultPosition, du(223, 76),
                                     wxLC_REPORT | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
     listRow->Add(m_listPictures, wxSizerFlags(1).Expand());
+    AcceptFileDrops(m_listPictures,
+                    [this](const std::vector<std::string>& dropped) { AddPictureFiles(dropped); });
     m_pPreview = new CPreviewFrame(inBox, IDC_PREVIEW, du(113, 76));
     listRow->Add(m_pPreview, wxSizerFlags().Border(wxLEFT, 6));
     box->Add(listRow, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, 6));
@@ -257,10 +260,13 @@ void CManagePicTerm::DrawPreview() {
 
 void CManagePicTerm::OnAddPictures() {
     std::vector<std::string> chosen;
-    if (!OpenFilesDialog(this, LoadString(IDS_ALL_PICTURES_FILTER) + LoadString(IDS_BITMAP_FILTER),
-                         "bmp", chosen)) {
-        return;
+    if (OpenFilesDialog(this, LoadString(IDS_ALL_PICTURES_FILTER) + LoadString(IDS_BITMAP_FILTER),
+                        "bmp", chosen)) {
+        AddPictureFiles(chosen);
     }
+}
+
+void CManagePicTerm::AddPictureFiles(const std::vector<std::string>& chosen) {
     const FileConversion toBitmap = PhotosToBitmaps();
     CopyFilesInto(this, chosen, m_strGroupPath, IDS_PICTURE_EXISTS, &toBitmap);
     LoadCutList();

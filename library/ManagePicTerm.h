@@ -25,6 +25,8 @@ public:
 
     // The work of the buttons and the list, callable without an event.
     void OnAddPictures();
+    // Adds pictures as Add Pictures does, from its file dialog or dropped on the list.
+    void AddPictureFiles(const std::vector<std::string>& chosen);
     void OnDeletePicture();
     void OnCutToDisplay();
     void OnPlaySounds();

@@ -10,6 +10,7 @@
 #include "common/FolderFiles.h"
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
+#include "platform/FileDrop.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
 #include "platform/MessageBox.h"
@@ -66,6 +67,8 @@ void CManageVoiceDialog::CreateControls() {
     top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 8));
     m_listSounds = new wxListCtrl(this, IDC_SOUND_LIST, wxDefaultPosition, du(300, 101),
                                   wxLC_REPORT | wxBORDER_SUNKEN);
+    AcceptFileDrops(m_listSounds,
+                    [this](const std::vector<std::string>& dropped) { AddSoundFiles(dropped); });
     top->Add(m_listSounds, wxSizerFlags(1).Expand().Border(wxALL, 8));
     auto* bottom = new wxGridSizer(2, 0, 24);
     auto* close = new wxButton(this, wxID_OK, "&Close");
@@ -122,10 +125,13 @@ void CManageVoiceDialog::OnPlay() {
 
 void CManageVoiceDialog::OnAdd() {
     std::vector<std::string> chosen;
-    if (!OpenFilesDialog(this, LoadString(IDS_ALL_SOUNDS_FILTER) + LoadString(IDS_WAVE_FILTER),
-                         "wav", chosen)) {
-        return;
+    if (OpenFilesDialog(this, LoadString(IDS_ALL_SOUNDS_FILTER) + LoadString(IDS_WAVE_FILTER),
+                        "wav", chosen)) {
+        AddSoundFiles(chosen);
     }
+}
+
+void CManageVoiceDialog::AddSoundFiles(const std::vector<std::string>& chosen) {
     const FileConversion toWave = VoicesToWaves();
     CopyFilesInto(this, chosen, PathJoin(theSettings.m_strAppDir, kSoundsFolder), IDS_SOUND_EXISTS,
                   &toWave);

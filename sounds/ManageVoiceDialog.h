@@ -20,6 +20,8 @@ public:
     void OnItemChanged();
     void OnPlay();
     void OnAdd();
+    // Adds sounds as Add does, from its file dialog or dropped on the list.
+    void AddSoundFiles(const std::vector<std::string>& chosen);
     // Opens the Record Sound dialog; a kept recording becomes a new default sound, under a
     // name the parent types.
     void OnRecord();

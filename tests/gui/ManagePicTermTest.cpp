@@ -562,14 +562,26 @@ TEST_F(ManageGroup, AFullDiskAndAReadOnlyFolderAreToldWithTheirReasons) {
         WriteBytes(group + "/Dog.bmp", MakeBmp24(10, 10, 0x0000FF));
         disk.Fill();
         Open(folder, "Full", "");
-        Choose({m_dir / "Cat.bmp"}, kBitmaps);
-        std::string message;
+        // A bitmap copied and a photo converted: neither leaves a partial file behind.
+        WriteBytes(m_dir / "Photo.jpg", MakePicture(400, 300, "jpeg"));
+        Choose({m_dir / "Cat.bmp", m_dir / "Photo.jpg"}, kBitmaps);
+        std::string message, converting;
         long style = 0;
-        wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_OK, &message, &style));
+        wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_OK, &message, &style),
+                      ExpectMessage(wxID_OK, &converting));
         EXPECT_EQ(message, m_dir / "Cat.bmp could not be copied to " + group + "/Cat.bmp (" +
                                disk.Reason() + ").");
+        EXPECT_EQ(converting, m_dir / "Photo.jpg could not be copied to " + group + "/Photo.bmp (" +
+                                  disk.Reason() + ").");
         EXPECT_TRUE(style & wxICON_ERROR);
         EXPECT_EQ(Rows(), std::vector<std::string>{"Dog.bmp 374 No"});
+        std::vector<std::string> left;
+        for (const auto& entry : fs::directory_iterator(group)) {
+            left.push_back(entry.path().filename());
+        }
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{".filler", "Dog.bmp",
+                                                  "Full.ini"}));  // .filler fills the disk
         Select(0);
         Choose({m_dir / "moo.wav"}, kWaves);
         wxTEST_DIALOG(m_dialog->OnSpecifySounds(), ExpectMessage(wxID_OK, &message));

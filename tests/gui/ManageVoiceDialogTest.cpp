@@ -1,4 +1,5 @@
 #include <wx/listctrl.h>
+#include <wx/progdlg.h>
 
 #include <filesystem>
 
@@ -7,7 +8,9 @@
 #include "PhoneMedia.h"
 #include "TestFolder.h"
 #include "WaveFile.h"
+#include "common/FolderFiles.h"
 #include "common/Settings.h"
+#include "platform/FileSystem.h"
 #include "platform/ShellServices.h"
 #include "res/Resource.h"
 #include "sounds/ManageVoiceDialog.h"
@@ -169,6 +172,40 @@ TEST_F(DefaultSounds, ARecordingBecomesADefaultSoundUnderTheNameTyped) {
     EXPECT_NEAR(ReadWave(m_folder + "/Grandma.wav").Seconds(), 0.5, 0.02);
     EXPECT_FALSE(std::filesystem::exists(theSettings.m_strAppDir + "/Grandma.wav"));
     EXPECT_EQ(Rows().size(), 1u);
+}
+
+TEST_F(DefaultSounds, ManyFilesShowTheirProgressAndCancelKeepsWhatWasAdded) {
+    Open();
+    std::vector<std::string> chosen;
+    for (const char* name : {"a.m4a", "b.m4a", "c.m4a", "d.m4a", "e.m4a", "f.m4a"}) {
+        chosen.push_back(m_folder + "/" + name);
+    }
+    // The third conversion is under way when the parent presses Cancel.
+    int converted = 0;
+    std::string shown;
+    const FileConversion slow{
+        ".wav",
+        [&](const std::string&, const std::string& to, std::string& reason) {
+            if (++converted == 3) {
+                for (wxWindow* window : wxTopLevelWindows) {
+                    if (auto* progress = dynamic_cast<wxGenericProgressDialog*>(window)) {
+                        shown = progress->GetMessage().utf8_string();
+                        wxCommandEvent cancel(wxEVT_BUTTON, wxID_CANCEL);
+                        progress->FindWindow(wxID_CANCEL)->GetEventHandler()->ProcessEvent(cancel);
+                    }
+                }
+            }
+            return WriteWholeFile(to, {'R', 'I', 'F', 'F'}, &reason) ? ImportResult::Done
+                                                                     : ImportResult::WriteFailed;
+        },
+        IDS_NOT_SOUNDS, 0};
+    CopyFilesInto(m_dialog.get(), chosen, m_folder, IDS_SOUND_EXISTS, &slow);
+    EXPECT_EQ(converted, 3);
+    EXPECT_EQ(shown, "Adding 3 of 6:\nc.m4a");
+    for (const char* name : {"a.wav", "b.wav", "c.wav"}) {
+        EXPECT_EQ(ReadBytes(m_folder + "/" + name).size(), 4u) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_folder + "/d.wav"));
 }
 
 TEST_F(DefaultSounds, DeletingAsksWithTheCountAndKeepsTheRowsOfFilesThatStay) {

@@ -1,10 +1,12 @@
 // Measures the play path on this machine: one display (ShowNext with an 800x600 24-bit
-// picture, drawn whole and cut out) copied to a full-screen window, BeginGame over a
-// library of 100 groups with 10,000 pictures, the memory of a running game and the CPU
-// it uses while nobody plays. Run under a virtual display of 1280x1024:
+// picture, drawn whole and cut out, and with a photo as the import makes it for a 1920x1080
+// screen) copied to a full-screen window, BeginGame over a library of 100 groups with 10,000
+// pictures, the memory of a running game and the CPU it uses while nobody plays. Run under
+// a virtual display of 1280x1024, and of 1920x1080, the screen the photo was made for:
 //   xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" build/bench/plinkapad_bench
 // and with a second monitor, which the game covers:
 //   tests/e2e/DummyX.sh build/bench/plinkapad_bench
+#include <gdk-pixbuf/gdk-pixbuf.h>
 #include <sys/resource.h>
 #include <wx/app.h>
 #include <wx/init.h>
@@ -23,6 +25,8 @@
 #include "common/Settings.h"
 #include "library/PictureGroupStorage.h"
 #include "platform/BackBitmap.h"
+#include "platform/BmpImage.h"
+#include "platform/PictureImport.h"
 #include "play/KeyboardHook.h"
 
 namespace fs = std::filesystem;
@@ -56,6 +60,34 @@ void WriteBmp24(const std::string& path, int width, int height) {
         }
     }
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<char*>(b.data()), b.size());
+}
+
+// A group of one photo as Add Pictures makes it for a 1920x1080 screen: a 16:9 JPEG of
+// 4000x2250 with smooth gradients and some detail, as a camera saves it, imported to fit
+// three quarters of the screen, 1440x810. False when the import does not give that size.
+bool MakePhotoGroup(const fs::path& dir, const std::string& folder) {
+    fs::create_directories(dir / folder);
+    WriteGroupFile((dir / folder / (folder + ".ini")).string(), folder, "", 1);
+    const int width = 4000, height = 2250;
+    GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);
+    for (int y = 0; y < height; ++y) {
+        guchar* row = gdk_pixbuf_get_pixels(pixbuf) + y * gdk_pixbuf_get_rowstride(pixbuf);
+        for (int x = 0; x < width; ++x) {
+            row[3 * x] = static_cast<guchar>(x / 16);
+            row[3 * x + 1] = static_cast<guchar>(y / 9 + (x * y % 7) * 3);
+            row[3 * x + 2] = static_cast<guchar>((x + y) / 25);
+        }
+    }
+    const std::string jpeg = (dir / "photo.jpg").string();
+    const bool bSaved =
+        gdk_pixbuf_save(pixbuf, jpeg.c_str(), "jpeg", nullptr, "quality", "90", nullptr);
+    g_object_unref(pixbuf);
+    const std::string bmp = (dir / folder / "photo.bmp").string();
+    std::string reason;
+    CBmpImage made;
+    return bSaved &&
+           ImportPicture(jpeg, bmp, 1920 * 3 / 4, 1080 * 3 / 4, reason) == ImportResult::Done &&
+           made.Load(bmp) && made.Width() == 1440 && made.Height() == 810;
 }
 
 double Median(std::vector<double> values) {
@@ -118,7 +150,7 @@ void MakeGroup(const fs::path& dir, const std::string& folder, int pictures, boo
     WriteCutList((dir / folder).string(), cut);
 }
 
-void MeasureDisplays(CMainDialog& dialog, bool bCut) {
+void MeasureDisplays(CMainDialog& dialog, const char* picture, bool bCut) {
     CMyGameWnd& game = dialog.Game();
     game.m_pbCut.assign(game.m_pbCut.size(), bCut ? 1 : 0);
     std::vector<double> times;
@@ -131,7 +163,7 @@ void MeasureDisplays(CMainDialog& dialog, bool bCut) {
             wxYield();
         }
     }
-    std::printf("display, 800x600 24-bit%s: median %.2f ms, 90th percentile %.2f ms\n",
+    std::printf("display, %s%s: median %.2f ms, 90th percentile %.2f ms\n", picture,
                 bCut ? ", cut out" : "", Median(times), Percentile90(times));
 }
 
@@ -167,10 +199,20 @@ int main(int argc, char** argv) {
         theSettings.m_bPlaying = 1;
         Pump(0.5);
         std::printf("covers of other monitors: %zu\n", dialog.Game().Covers().size());
-        MeasureDisplays(dialog, false);
-        MeasureDisplays(dialog, true);
+        MeasureDisplays(dialog, "800x600 24-bit", false);
+        MeasureDisplays(dialog, "800x600 24-bit", true);
         std::printf("resident memory of a running game: %ld MB (%ld MB before it)\n",
                     ResidentKb() / 1024, before / 1024);
+
+        // Displays of an imported photo in the same window, drawn whole as photos are.
+        if (MakePhotoGroup(root / "photo", "Photo")) {
+            theSettings.m_strAppDir = (root / "photo").string();
+            RemoveKeyboardHook();
+            dialog.Game().BeginGame();
+            MeasureDisplays(dialog, "imported photo, 1440x810 24-bit", false);
+        } else {
+            std::printf("the photo could not be made\n");
+        }
 
         // Nobody plays: only the 800 ms timer ticks.
         wxTimer tick(&dialog, 3);

@@ -65,7 +65,8 @@ DiskMicrophone::DiskMicrophone(const std::string& folder, const std::optional<By
     for (const auto& [name, value] :
          {std::pair<std::string, std::string>{"SDL_AUDIODRIVER", "disk"},
           {"SDL_DISKAUDIOFILEIN", folder + (tone ? "/microphone.raw" : "/no-microphone.raw")},
-          {"SDL_DISKAUDIOFILE", folder + "/speaker.raw"},
+          // Played as fast as it is read, too: nowhere, rather than into a growing file.
+          {"SDL_DISKAUDIOFILE", "/dev/null"},
           {"SDL_DISKAUDIODELAY", "0"}}) {
         const char* old = std::getenv(name.c_str());
         m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);

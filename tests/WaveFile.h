@@ -29,7 +29,7 @@ double Frequency(const Wave& wave);
 
 // The microphone, for the life of this object, is SDL's disk capture driver reading `tone`
 // (raw 16-bit mono samples at 44.1 kHz) as fast as it is asked, then silence; without `tone`
-// there is no microphone. Sounds played meanwhile go to a file in `folder`.
+// there is no microphone. Sounds played meanwhile are heard by no one.
 class DiskMicrophone {
 public:
     DiskMicrophone(const std::string& folder, const std::optional<Bytes>& tone);

@@ -6,12 +6,18 @@
 
 #include "FailingAllocations.h"
 #include "GuiTesting.h"
+#include "PhoneMedia.h"
 #include "TestFolder.h"
+#include "WaveFile.h"
 #include "app/MainDialog.h"
 #include "common/Settings.h"
 #include "library/PictureGroupStorage.h"
 #include "platform/InputLock.h"
 #include "platform/PerformanceCounter.h"
+#include "platform/PictureImport.h"
+#include "platform/SoundPlayer.h"
+#include "platform/SoundRecorder.h"
+#include "platform/WaveDecoder.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
 
@@ -359,4 +365,51 @@ TEST_F(Game, ThePlayWindowsHintsAllowTheWindowManagerToCloseIt) {
     constexpr long kFunctions = 1, kAll = 1, kClose = 32;
     ASSERT_TRUE(hints[0] & kFunctions);
     EXPECT_NE((hints[1] & kAll) != 0, (hints[1] & kClose) != 0) << hints[1];
+}
+
+// A parent's photo and voice, as the library dialogs add them, come together in the next
+// game: what the speaker hears (SDL's disk driver) is the recorded tone.
+TEST_F(Game, APhotoAndItsRecordedVoicePlayTogether) {
+    MakeGroup();
+    TestFolder home;
+    WriteBytes(home / "Grandma.jpg", MakePicture(400, 300, "jpeg", 6));
+    std::string reason;
+    ASSERT_EQ(ImportPicture(home / "Grandma.jpg", m_group + "/Grandma.bmp", 960, 768, reason),
+              ImportResult::Done);
+    {
+        DiskMicrophone microphone(home.Path(), MakeRawTone(1.0));
+        CSoundRecorder recorder;
+        ASSERT_TRUE(recorder.Start(reason)) << reason;
+        ASSERT_TRUE(WaitFor([&recorder] { return !recorder.Poll(); }, 15));
+        ASSERT_EQ(recorder.Save(m_group + "/Grandma.wav", reason), ImportResult::Done);
+    }
+    std::filesystem::remove(m_group + "/p.bmp");
+    CloseSoundDevice();
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", (home / "speaker.raw").c_str(), 1);
+    Start();
+    Type("g");
+    WaitFor([] { return false; }, 1.3);  // the voice plays out
+    Type("kolo479");
+    EXPECT_TRUE(WaitFor([this] { return !m_dialog.Game().IsWindow(); }));
+    CloseSoundDevice();  // the file has all the device heard
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+
+    Wave heard{1, kDeviceChannels, kDeviceRate, 16, {}};
+    const Bytes out = ReadBytes(home / "speaker.raw");
+    for (std::size_t at = 0; at + 1 < out.size(); at += 2) {
+        heard.samples.push_back(static_cast<std::int16_t>(out[at] | out[at + 1] << 8));
+    }
+    // The key's sound: from its first loud sample to the silence after it (each key of the
+    // quit code plays it again later).
+    const auto loud = [](std::int16_t sample) { return std::abs(sample) > 1000; };
+    const auto first = std::find_if(heard.samples.begin(), heard.samples.end(), loud);
+    ASSERT_NE(first, heard.samples.end());
+    auto last = first;
+    for (auto at = first; at != heard.samples.end() && at - last < kDeviceRate / 5; ++at) {
+        last = loud(*at) ? at : last;
+    }
+    heard.samples = std::vector<std::int16_t>(first, last + 1);
+    EXPECT_NEAR(heard.Seconds(), 1.0, 0.05);
+    EXPECT_NEAR(Frequency(heard), 1000, 20);
 }

@@ -101,6 +101,21 @@ bool WriteLibraryFile(wxWindow* owner, const std::string& to,
     return true;
 }
 
+const FileConversion& FileConversion::For(const std::string& name) const {
+    for (const FileConversion& other : alsoTaken) {
+        std::size_t at = 0;
+        while (at <= other.names.size()) {
+            const std::size_t end = std::min(other.names.find(';', at), other.names.size());
+            if (end > at &&
+                WildcardMatch(name, std::string_view(other.names).substr(at, end - at))) {
+                return other;
+            }
+            at = end + 1;
+        }
+    }
+    return *this;
+}
+
 // A file the library keeps as it is: its name ends with the extension, in any case.
 static bool IsOwnFormat(const std::string& name, const FileConversion& conversion) {
     return WildcardMatch(name, "*" + conversion.extension);
@@ -121,9 +136,13 @@ struct ImportReport {
             MessageBox(owner, FormatString(conversion.idNotReadable, notReadable),
                        LoadString(IDS_WARNING), MB_ICONEXCLAMATION | MB_OK);
         }
-        if (!shortened.empty() && conversion.idShortened != 0) {
-            MessageBox(owner, FormatString(conversion.idShortened, shortened),
-                       LoadString(IDS_INFORMATION), MB_ICONINFORMATION | MB_OK);
+        int idShortened = conversion.idShortened;
+        for (const FileConversion& other : conversion.alsoTaken) {
+            idShortened = idShortened != 0 ? idShortened : other.idShortened;
+        }
+        if (!shortened.empty() && idShortened != 0) {
+            MessageBox(owner, FormatString(idShortened, shortened), LoadString(IDS_INFORMATION),
+                       MB_ICONINFORMATION | MB_OK);
         }
     }
 };
@@ -187,9 +206,10 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                 break;
             }
             std::string name = PathFindFileName(path);
-            if (conversion != nullptr && !IsOwnFormat(name, *conversion)) {
+            const FileConversion* kind = conversion != nullptr ? &conversion->For(name) : nullptr;
+            if (kind != nullptr && !IsOwnFormat(name, *kind)) {
                 const std::size_t dot = name.rfind('.');
-                name = name.substr(0, dot == 0 ? std::string::npos : dot) + conversion->extension;
+                name = name.substr(0, dot == 0 ? std::string::npos : dot) + kind->extension;
             }
             const std::string destination = PathJoin(folder, name);
             if (PathFileExists(destination)) {
@@ -203,7 +223,7 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                     continue;
                 }
             }
-            Import(asker, conversion, path, destination, report);
+            Import(asker, kind, path, destination, report);
         }
     }
     if (conversion != nullptr) {

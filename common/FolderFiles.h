@@ -51,13 +51,19 @@ bool WriteLibraryFile(wxWindow* owner, const std::string& to,
 // How files of other formats become the library's own: a file whose name ends with
 // `extension` (in any case) is copied as it is; any other is converted into a file of the
 // same stem with that extension. `convert` says what came of it, with the reason when the
-// new file could not be written.
+// new file could not be written. A folder may take files of another kind too: a name that
+// matches one of `alsoTaken`'s `names` goes by that conversion.
 struct FileConversion {
     std::string extension;
     std::function<ImportResult(const std::string& from, const std::string& to, std::string& reason)>
         convert;
     int idNotReadable;  // the message naming the files that could not be read ("%1")
     int idShortened;    // the one naming the files that were shortened, or 0
+    std::string names;  // the names of this kind, as wildcards joined by ";"; empty for any
+    std::vector<FileConversion> alsoTaken;
+
+    // The conversion a file named `name` goes by.
+    const FileConversion& For(const std::string& name) const;
 };
 
 // Copies `from` to `to`, or converts it there as `conversion` says when its name has another

@@ -260,7 +260,10 @@ void CManagePicTerm::DrawPreview() {
 
 void CManagePicTerm::OnAddPictures() {
     std::vector<std::string> chosen;
-    if (OpenFilesDialog(this, LoadString(IDS_ALL_PICTURES_FILTER) + LoadString(IDS_BITMAP_FILTER),
+    if (OpenFilesDialog(this,
+                        LoadString(IDS_ALL_PICTURES_FILTER) +
+                            LoadString(IDS_PICTURES_AND_SOUNDS_FILTER) +
+                            LoadString(IDS_BITMAP_FILTER),
                         "bmp", chosen)) {
         AddPictureFiles(chosen);
     }

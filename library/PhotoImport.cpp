@@ -3,6 +3,7 @@
 #include "platform/PictureImport.h"
 #include "platform/ScreenMetrics.h"
 #include "res/Resource.h"
+#include "sounds/VoiceImport.h"
 
 FileConversion PhotosToBitmaps() {
     const int maxWidth = GetSystemMetrics(SM_CXSCREEN) * 3 / 4;
@@ -12,5 +13,8 @@ FileConversion PhotosToBitmaps() {
         [maxWidth, maxHeight](const std::string& from, const std::string& to, std::string& reason) {
             return ImportPicture(from, to, maxWidth, maxHeight, reason);
         },
-        IDS_NOT_PICTURES, 0};
+        IDS_NOT_PICTURES,
+        0,
+        {},
+        {VoicesToWaves()}};
 }

@@ -131,6 +131,7 @@ constexpr int IDS_BAD_SOUND_NAME = 153;
 constexpr int IDS_RECORDED_SECONDS = 154;
 constexpr int IDS_ADDING_FILES = 155;
 constexpr int IDS_ADDING_FILE = 156;
+constexpr int IDS_PICTURES_AND_SOUNDS_FILTER = 157;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

@@ -76,7 +76,12 @@ std::string LoadString(int id) {
          "All pictures (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif) | "
          "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif |"},
         {IDS_NOT_PICTURES,
-         "These files are not pictures Plinkapad can read, and were not added:\n%1"},
+         "These files are not pictures or sounds Plinkapad can read, and were not added:\n%1"},
+        {IDS_PICTURES_AND_SOUNDS_FILTER,
+         "Pictures and their sounds (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;"
+         "*.heif;*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
+         "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif;*.wav;*.m4a;*.aac;"
+         "*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp |"},
         {IDS_ALL_SOUNDS_FILTER,
          "All sounds (*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
          "*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp |"},

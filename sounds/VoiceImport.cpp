@@ -5,7 +5,12 @@
 #include "res/Resource.h"
 
 FileConversion VoicesToWaves() {
-    return {".wav", ImportSound, IDS_NOT_SOUNDS, IDS_SOUNDS_SHORTENED};
+    return {".wav",
+            ImportSound,
+            IDS_NOT_SOUNDS,
+            IDS_SOUNDS_SHORTENED,
+            "*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp",
+            {}};
 }
 
 std::string RecordingFileName(const std::string& typed) {

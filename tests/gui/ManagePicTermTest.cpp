@@ -132,6 +132,10 @@ std::map<std::string, std::string> Tree(const std::string& root, const std::stri
 constexpr char kBitmaps[] =
     "All pictures (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif) | "
     "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif |"
+    "Pictures and their sounds (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif;"
+    "*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
+    "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif;*.wav;*.m4a;*.aac;*.mp3;"
+    "*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp |"
     "Bitmap file (*.bmp) | *.bmp||";
 constexpr char kWaves[] =
     "All sounds (*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
@@ -280,20 +284,32 @@ TEST_F(ManageGroup, AddingAsksBeforeEachOverwriteAndCancelStopsTheRest) {
 
 // A phone's photos become bitmaps of their own names that fit within three quarters of the
 // screen, turned upright; a file that is no picture is named at the end and not added.
-TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitAndWhatIsNoPictureIsNamed) {
+TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitTheirClipsTheirSoundsAndWhatIsNeitherIsNamed) {
     WriteBytes(m_dir / "Photo.JPG", MakePicture(2000, 1500, "jpeg", 6));
     WriteBytes(m_dir / "Broken.jpg", {'n', 'o', 't', '\n'});
     WriteBytes(m_dir / "Apple.png", MakePicture(20, 10, "png"));
+    WriteBytes(m_dir / "Broken.mp3", {'n', 'o', 't', '\n'});
+    const bool bClips = CanMakeClips();
+    if (bClips) {
+        MakeClip(m_dir / "Photo.m4a", 44100, 1, 0.5, "-c:a aac");
+    }
     Open();
     const Bytes apple = ReadBytes(m_group + "/Apple.bmp");
     const std::string total = Text(IDC_TOTAL_PICTURES);
-    Choose({m_dir / "Photo.JPG", m_dir / "Broken.jpg", m_dir / "Apple.png"}, kBitmaps);
+    Choose({m_dir / "Photo.JPG", m_dir / "Broken.jpg", m_dir / "Apple.png", m_dir / "Broken.mp3",
+            m_dir / "Photo.m4a"},
+           kBitmaps);
     std::string question, message;
     wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_NO, &question),
                   ExpectMessage(wxID_OK, &message));
     EXPECT_EQ(question, "File " + m_group + "/Apple.bmp has existed. Overwrite it?");
-    EXPECT_EQ(message, "These files are not pictures Plinkapad can read, and were not added:\n" +
-                           m_dir / "Broken.jpg");
+    EXPECT_EQ(message,
+              "These files are not pictures or sounds Plinkapad can read, and were not added:\n" +
+                  m_dir / "Broken.jpg\n" + m_dir / "Broken.mp3" +
+                  (bClips ? "" : "\n" + m_dir / "Photo.m4a"));
+    if (bClips) {
+        EXPECT_NEAR(ReadWave(m_group + "/Photo.wav").Seconds(), 0.5, 0.06);  // the photo's sound
+    }
     EXPECT_EQ(ReadBytes(m_group + "/Apple.bmp"), apple);
     EXPECT_FALSE(fs::exists(m_group + "/Broken.bmp"));
     CBmpImage photo;

@@ -198,7 +198,10 @@ TEST_F(DefaultSounds, ManyFilesShowTheirProgressAndCancelKeepsWhatWasAdded) {
             return WriteWholeFile(to, {'R', 'I', 'F', 'F'}, &reason) ? ImportResult::Done
                                                                      : ImportResult::WriteFailed;
         },
-        IDS_NOT_SOUNDS, 0};
+        IDS_NOT_SOUNDS,
+        0,
+        {},
+        {}};
     CopyFilesInto(m_dialog.get(), chosen, m_folder, IDS_SOUND_EXISTS, &slow);
     EXPECT_EQ(converted, 3);
     EXPECT_EQ(shown, "Adding 3 of 6:\nc.m4a");

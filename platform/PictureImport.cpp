@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 #include "platform/BmpImage.h"
@@ -32,18 +33,34 @@ double FitScale(double width, double height, double maxWidth, double maxHeight) 
 
 struct Box {
     int maxWidth, maxHeight;
-    bool bTooLarge = false;
+    bool bRefused = false;  // too large, or not a kind of photo
 };
+
+// The kinds of picture phones, cameras and messengers save. The loaders of other kinds the
+// system may have (icons, cursors, X bitmaps, Targa...) are left out of an import: fewer
+// readers of hostile bytes, and some of them allocate what a file claims before reading it.
+bool IsPhotoFormat(GdkPixbufLoader* loader) {
+    static constexpr std::string_view kPhotoFormats[] = {"jpeg", "png",       "gif", "tiff",
+                                                         "webp", "heif/avif", "bmp"};
+    GdkPixbufFormat* format = gdk_pixbuf_loader_get_format(loader);
+    gchar* name = format != nullptr ? gdk_pixbuf_format_get_name(format) : nullptr;
+    const bool bPhoto =
+        name != nullptr &&
+        std::ranges::find(kPhotoFormats, std::string_view(name)) != std::end(kPhotoFormats);
+    g_free(name);
+    return bPhoto;
+}
 
 // The stored size is known before the pixels: a loader that can decode smaller (JPEG) is
 // asked for a size that still fits the box whichever way the picture turns upright. A
-// picture too large is asked for a size of 0 x 0, which tells the loaders to stop before
-// it allocates the pixels; any other size is only scaled to once the whole picture is in
-// memory (a GIF of 85 bytes claiming 26900 x 24941 took 2.6 GB that way).
+// picture too large, or of a kind no phone saves, is asked for a size of 0 x 0, which tells the
+// loaders to stop before it allocates the pixels; any other size is only scaled to once the whole
+// picture is in memory (a GIF of 85 bytes claiming 26900 x 24941 took 2.6 GB that way).
 void OnSizePrepared(GdkPixbufLoader* loader, int width, int height, gpointer data) {
     auto* box = static_cast<Box*>(data);
-    if (width <= 0 || height <= 0 || double(width) * height > kMaxSourcePixels) {
-        box->bTooLarge = true;
+    if (width <= 0 || height <= 0 || double(width) * height > kMaxSourcePixels ||
+        !IsPhotoFormat(loader)) {
+        box->bRefused = true;
         gdk_pixbuf_loader_set_size(loader, 0, 0);
         return;
     }
@@ -94,7 +111,7 @@ Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
     g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(OnSizePrepared), &box);
     const bool bFed = gdk_pixbuf_loader_write(loader.get(), data.data(), data.size(), nullptr);
     const bool bClosed = gdk_pixbuf_loader_close(loader.get(), nullptr);
-    if (!bFed || !bClosed || box.bTooLarge) {
+    if (!bFed || !bClosed || box.bRefused || !IsPhotoFormat(loader.get())) {
         return nullptr;
     }
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());

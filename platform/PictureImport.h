@@ -12,7 +12,8 @@
 // (never up; a large JPEG is decoded at a reduced size to begin with), lays it over white
 // where it is transparent, and writes it to `target` as a 24-bit BMP with a 40-byte header,
 // replacing the folder's entry. The BMP is written under a temporary name and renamed into
-// place, so a failure leaves no partial file. An animation gives its first frame. On
+// place, so a failure leaves no partial file. An animation gives its first frame; kinds of
+// picture no phone or camera saves (icons, cursors, vector drawings...) are NotReadable. On
 // WriteFailed, `reason` says why in the system's words where there are any.
 ImportResult ImportPicture(const std::string& source, const std::string& target, int maxWidth,
                            int maxHeight, std::string& reason);

@@ -98,7 +98,11 @@ TEST_F(PictureImportTest, LargePicturesFitTheBoxAndSmallOnesAreNeverScaledUp) {
 TEST_F(PictureImportTest, WhatIsNotAPictureIsRefusedAndNothingPartialIsLeft) {
     const Bytes jpeg = MakePicture(200, 100, "jpeg");
     const Bytes text = {'h', 'e', 'l', 'l', 'o', '\n'};
-    for (const Bytes& bad : {text, Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2), Bytes()}) {
+    // An X pixmap is a picture the system reads, but no phone's: its loader is not used.
+    const std::string xpm =
+        "/* XPM */\nstatic char *p[] = {\"2 1 1 1\", \"a c #FF0000\", \"aa\"};\n";
+    for (const Bytes& bad : {text, Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2), Bytes(),
+                             Bytes(xpm.begin(), xpm.end())}) {
         EXPECT_EQ(Import(bad, 100, 100), ImportResult::NotReadable);
         EXPECT_FALSE(std::filesystem::exists(m_folder / "out.bmp"));
     }

@@ -29,6 +29,8 @@
 #include "library/PictureGroupStorage.h"
 #include "library/PreviewFrame.h"
 #include "platform/InputLock.h"
+#include "platform/SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 #include "setup/SetupDialog.h"
 #include "sounds/ManageVoiceDialog.h"
 
@@ -132,6 +134,9 @@ int main(int argc, char** argv) {
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
         return 1;
     }
+    // As the program does when it starts: the dialogs that look for a microphone find the
+    // audio system running.
+    InitSoundDevice();
     theSettings.Load();
     const fs::path appDir = theSettings.m_strAppDir;
     std::vector<fs::path> made;

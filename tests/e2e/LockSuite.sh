@@ -221,14 +221,26 @@ if [ "$desktop" = openbox-dual ]; then
     echo "covered after about $(((tenths - 1) * 100)) ms"
     [ -n "$(cover_at 1280,0 1280x1024)" ] || fail "the second monitor lost its cover"
     xrandr --output DUMMY2 --off
-    for tenths in $(seq 50); do
-        [ -z "$(cover_at 0,1024 1024x768)" ] && break
+    # The clock starts once the server no longer lists the monitor: while it does, the game
+    # is right to keep it covered.
+    for _ in $(seq 50); do
+        xrandr --listmonitors | grep -q DUMMY2 || break
         sleep 0.1
     done
-    [ -z "$(cover_at 0,1024 1024x768)" ] ||
-        fail "a removed monitor's cover stayed: $(xrandr --listmonitors | tr '\n' ' ');" \
-            "$(for id in $(covers); do xdotool getwindowgeometry "$id"; done | tr -s ' \n' ' ')"
-    echo "let go after about $(((tenths - 1) * 100)) ms"
+    if xrandr --listmonitors | grep -q DUMMY2; then
+        # Nothing for the game to notice: said, and not counted against it.
+        echo "NOT CHECKED: the server still lists DUMMY2 5 s after it was switched off:" \
+            "$(xrandr --listmonitors | tr '\n' ' ')"
+    else
+        for tenths in $(seq 50); do
+            [ -z "$(cover_at 0,1024 1024x768)" ] && break
+            sleep 0.1
+        done
+        [ -z "$(cover_at 0,1024 1024x768)" ] ||
+            fail "a removed monitor's cover stayed: $(xrandr --listmonitors | tr '\n' ' ');" \
+                "$(for id in $(covers); do xdotool getwindowgeometry "$id"; done | tr -s ' \n' ' ')"
+        echo "let go after about $(((tenths - 1) * 100)) ms"
+    fi
     "$trygrab" && fail "the input is free after the monitors changed"
     $xprobe keys $code
     ended || fail "the quit code did not end the game"

@@ -3,8 +3,6 @@
 // What is made must be a bitmap the game shows, within the box; a refused picture leaves
 // nothing behind.
 #include <cstdlib>
-#include <filesystem>
-#include <iterator>
 #include <string>
 
 #include "FuzzInput.h"
@@ -32,11 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (result != ImportResult::NotReadable) {
         std::abort();  // the folder is the process's own: writing cannot fail
     }
-    std::filesystem::remove(target);
-    // Only the input is left: no temporary file of a failed or finished write.
-    if (std::distance(std::filesystem::directory_iterator(FuzzFolder()),
-                      std::filesystem::directory_iterator()) != 1) {
-        std::abort();
-    }
+    RemoveOutputAndCheckForLeftovers(target);
     return 0;
 }

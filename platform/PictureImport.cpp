@@ -33,33 +33,56 @@ double FitScale(double width, double height, double maxWidth, double maxHeight) 
 
 struct Box {
     int maxWidth, maxHeight;
-    bool bRefused = false;  // too large, or not a kind of photo
+    bool bRefused = false;  // too large
 };
 
-// The kinds of picture phones, cameras and messengers save. The loaders of other kinds the
-// system may have (icons, cursors, X bitmaps, Targa...) are left out of an import: fewer
-// readers of hostile bytes, and some of them allocate what a file claims before reading it.
-bool IsPhotoFormat(GdkPixbufLoader* loader) {
-    static constexpr std::string_view kPhotoFormats[] = {"jpeg", "png",       "gif", "tiff",
-                                                         "webp", "heif/avif", "bmp"};
-    GdkPixbufFormat* format = gdk_pixbuf_loader_get_format(loader);
-    gchar* name = format != nullptr ? gdk_pixbuf_format_get_name(format) : nullptr;
-    const bool bPhoto =
-        name != nullptr &&
-        std::ranges::find(kPhotoFormats, std::string_view(name)) != std::end(kPhotoFormats);
-    g_free(name);
-    return bPhoto;
+// The kinds of picture phones, cameras and messengers save, told by their first bytes, and
+// the loaders that read them (HEIF's has had two names). Only that loader sees the file: the
+// system's loaders of other kinds (icons, cursors, X bitmaps, Targa, SVG...) never read a
+// parent's files, and some of them allocate what a file claims before reading it.
+std::vector<const char*> PhotoLoaders(const std::vector<guchar>& data) {
+    const auto starts = [&data](std::size_t at, std::string_view magic) {
+        return data.size() >= at + magic.size() &&
+               std::equal(magic.begin(), magic.end(), data.begin() + at,
+                          [](char m, guchar d) { return static_cast<guchar>(m) == d; });
+    };
+    if (starts(0, "\xFF\xD8\xFF")) {
+        return {"jpeg"};
+    }
+    if (starts(0, "\x89PNG\r\n\x1A\n")) {
+        return {"png"};
+    }
+    if (starts(0, "GIF87a") || starts(0, "GIF89a")) {
+        return {"gif"};
+    }
+    if (starts(0, std::string_view("II*\0", 4)) || starts(0, std::string_view("MM\0*", 4))) {
+        return {"tiff"};
+    }
+    if (starts(0, "RIFF") && starts(8, "WEBP")) {
+        return {"webp"};
+    }
+    if (starts(0, "BM")) {
+        return {"bmp"};
+    }
+    if (starts(4, "ftyp")) {
+        for (const char* brand :
+             {"heic", "heix", "hevc", "hevx", "heim", "heis", "mif1", "msf1", "avif", "avis"}) {
+            if (starts(8, brand)) {
+                return {"heif/avif", "heif"};
+            }
+        }
+    }
+    return {};
 }
 
 // The stored size is known before the pixels: a loader that can decode smaller (JPEG) is
 // asked for a size that still fits the box whichever way the picture turns upright. A
-// picture too large, or of a kind no phone saves, is asked for a size of 0 x 0, which tells the
+// picture too large is asked for a size of 0 x 0, which tells the
 // loaders to stop before it allocates the pixels; any other size is only scaled to once the whole
 // picture is in memory (a GIF of 85 bytes claiming 26900 x 24941 took 2.6 GB that way).
 void OnSizePrepared(GdkPixbufLoader* loader, int width, int height, gpointer data) {
     auto* box = static_cast<Box*>(data);
-    if (width <= 0 || height <= 0 || double(width) * height > kMaxSourcePixels ||
-        !IsPhotoFormat(loader)) {
+    if (width <= 0 || height <= 0 || double(width) * height > kMaxSourcePixels) {
         box->bRefused = true;
         gdk_pixbuf_loader_set_size(loader, 0, 0);
         return;
@@ -107,11 +130,19 @@ Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
     if (data.empty() || !JpegComplete(data)) {
         return nullptr;
     }
-    Ref<GdkPixbufLoader> loader(gdk_pixbuf_loader_new());
+    Ref<GdkPixbufLoader> loader;
+    for (const char* name : PhotoLoaders(data)) {
+        if (!loader) {
+            loader = Ref<GdkPixbufLoader>(gdk_pixbuf_loader_new_with_type(name, nullptr));
+        }
+    }
+    if (!loader) {
+        return nullptr;  // no kind of photo, or its loader is not installed
+    }
     g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(OnSizePrepared), &box);
     const bool bFed = gdk_pixbuf_loader_write(loader.get(), data.data(), data.size(), nullptr);
     const bool bClosed = gdk_pixbuf_loader_close(loader.get(), nullptr);
-    if (!bFed || !bClosed || box.bRefused || !IsPhotoFormat(loader.get())) {
+    if (!bFed || !bClosed || box.bRefused) {
         return nullptr;
     }
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());

@@ -197,7 +197,8 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
         }
         return true;
     };
-    while (!full() && av_read_frame(format, packet.get()) >= 0) {
+    bool bCut = false;  // decoding stopped before the end of the file
+    while (!(bCut = full()) && av_read_frame(format, packet.get()) >= 0) {
         if (packet->stream_index == stream) {
             // A damaged packet is skipped, as players skip it.
             if (avcodec_send_packet(decoder.get(), packet.get()) == 0 && !drain()) {
@@ -214,7 +215,7 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
         return false;
     }
     // Silence at both ends goes; a sound that is silence throughout stays as it is.
-    pcm.bShortened = pcm.TrimSilence(cap);
+    pcm.bShortened = pcm.TrimSilence(cap) || bCut;
     return true;
 }
 

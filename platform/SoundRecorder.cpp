@@ -51,12 +51,23 @@ bool CaptureDeviceAvailable(std::string& reason) {
     if (!StartAudio(reason)) {
         return false;
     }
-    const SDL_AudioDeviceID device = OpenMicrophone(reason);
-    if (device != 0) {
-        SDL_CloseAudioDevice(device);
+    bool bAvailable = SDL_GetNumAudioDevices(1) > 0;
+    const std::string driver = SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "";
+    if (!bAvailable) {
+        reason = "no capture device";
+    } else if (driver != "pulseaudio" && driver != "pipewire") {
+        // A sound server lists the microphones there are, and opening one only to look would
+        // light the desktop's microphone indicator or switch a headset to its call mode.
+        // ALSA lists its configured devices whether or not they can be opened, so there the
+        // microphone is opened and closed again.
+        const SDL_AudioDeviceID device = OpenMicrophone(reason);
+        bAvailable = device != 0;
+        if (device != 0) {
+            SDL_CloseAudioDevice(device);
+        }
     }
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return device != 0;
+    return bAvailable;
 }
 
 CSoundRecorder::CSoundRecorder() = default;
@@ -72,14 +83,15 @@ bool CSoundRecorder::Start(std::string& reason) {
     Stop();
     m_samples.clear();
     m_nLevel = 0;
+    m_bHeard = false;
     if (!m_bAudio && !(m_bAudio = StartAudio(reason))) {
         return false;
     }
+    m_samples.reserve(kCapSamples);
     m_device = OpenMicrophone(reason);
     if (m_device == 0) {
         return false;
     }
-    m_samples.reserve(kCapSamples);
     SDL_PauseAudioDevice(m_device, 0);
     return true;
 }
@@ -121,6 +133,7 @@ void CSoundRecorder::Take() {
         m_samples.insert(m_samples.end(), buffer, buffer + got);
     }
     m_nLevel = std::min(100, peak * 100 / 32767);
+    m_bHeard = m_bHeard || peak > kSilenceLevel;
 }
 
 std::vector<std::uint8_t> CSoundRecorder::TrimmedWave() const {

@@ -13,7 +13,8 @@ constexpr int kMaxRecordingSeconds = 10;
 constexpr int kRecordingRate = 44100;
 
 // Whether there is a microphone to record from; when not, `reason` says why in the system's
-// words. The device is opened and closed again to find out.
+// words. Where the audio system's list of microphones cannot be trusted (ALSA), the default
+// one is opened and closed again to find out.
 bool CaptureDeviceAvailable(std::string& reason);
 
 class CSoundRecorder {
@@ -36,6 +37,8 @@ public:
     double Seconds() const { return static_cast<double>(m_samples.size()) / kRecordingRate; }
     // The loudest sample of the last Poll, from 0 to 100.
     int Level() const { return m_nLevel; }
+    // Whether anything louder than silence was recorded.
+    bool Heard() const { return m_bHeard; }
 
     // The recording trimmed of silence at both ends, as the bytes of a WAV file.
     std::vector<std::uint8_t> TrimmedWave() const;
@@ -50,4 +53,5 @@ private:
     bool m_bAudio = false;  // the audio subsystem was started for this recorder
     std::vector<std::int16_t> m_samples;
     int m_nLevel = 0;
+    bool m_bHeard = false;
 };

@@ -36,6 +36,11 @@ CRecordSoundDialog::CRecordSoundDialog(wxWindow* parent, Keeper keep)
     CentreOnParent();
 }
 
+// A recording being listened to stops with the dialog.
+CRecordSoundDialog::~CRecordSoundDialog() {
+    StopSound();
+}
+
 void CRecordSoundDialog::CreateControls() {
     auto du = [this](int x, int y) { return ConvertDialogToPixels(wxSize(x, y)); };
     auto* top = new wxBoxSizer(wxVERTICAL);
@@ -61,10 +66,10 @@ void CRecordSoundDialog::CreateControls() {
 }
 
 // Recording, only Stop and Discard work; after it, a recording with sound in it may be
-// played and kept.
+// played and kept (a silent one, from a muted microphone, may not).
 void CRecordSoundDialog::UpdateControls() {
     const bool bRecording = m_recorder.IsRecording();
-    const bool bRecorded = !bRecording && !m_recorder.Samples().empty();
+    const bool bRecorded = !bRecording && m_recorder.Heard();
     FindWindow(IDC_RECORD)->Enable(!bRecording);
     FindWindow(IDC_RECORD_STOP)->Enable(bRecording);
     FindWindow(IDC_RECORD_PLAY)->Enable(bRecorded);
@@ -101,15 +106,21 @@ void CRecordSoundDialog::OnPlay() {
 }
 
 bool CRecordSoundDialog::OnKeep() {
-    if (m_recorder.IsRecording() || m_recorder.Samples().empty()) {
+    if (m_recorder.IsRecording() || !m_recorder.Heard()) {
         return false;
     }
     StopSound();
     return m_keep(this, m_recorder);
 }
 
+// No memory for a recording, its playback or its file: the recording ends, and what was
+// recorded stays for another try.
 void CRecordSoundDialog::OnRecordButton(wxCommandEvent&) {
-    OnRecord();
+    try {
+        OnRecord();
+    } catch (...) {
+        OnStop();
+    }
 }
 
 void CRecordSoundDialog::OnStopButton(wxCommandEvent&) {
@@ -117,18 +128,31 @@ void CRecordSoundDialog::OnStopButton(wxCommandEvent&) {
 }
 
 void CRecordSoundDialog::OnPlayButton(wxCommandEvent&) {
-    OnPlay();
+    try {
+        OnPlay();
+    } catch (...) {
+    }
 }
 
 void CRecordSoundDialog::OnKeepButton(wxCommandEvent&) {
-    if (OnKeep()) {
+    bool bKept = false;
+    try {
+        bKept = OnKeep();
+    } catch (...) {
+    }
+    if (bKept) {
         EndModal(wxID_OK);
     }
 }
 
 void CRecordSoundDialog::OnTimer(wxTimerEvent&) {
-    if (!m_recorder.Poll()) {
-        OnStop();  // ten seconds: the recording is over
+    bool bRecording = false;
+    try {
+        bRecording = m_recorder.Poll();
+    } catch (...) {
+    }
+    if (!bRecording) {
+        OnStop();  // ten seconds, or no memory for more: the recording is over
         return;
     }
     UpdateControls();

@@ -20,6 +20,7 @@ public:
     using Keeper = std::function<bool(wxWindow* owner, const CSoundRecorder& recorder)>;
 
     CRecordSoundDialog(wxWindow* parent, Keeper keep);
+    ~CRecordSoundDialog() override;
 
     // The handlers' logic, callable without an event.
     void OnRecord();

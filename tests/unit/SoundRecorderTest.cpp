@@ -39,13 +39,25 @@ TEST(SoundRecorder, StopsAtTenSecondsAndKeepsTheVoiceTrimmed) {
     EXPECT_NEAR(w.Seconds(), 1.0, 0.02);  // the silence before and after is gone
     EXPECT_NEAR(Frequency(w), 1000, 20);
 
-    // A new recording starts empty, and Stop ends it early.
+    EXPECT_TRUE(recorder.Heard());
+    // A new recording starts afresh, and Stop ends it (the capture runs unpaced here, so it
+    // may have reached the cap already).
     ASSERT_TRUE(recorder.Start(reason)) << reason;
     recorder.Stop();
     EXPECT_FALSE(recorder.IsRecording());
-    EXPECT_LT(recorder.Samples().size(), std::size_t(kMaxRecordingSeconds) * kRecordingRate);
+    EXPECT_LE(recorder.Samples().size(), std::size_t(kMaxRecordingSeconds) * kRecordingRate);
     EXPECT_EQ(recorder.Save(folder / "missing/voice.wav", reason), ImportResult::WriteFailed);
     EXPECT_FALSE(reason.empty());
+}
+
+TEST(SoundRecorder, AMutedMicrophoneIsHeardAsNothing) {
+    TestFolder folder;
+    DiskMicrophone muted(folder.Path(), MakeRawTone(0));
+    CSoundRecorder recorder;
+    std::string reason;
+    ASSERT_TRUE(recorder.Start(reason)) << reason;
+    RecordUntilTheCap(recorder);
+    EXPECT_FALSE(recorder.Heard());  // the dialog then offers neither Play nor Keep
 }
 
 TEST(SoundRecorder, WithoutAMicrophoneNothingStarts) {

@@ -101,16 +101,24 @@ bool WriteLibraryFile(wxWindow* owner, const std::string& to,
     return true;
 }
 
+bool FileConversion::Takes(const std::string& name) const {
+    if (names.empty()) {
+        return true;
+    }
+    for (std::size_t at = 0; at <= names.size();) {
+        const std::size_t end = std::min(names.find(';', at), names.size());
+        if (end > at && WildcardMatch(name, std::string_view(names).substr(at, end - at))) {
+            return true;
+        }
+        at = end + 1;
+    }
+    return false;
+}
+
 const FileConversion& FileConversion::For(const std::string& name) const {
     for (const FileConversion& other : alsoTaken) {
-        std::size_t at = 0;
-        while (at <= other.names.size()) {
-            const std::size_t end = std::min(other.names.find(';', at), other.names.size());
-            if (end > at &&
-                WildcardMatch(name, std::string_view(other.names).substr(at, end - at))) {
-                return other;
-            }
-            at = end + 1;
+        if (!other.names.empty() && other.Takes(name)) {
+            return other;
         }
     }
     return *this;
@@ -199,7 +207,6 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                              static_cast<int>(chosen.size()), owner,
                              wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
         }
-        wxWindow* asker = progress ? &*progress : owner;
         for (std::size_t i = 0; i < chosen.size(); ++i) {
             const std::string& path = chosen[i];
             if (progress && !progress->Update(static_cast<int>(i), adding(i))) {
@@ -207,13 +214,21 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
             }
             std::string name = PathFindFileName(path);
             const FileConversion* kind = conversion != nullptr ? &conversion->For(name) : nullptr;
+            if (kind != nullptr && !kind->Takes(name)) {
+                // Dropped from a file manager: a folder, or a file of no kind the folder
+                // keeps, is named at the end without a question about what it would replace.
+                ImportReport::Add(report.notReadable, path);
+                continue;
+            }
             if (kind != nullptr && !IsOwnFormat(name, *kind)) {
                 const std::size_t dot = name.rfind('.');
                 name = name.substr(0, dot == 0 ? std::string::npos : dot) + kind->extension;
             }
             const std::string destination = PathJoin(folder, name);
+            // The questions are asked over the dialog that adds: the progress dialog is one
+            // the toolkit takes for about to go, and would not be their owner.
             if (PathFileExists(destination)) {
-                const int answer = MessageBox(asker, FormatStringS(idQuestion, {destination}),
+                const int answer = MessageBox(owner, FormatStringS(idQuestion, {destination}),
                                               LoadString(IDS_INFORMATION),
                                               MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
                 if (answer == IDCANCEL) {
@@ -223,7 +238,13 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                     continue;
                 }
             }
-            Import(asker, kind, path, destination, report);
+            try {
+                Import(owner, kind, path, destination, report);
+            } catch (...) {
+                // No memory for this file (a very large one): it is named with the files
+                // that could not be read, and the adding goes on.
+                ImportReport::Add(report.notReadable, path);
+            }
         }
     }
     if (conversion != nullptr) {

@@ -62,6 +62,8 @@ struct FileConversion {
     std::string names;  // the names of this kind, as wildcards joined by ";"; empty for any
     std::vector<FileConversion> alsoTaken;
 
+    // Whether a file named `name` is of this kind.
+    bool Takes(const std::string& name) const;
     // The conversion a file named `name` goes by.
     const FileConversion& For(const std::string& name) const;
 };

@@ -289,6 +289,10 @@ TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitTheirClipsTheirSoundsAndWhatIsNeit
     WriteBytes(m_dir / "Broken.jpg", {'n', 'o', 't', '\n'});
     WriteBytes(m_dir / "Apple.png", MakePicture(20, 10, "png"));
     WriteBytes(m_dir / "Broken.mp3", {'n', 'o', 't', '\n'});
+    // Dropped from a file manager: a folder, and a file of no kind a group keeps, whose
+    // bitmap name exists; neither is asked about.
+    MakeFolder(m_dir / "Holiday");
+    WriteBytes(m_dir / "Apple.txt", {'n', 'o', 't', 'e'});
     const bool bClips = CanMakeClips();
     if (bClips) {
         MakeClip(m_dir / "Photo.m4a", 44100, 1, 0.5, "-c:a aac");
@@ -297,7 +301,7 @@ TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitTheirClipsTheirSoundsAndWhatIsNeit
     const Bytes apple = ReadBytes(m_group + "/Apple.bmp");
     const std::string total = Text(IDC_TOTAL_PICTURES);
     Choose({m_dir / "Photo.JPG", m_dir / "Broken.jpg", m_dir / "Apple.png", m_dir / "Broken.mp3",
-            m_dir / "Photo.m4a"},
+            m_dir / "Photo.m4a", m_dir / "Holiday", m_dir / "Apple.txt"},
            kBitmaps);
     std::string question, message;
     wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_NO, &question),
@@ -306,7 +310,8 @@ TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitTheirClipsTheirSoundsAndWhatIsNeit
     EXPECT_EQ(message,
               "These files are not pictures or sounds Plinkapad can read, and were not added:\n" +
                   m_dir / "Broken.jpg\n" + m_dir / "Broken.mp3" +
-                  (bClips ? "" : "\n" + m_dir / "Photo.m4a"));
+                  (bClips ? "" : "\n" + m_dir / "Photo.m4a") + "\n" + m_dir / "Holiday\n" +
+                  m_dir / "Apple.txt");
     if (bClips) {
         EXPECT_NEAR(ReadWave(m_group + "/Photo.wav").Seconds(), 0.5, 0.06);  // the photo's sound
     }

@@ -3,7 +3,10 @@
 #include <glib.h>
 #include <wx/dataobj.h>
 #include <wx/dnd.h>
+#include <wx/modalhook.h>
 #include <wx/window.h>
+
+#include <memory>
 
 namespace {
 
@@ -27,13 +30,59 @@ private:
     std::string m_list;
 };
 
+// Modal dialogs open anywhere in the program. The toolkit keeps drags and drops going to
+// windows that a modal dialog has put out of reach, and a drop there would start another
+// add in the middle of a question, a recording or an add.
+// The toolkit forgets its hooks when it shuts down, before this object goes.
+class ModalDialogs : public wxModalDialogHook {
+public:
+    ModalDialogs() { Register(); }
+    bool Open() const { return m_nOpen > 0; }
+
+protected:
+    int Enter(wxDialog*) override {
+        ++m_nOpen;
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override { --m_nOpen; }
+
+private:
+    int m_nOpen = 0;
+};
+
+// Whether a drop is taken now: not while a modal dialog is open, nor while the files of
+// the last drop are being added (until the adding is over, or will not come because its
+// window went first).
+bool s_bAdding = false;
+struct Adding {
+    Adding() { s_bAdding = true; }
+    ~Adding() { s_bAdding = false; }
+    Adding(const Adding&) = delete;
+    Adding& operator=(const Adding&) = delete;
+};
+
+const ModalDialogs& Dialogs() {
+    static ModalDialogs dialogs;
+    return dialogs;
+}
+
+bool TakingDrops() {
+    return !Dialogs().Open() && !s_bAdding;
+}
+
 class FileDropTarget : public wxDropTarget {
 public:
-    explicit FileDropTarget(std::function<void(std::vector<std::string>)> onDrop)
-        : wxDropTarget(new UriListData), m_onDrop(std::move(onDrop)) {}
+    FileDropTarget(wxWindow* window, std::function<void(std::vector<std::string>)> onDrop)
+        : wxDropTarget(new UriListData), m_window(window), m_onDrop(std::move(onDrop)) {}
 
+    wxDragResult OnDragOver(wxCoord, wxCoord, wxDragResult result) override {
+        return TakingDrops() ? Copied(result) : wxDragNone;
+    }
+
+    // The files are added once the drop is over, so the file manager is not kept waiting
+    // through the questions and the progress of the adding.
     wxDragResult OnData(wxCoord, wxCoord, wxDragResult result) override {
-        if (!GetData()) {
+        if (!TakingDrops() || !GetData()) {
             return wxDragNone;
         }
         std::vector<std::string> paths =
@@ -41,22 +90,31 @@ public:
         if (paths.empty()) {
             return wxDragNone;
         }
-        try {
-            m_onDrop(std::move(paths));
-        } catch (...) {
-            // No memory for the adding: the drop does nothing.
-        }
-        return result == wxDragMove ? wxDragCopy : result;
+        m_window->CallAfter(
+            [onDrop = m_onDrop, paths = std::move(paths), adding = std::make_shared<Adding>()] {
+                try {
+                    onDrop(paths);
+                } catch (...) {
+                    // No memory for the adding: the drop does nothing more.
+                }
+            });
+        return Copied(result);
     }
 
 private:
+    static wxDragResult Copied(wxDragResult result) {
+        return result == wxDragMove ? wxDragCopy : result;
+    }
+
+    wxWindow* m_window;
     std::function<void(std::vector<std::string>)> m_onDrop;
 };
 
 }  // namespace
 
 void AcceptFileDrops(wxWindow* window, std::function<void(std::vector<std::string>)> onDrop) {
-    window->SetDropTarget(new FileDropTarget(std::move(onDrop)));
+    Dialogs();  // counting from now, before any dialog opens over the window
+    window->SetDropTarget(new FileDropTarget(window, std::move(onDrop)));
 }
 
 std::vector<std::string> PathsFromUriList(const std::string& uriList) {

@@ -30,7 +30,6 @@
 #include "library/PreviewFrame.h"
 #include "platform/InputLock.h"
 #include "platform/SoundPlayer.h"
-#include "platform/SoundPlayer.h"
 #include "setup/SetupDialog.h"
 #include "sounds/ManageVoiceDialog.h"
 

@@ -56,33 +56,64 @@ double Frequency(const Wave& w) {
     return crossings * double(w.rate) * w.channels / double(w.samples.size());
 }
 
-DiskMicrophone::DiskMicrophone(const std::string& folder, const std::optional<Bytes>& tone) {
-    if (tone) {
-        WriteBytes(folder + "/microphone.raw", *tone);
-    }
-    // The device opened before ran on another driver; the next one starts on this.
+namespace {
+using SavedEnvironment = std::vector<std::pair<std::string, std::optional<std::string>>>;
+
+// Sets each variable (no value: unsets it), after closing the sound device so that the
+// next one starts on them; what was there is kept in `saved`.
+void SetSoundEnvironment(
+    std::initializer_list<std::pair<const char*, std::optional<std::string>>> values,
+    SavedEnvironment& saved) {
     CloseSoundDevice();
-    for (const auto& [name, value] :
-         {std::pair<std::string, std::string>{"SDL_AUDIODRIVER", "disk"},
-          {"SDL_DISKAUDIOFILEIN", folder + (tone ? "/microphone.raw" : "/no-microphone.raw")},
-          // Played as fast as it is read, too: nowhere, rather than into a growing file.
-          {"SDL_DISKAUDIOFILE", "/dev/null"},
-          {"SDL_DISKAUDIODELAY", "0"}}) {
-        const char* old = std::getenv(name.c_str());
-        m_saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name.c_str(), value.c_str(), 1);
+    for (const auto& [name, value] : values) {
+        const char* old = std::getenv(name);
+        saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        if (value) {
+            setenv(name, value->c_str(), 1);
+        } else {
+            unsetenv(name);
+        }
     }
 }
 
-DiskMicrophone::~DiskMicrophone() {
+void RestoreSoundEnvironment(const SavedEnvironment& saved) {
     CloseSoundDevice();
-    for (const auto& [name, value] : m_saved) {
+    for (const auto& [name, value] : saved) {
         if (value) {
             setenv(name.c_str(), value->c_str(), 1);
         } else {
             unsetenv(name.c_str());
         }
     }
+}
+}  // namespace
+
+DiskMicrophone::DiskMicrophone(const std::string& folder, const std::optional<Bytes>& tone) {
+    if (tone) {
+        WriteBytes(folder + "/microphone.raw", *tone);
+    }
+    SetSoundEnvironment(
+        {{"SDL_AUDIODRIVER", "disk"},
+         {"SDL_DISKAUDIOFILEIN", folder + (tone ? "/microphone.raw" : "/no-microphone.raw")},
+         // Played as fast as it is read, too: nowhere, rather than into a growing file.
+         {"SDL_DISKAUDIOFILE", "/dev/null"},
+         {"SDL_DISKAUDIODELAY", "0"}},
+        m_saved);
+}
+
+DiskMicrophone::~DiskMicrophone() {
+    RestoreSoundEnvironment(m_saved);
+}
+
+DiskSpeaker::DiskSpeaker(const std::string& path) {
+    SetSoundEnvironment({{"SDL_AUDIODRIVER", "disk"},
+                         {"SDL_DISKAUDIOFILE", path},
+                         {"SDL_DISKAUDIODELAY", std::nullopt}},
+                        m_saved);
+}
+
+DiskSpeaker::~DiskSpeaker() {
+    RestoreSoundEnvironment(m_saved);
 }
 
 Bytes MakeRawTone(double seconds) {

@@ -40,6 +40,20 @@ public:
 private:
     std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
 };
+// The speaker, for the life of this object, is SDL's disk driver writing what it plays, in
+// real time, to `path` (16-bit stereo at the device's rate); the file is whole once the
+// object is gone or the device closed.
+class DiskSpeaker {
+public:
+    explicit DiskSpeaker(const std::string& path);
+    ~DiskSpeaker();
+    DiskSpeaker(const DiskSpeaker&) = delete;
+    DiskSpeaker& operator=(const DiskSpeaker&) = delete;
+
+private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> m_saved;
+};
+
 // Half a second of silence, `seconds` of a 1 kHz tone at half scale, half a second of silence,
 // as raw samples for DiskMicrophone.
 Bytes MakeRawTone(double seconds);

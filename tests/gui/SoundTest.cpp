@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <optional>
 
 #include "GuiTesting.h"
 #include "TestFolder.h"
@@ -38,15 +39,10 @@ Bytes SquareWave(int samples) {
 class SoundOnDisk : public ::testing::Test {
 protected:
     void SetUp() override {
-        CloseSoundDevice();
-        setenv("SDL_AUDIODRIVER", "disk", 1);
-        setenv("SDL_DISKAUDIOFILE", (m_dir / "out.raw").c_str(), 1);
+        m_speaker.emplace(m_dir / "out.raw");
         InitSoundDevice();
     }
-    void TearDown() override {
-        CloseSoundDevice();
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-    }
+    void TearDown() override { m_speaker.reset(); }
     bool HeardSomething() {
         CloseSoundDevice();  // flushes the file
         Bytes out = ReadBytes(m_dir / "out.raw");
@@ -58,6 +54,7 @@ protected:
         return false;
     }
     TestFolder m_dir;
+    std::optional<DiskSpeaker> m_speaker;
 };
 
 }  // namespace

@@ -2,10 +2,14 @@
 
 #include <glib.h>
 #include <wx/dataobj.h>
+#include <wx/dialog.h>
 #include <wx/dnd.h>
 #include <wx/modalhook.h>
+#include <wx/toplevel.h>
 #include <wx/window.h>
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -30,29 +34,37 @@ private:
     std::string m_list;
 };
 
-// Modal dialogs open anywhere in the program. The toolkit keeps drags and drops going to
-// windows that a modal dialog has put out of reach, and a drop there would start another
-// add in the middle of a question, a recording or an add.
+// The modal dialogs open in the program, the last one on top. The toolkit keeps drags and
+// drops going to windows that a dialog over them has put out of reach, and a drop there
+// would start another add in the middle of a question, a recording or an add.
 // The toolkit forgets its hooks when it shuts down, before this object goes.
 class ModalDialogs : public wxModalDialogHook {
 public:
     ModalDialogs() { Register(); }
-    bool Open() const { return m_nOpen > 0; }
+    // Whether a modal dialog other than the window's own is on top of the program.
+    bool Over(wxWindow* window) const {
+        return !m_open.empty() && m_open.back() != wxGetTopLevelParent(window);
+    }
 
 protected:
-    int Enter(wxDialog*) override {
-        ++m_nOpen;
+    int Enter(wxDialog* dialog) override {
+        m_open.push_back(dialog);
         return wxID_NONE;
     }
-    void Exit(wxDialog*) override { --m_nOpen; }
+    void Exit(wxDialog* dialog) override {
+        // A dialog that opened before the counting began is not on the list.
+        if (auto it = std::find(m_open.rbegin(), m_open.rend(), dialog); it != m_open.rend()) {
+            m_open.erase(std::next(it).base());
+        }
+    }
 
 private:
-    int m_nOpen = 0;
+    std::vector<wxDialog*> m_open;
 };
 
-// Whether a drop is taken now: not while a modal dialog is open, nor while the files of
-// the last drop are being added (until the adding is over, or will not come because its
-// window went first).
+// Whether a drop is taken now: not while its window is disabled (under a progress
+// dialog) or another dialog is over it, nor while the files of the last drop are being
+// added (until the adding is over, or will not come because its window went first).
 bool s_bAdding = false;
 struct Adding {
     Adding() { s_bAdding = true; }
@@ -66,8 +78,8 @@ const ModalDialogs& Dialogs() {
     return dialogs;
 }
 
-bool TakingDrops() {
-    return !Dialogs().Open() && !s_bAdding;
+bool TakingDrops(wxWindow* window) {
+    return !s_bAdding && !Dialogs().Over(window) && window->IsEnabled();
 }
 
 class FileDropTarget : public wxDropTarget {
@@ -76,13 +88,13 @@ public:
         : wxDropTarget(new UriListData), m_window(window), m_onDrop(std::move(onDrop)) {}
 
     wxDragResult OnDragOver(wxCoord, wxCoord, wxDragResult result) override {
-        return TakingDrops() ? Copied(result) : wxDragNone;
+        return TakingDrops(m_window) ? Copied(result) : wxDragNone;
     }
 
     // The files are added once the drop is over, so the file manager is not kept waiting
     // through the questions and the progress of the adding.
     wxDragResult OnData(wxCoord, wxCoord, wxDragResult result) override {
-        if (!TakingDrops() || !GetData()) {
+        if (!TakingDrops(m_window) || !GetData()) {
             return wxDragNone;
         }
         std::vector<std::string> paths =

@@ -3,20 +3,23 @@
 # application directory is started, Start is pressed with Enter, the child plays with keys
 # and the mouse, and the parent types the quit code and closes the program. Screenshots
 # show what happened; a second X client checks that the keyboard is held only while the
-# game runs.
-#   PlayEndToEnd.sh APPLICATION_DIRECTORY TRY_GRAB [WINDOW_MANAGER]
+# game runs, and a third drags files onto a group as a file manager would.
+#   PlayEndToEnd.sh APPLICATION_DIRECTORY TRY_GRAB DRAG_FILES [WINDOW_MANAGER]
 # With a window manager (openbox), the same is tried on a managed desktop, where the modal
 # welcome dialog must not stay above the game and the grab waits for the window's mapping.
 set -euo pipefail
 appdir=$1
 trygrab=$2
-wm=${3:-}
+dragfiles=$3
+wm=${4:-}
 
 work=$(mktemp -d)
 pid=
 wmpid=
+dragpid=
 cleanup() {
     [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    [ -n "$dragpid" ] && kill "$dragpid" 2>/dev/null || true
     [ -n "$wmpid" ] && kill "$wmpid" 2>/dev/null || true
     rm -rf "$work"
 }
@@ -124,6 +127,54 @@ xdotool mousemove --window "$setup" 300 207 click --repeat 2 --delay 80 1  # Sha
 manage=$(timeout 10 xdotool search --sync --onlyvisible --name '^Manage Picture Group$' |
     head -n 1) || fail "a double click on a group did not open it"
 sleep 0.5
+
+# Files dropped from a file manager onto the picture list are added as Add Pictures adds
+# them: a PNG becomes a bitmap of its name, and a WAV of the same name its sound. While the
+# question about a picture that exists is open, a drop is refused.
+group="$work/Plinkapad/6F1C2A40-8B0E-4C11-9E3A-5D7B2C1A0F01"
+mkdir "$work/drop"
+convert -size 64x48 xc:red "$work/drop/Red.png"
+cp "$work/Plinkapad/Hello.wav" "$work/drop/Red.wav"
+"$dragfiles" "$work/drop/Red.png" "$work/drop/Red.wav" >"$work/drags" &
+dragpid=$!
+await_window '^Files to drop$' || fail "the file manager's window did not open"
+drop_on_list() {  # drags the files from the file manager's window to the picture list
+    local from to
+    from=$(xdotool search --onlyvisible --name '^Files to drop$' getwindowgeometry --shell |
+        awk -F= '{ v[$1] = $2 } END { print v["X"] + 40, v["Y"] + 40 }')
+    to=$(xdotool getwindowgeometry --shell "$manage" |
+        awk -F= '{ v[$1] = $2 } END { print v["X"] + 40, v["Y"] + 250 }')
+    read -r fx fy <<<"$from"
+    read -r tx ty <<<"$to"
+    xdotool mousemove "$fx" "$fy" mousedown 1
+    for i in $(seq 10); do
+        xdotool mousemove $((fx + (tx - fx) * i / 10)) $((fy + (ty - fy) * i / 10))
+        sleep 0.05
+    done
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 1
+}
+drop_on_list
+[ "$(tail -n 1 "$work/drags")" = dropped ] || fail "the picture list refused a drop"
+for _ in $(seq 50); do
+    [ -f "$group/Red.bmp" ] && [ -f "$group/Red.wav" ] && break
+    sleep 0.2
+done
+[ "$(identify -format %wx%h "$group/Red.bmp")" = 64x48 ] || fail "the dropped PNG is no bitmap"
+cmp -s "$work/drop/Red.wav" "$group/Red.wav" || fail "the dropped WAV is not the picture's sound"
+drop_on_list
+question=$(timeout 10 xdotool search --sync --onlyvisible --name '^Information$' | head -n 1) ||
+    fail "a dropped picture that exists was not asked about"
+drop_on_list
+[ "$(tail -n 1 "$work/drags")" = refused ] || fail "a drop was taken while a question was open"
+shot dropped
+focus "$question"
+xdotool key Escape
+sleep 0.5
+kill "$dragpid"
+dragpid=
+focus "$manage"
 xdotool mousemove --window "$manage" 63 208 click 1  # Ball.bmp
 sleep 0.3
 xdotool mousemove --window "$manage" 389 151 click 1  # Cut to display

@@ -59,18 +59,39 @@ bool ChooseColorDialog(wxWindow* parent, COLORREF& colour) {
 }
 
 // Windows' filter text separates description and pattern with "|" and ends with "||"; the
-// toolkit wants the pairs alone, trimmed.
-static wxString ToolkitFilter(const std::string& filter) {
-    wxString text = wxString::FromUTF8(filter);
-    while (text.EndsWith("|")) {
-        text.RemoveLast();
+// toolkit wants the pairs alone, trimmed. Windows matches the patterns without regard to
+// case, where the toolkit's chooser minds it and would hide a phone's IMG_0001.JPG from
+// "*.jpg": each letter of a pattern is given in both cases.
+std::string ToolkitFilter(const std::string& filter) {
+    std::string text = filter;
+    while (!text.empty() && text.back() == '|') {
+        text.pop_back();
     }
-    wxString result;
-    for (const wxString& part : wxSplit(text, '|', '\0')) {
-        if (!result.empty()) {
+    std::string result;
+    std::size_t at = 0;
+    for (int part = 0; at <= text.size(); ++part) {
+        std::size_t end = text.find('|', at);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string piece = text.substr(at, end - at);
+        at = end + 1;
+        piece.erase(0, piece.find_first_not_of(' '));
+        piece.erase(piece.find_last_not_of(' ') + 1);
+        if (part > 0) {
             result += '|';
         }
-        result += wxString(part).Trim().Trim(false);
+        if (part % 2 == 0) {
+            result += piece;
+            continue;
+        }
+        for (const char c : piece) {
+            if (const char lower = c | 0x20; lower >= 'a' && lower <= 'z') {
+                result += {'[', lower, static_cast<char>(lower - 0x20), ']'};
+            } else {
+                result += c;
+            }
+        }
     }
     return result;
 }
@@ -78,7 +99,8 @@ static wxString ToolkitFilter(const std::string& filter) {
 static bool RunOpenDialog(wxWindow* parent, const std::string& filter, bool bMultiple,
                           std::vector<std::string>& paths) {
     wxFileDialog dialog(
-        parent, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString, ToolkitFilter(filter),
+        parent, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString,
+        wxString::FromUTF8(ToolkitFilter(filter)),
         wxFD_OPEN | (bMultiple ? wxFD_MULTIPLE : 0) | wxFD_FILE_MUST_EXIST | wxRESIZE_BORDER);
     if (dialog.ShowModal() != wxID_OK) {
         return false;

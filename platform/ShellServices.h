@@ -27,6 +27,9 @@ bool OpenFilesDialog(wxWindow* parent, const std::string& filter, const std::str
 bool OpenFileDialog(wxWindow* parent, const std::string& filter, const std::string& extension,
                     std::string& path);
 
+// The filter as the toolkit's Open dialog takes it: "Sound wave files (*.wav)|*.[wW][aA][vV]".
+std::string ToolkitFilter(const std::string& filter);
+
 // Test doubles (the Open dialog's serves both forms); an empty function puts the real service back.
 void SetShellOpenForTesting(std::function<bool(const std::string&)> open);
 void SetColorDialogForTesting(std::function<bool(wxWindow*, COLORREF&)> choose);

@@ -135,7 +135,7 @@ constexpr std::size_t kFilesWithoutProgress = 3;
 
 // What the imports of one Add had to say, said once at the end.
 struct ImportReport {
-    std::string notReadable, shortened;
+    std::string notReadable, alone, shortened;
     static void Add(std::string& list, const std::string& name) {
         list += (list.empty() ? "" : "\n") + name;
     }
@@ -143,6 +143,10 @@ struct ImportReport {
         if (!notReadable.empty()) {
             MessageBox(owner, FormatString(conversion.idNotReadable, notReadable),
                        LoadString(IDS_WARNING), MB_ICONEXCLAMATION | MB_OK);
+        }
+        if (!alone.empty()) {
+            MessageBox(owner, FormatString(conversion.idAlone, alone), LoadString(IDS_WARNING),
+                       MB_ICONEXCLAMATION | MB_OK);
         }
         int idShortened = conversion.idShortened;
         for (const FileConversion& other : conversion.alsoTaken) {
@@ -190,8 +194,15 @@ bool ImportLibraryFile(wxWindow* owner, const FileConversion& conversion, const 
     return report.notReadable.empty();
 }
 
-void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
+void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& given,
                    const std::string& folder, int idQuestion, const FileConversion* conversion) {
+    // A voice goes after the photos, so that it finds the bitmap of its name made.
+    std::vector<std::string> chosen = given;
+    if (conversion != nullptr) {
+        std::stable_partition(chosen.begin(), chosen.end(), [conversion](const std::string& path) {
+            return &conversion->For(PathFindFileName(path)) == conversion;
+        });
+    }
     ImportReport report;
     {
         // More than a few files show how far the adding has come, with a Cancel that stops
@@ -220,9 +231,15 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                 ImportReport::Add(report.notReadable, path);
                 continue;
             }
+            const std::size_t dot = name.rfind('.');
+            const std::string stem = name.substr(0, dot == 0 ? std::string::npos : dot);
+            if (kind != nullptr && kind != conversion && conversion->idAlone != 0 &&
+                !PathFileExists(PathJoin(folder, stem + conversion->extension))) {
+                ImportReport::Add(report.alone, path);
+                continue;
+            }
             if (kind != nullptr && !IsOwnFormat(name, *kind)) {
-                const std::size_t dot = name.rfind('.');
-                name = name.substr(0, dot == 0 ? std::string::npos : dot) + kind->extension;
+                name = stem + kind->extension;
             }
             const std::string destination = PathJoin(folder, name);
             // The questions are asked over the dialog that adds: the progress dialog is one

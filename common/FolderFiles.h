@@ -61,6 +61,9 @@ struct FileConversion {
     int idShortened;    // the one naming the files that were shortened, or 0
     std::string names;  // the names of this kind, as wildcards joined by ";"; empty for any
     std::vector<FileConversion> alsoTaken;
+    // When not 0, a file of a kind also taken goes only beside a file of this kind of its
+    // name (a voice beside its photo); the others are named in this message ("%1").
+    int idAlone = 0;
 
     // Whether a file named `name` is of this kind.
     bool Takes(const std::string& name) const;
@@ -76,9 +79,10 @@ bool ImportLibraryFile(wxWindow* owner, const FileConversion& conversion, const 
 // Copies each chosen file into `folder` under its own name, in the order given, or converts
 // it as `conversion` says. Before replacing a file there it asks, over `owner`, with string
 // `idQuestion` ("%s" is the destination): Yes copies, No skips that file, Cancel skips it
-// and every one after it. Files that could not be read, or were shortened, are named in one
-// message at the end. More than a few files show a progress dialog whose Cancel stops before
-// the next file.
+// and every one after it. Files of the conversion's own kind go first, those of a kind also
+// taken after them. Files that could not be read, were shortened or are alone are named in
+// one message each at the end. More than a few files show a progress dialog whose Cancel
+// stops before the next file.
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& chosen,
                    const std::string& folder, int idQuestion,
                    const FileConversion* conversion = nullptr);

@@ -16,5 +16,6 @@ FileConversion PhotosToBitmaps() {
         IDS_NOT_PICTURES,
         0,
         "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif",
-        {VoicesToWaves()}};
+        {VoicesToWaves()},
+        IDS_SOUNDS_WITHOUT_PICTURE};
 }

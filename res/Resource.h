@@ -132,6 +132,8 @@ constexpr int IDS_RECORDED_SECONDS = 154;
 constexpr int IDS_ADDING_FILES = 155;
 constexpr int IDS_ADDING_FILE = 156;
 constexpr int IDS_PICTURES_AND_SOUNDS_FILTER = 157;
+constexpr int IDS_NOTHING_HEARD = 158;
+constexpr int IDS_SOUNDS_WITHOUT_PICTURE = 159;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

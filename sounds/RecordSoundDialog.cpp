@@ -51,7 +51,8 @@ void CRecordSoundDialog::CreateControls() {
     top->Add(text, wxSizerFlags().Expand().Border(wxALL, 8));
     m_level = new wxGauge(this, IDC_RECORD_LEVEL, 100, wxDefaultPosition, du(230, 10));
     top->Add(m_level, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 8));
-    m_time = new wxStaticText(this, IDC_RECORD_TIME, "");
+    // Two lines: the time, or why a take cannot be kept.
+    m_time = new wxStaticText(this, IDC_RECORD_TIME, "", wxDefaultPosition, du(230, 18));
     top->Add(m_time, wxSizerFlags().Border(wxALL, 8));
     auto* buttons = new wxGridSizer(5, 0, 6);
     for (const auto& [id, label] : {std::pair<int, const char*>{IDC_RECORD, "&Record"},
@@ -66,7 +67,7 @@ void CRecordSoundDialog::CreateControls() {
 }
 
 // Recording, only Stop and Discard work; after it, a recording with sound in it may be
-// played and kept (a silent one, from a muted microphone, may not).
+// played and kept. A silent one, from a muted microphone, may not, and the dialog says so.
 void CRecordSoundDialog::UpdateControls() {
     const bool bRecording = m_recorder.IsRecording();
     const bool bRecorded = !bRecording && m_recorder.Heard();
@@ -77,8 +78,12 @@ void CRecordSoundDialog::UpdateControls() {
     m_level->SetValue(m_recorder.Level());
     char seconds[16];
     std::snprintf(seconds, sizeof seconds, "%.1f", m_recorder.Seconds());
+    const bool bSilent = !bRecording && !bRecorded && m_recorder.Seconds() > 0;
     m_time->SetLabel(wxString::FromUTF8(
-        FormatString(IDS_RECORDED_SECONDS, seconds, std::to_string(kMaxRecordingSeconds))));
+        bSilent
+            ? LoadString(IDS_NOTHING_HEARD)
+            : FormatString(IDS_RECORDED_SECONDS, seconds, std::to_string(kMaxRecordingSeconds))));
+    m_time->Wrap(m_time->GetSize().x);
 }
 
 void CRecordSoundDialog::OnRecord() {
@@ -98,7 +103,8 @@ void CRecordSoundDialog::OnStop() {
     m_timer.Stop();
     m_recorder.Stop();
     UpdateControls();
-    FindWindow(IDC_RECORD_PLAY)->SetFocus();
+    // A disabled button would take the focus and leave the dialog deaf to Escape.
+    FindWindow(m_recorder.Heard() ? IDC_RECORD_PLAY : IDC_RECORD)->SetFocus();
 }
 
 void CRecordSoundDialog::OnPlay() {

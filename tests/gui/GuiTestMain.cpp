@@ -5,9 +5,11 @@
 #include <wx/init.h>
 #include <wx/modalhook.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "GuiTesting.h"
+#include "res/Resource.h"
 
 namespace {
 class UnexpectedDialogHook : public wxModalDialogHook {
@@ -23,6 +25,10 @@ protected:
 int RecordAndKeep::OnInvoked(CRecordSoundDialog* dialog) const {
     dialog->OnRecord();
     WaitFor([dialog] { return !dialog->m_recorder.IsRecording(); }, 15);
+    if (m_said != nullptr) {
+        *m_said = dialog->FindWindow(IDC_RECORD_TIME)->GetLabel().utf8_string();
+        std::replace(m_said->begin(), m_said->end(), '\n', ' ');
+    }
     *m_kept = dialog->OnKeep();
     return *m_kept ? wxID_OK : wxID_CANCEL;
 }

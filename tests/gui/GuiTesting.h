@@ -49,16 +49,18 @@ private:
 };
 
 // Drives the Record Sound dialog as a parent does: Record, until it stops by itself at its
-// cap, then Keep; the dialog ends with OK when the recording was kept.
+// cap, then Keep; the dialog ends with OK when the recording was kept. What the dialog then
+// says under the meter goes to `said`, when given, on one line.
 class RecordAndKeep : public wxExpectModalBase<CRecordSoundDialog, RecordAndKeep> {
 public:
-    explicit RecordAndKeep(bool* kept) : m_kept(kept) {}
+    explicit RecordAndKeep(bool* kept, std::string* said = nullptr) : m_kept(kept), m_said(said) {}
 
 protected:
     int OnInvoked(CRecordSoundDialog* dialog) const override;
 
 private:
     bool* m_kept;
+    std::string* m_said;
 };
 
 // Types `name` into a text prompt and answers OK.

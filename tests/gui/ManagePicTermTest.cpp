@@ -283,16 +283,18 @@ TEST_F(ManageGroup, AddingAsksBeforeEachOverwriteAndCancelStopsTheRest) {
 }
 
 // A phone's photos become bitmaps of their own names that fit within three quarters of the
-// screen, turned upright; a file that is no picture is named at the end and not added.
+// screen, turned upright, and their clips their sounds; a file that is no picture is named
+// at the end and not added, as is a sound with no picture of its name.
 TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitTheirClipsTheirSoundsAndWhatIsNeitherIsNamed) {
     WriteBytes(m_dir / "Photo.JPG", MakePicture(2000, 1500, "jpeg", 6));
     WriteBytes(m_dir / "Broken.jpg", {'n', 'o', 't', '\n'});
     WriteBytes(m_dir / "Apple.png", MakePicture(20, 10, "png"));
-    WriteBytes(m_dir / "Broken.mp3", {'n', 'o', 't', '\n'});
+    WriteBytes(m_dir / "Apple.mp3", {'n', 'o', 't', '\n'});
     // Dropped from a file manager: a folder, and a file of no kind a group keeps, whose
     // bitmap name exists; neither is asked about.
     MakeFolder(m_dir / "Holiday");
     WriteBytes(m_dir / "Apple.txt", {'n', 'o', 't', 'e'});
+    WriteBytes(m_dir / "Song.wav", MakeWave({8000, 1, 8}, 10));
     const bool bClips = CanMakeClips();
     if (bClips) {
         MakeClip(m_dir / "Photo.m4a", 44100, 1, 0.5, "-c:a aac");
@@ -300,18 +302,22 @@ TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitTheirClipsTheirSoundsAndWhatIsNeit
     Open();
     const Bytes apple = ReadBytes(m_group + "/Apple.bmp");
     const std::string total = Text(IDC_TOTAL_PICTURES);
-    Choose({m_dir / "Photo.JPG", m_dir / "Broken.jpg", m_dir / "Apple.png", m_dir / "Broken.mp3",
-            m_dir / "Photo.m4a", m_dir / "Holiday", m_dir / "Apple.txt"},
+    // The clip comes before its photo, as a file manager may give them.
+    Choose({m_dir / "Photo.m4a", m_dir / "Song.wav", m_dir / "Photo.JPG", m_dir / "Broken.jpg",
+            m_dir / "Apple.png", m_dir / "Apple.mp3", m_dir / "Holiday", m_dir / "Apple.txt"},
            kBitmaps);
-    std::string question, message;
+    std::string question, message, alone;
     wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_NO, &question),
-                  ExpectMessage(wxID_OK, &message));
+                  ExpectMessage(wxID_OK, &message), ExpectMessage(wxID_OK, &alone));
     EXPECT_EQ(question, "File " + m_group + "/Apple.bmp has existed. Overwrite it?");
     EXPECT_EQ(message,
               "These files are not pictures or sounds Plinkapad can read, and were not added:\n" +
-                  m_dir / "Broken.jpg\n" + m_dir / "Broken.mp3" +
-                  (bClips ? "" : "\n" + m_dir / "Photo.m4a") + "\n" + m_dir / "Holiday\n" +
-                  m_dir / "Apple.txt");
+                  m_dir / "Broken.jpg\n" + m_dir / "Holiday\n" + m_dir / "Apple.txt" +
+                  (bClips ? "" : "\n" + m_dir / "Photo.m4a") + "\n" + m_dir / "Apple.mp3");
+    EXPECT_EQ(alone,
+              "These sounds have no picture of the same name in the group, and were not added:\n" +
+                  m_dir / "Song.wav");
+    EXPECT_FALSE(fs::exists(m_group + "/Song.wav"));
     if (bClips) {
         EXPECT_NEAR(ReadWave(m_group + "/Photo.wav").Seconds(), 0.5, 0.06);  // the photo's sound
     }
@@ -438,6 +444,18 @@ TEST_F(ManageGroup, ARecordedVoiceBecomesThePicturesOwnSoundAndNeedsAMicrophone)
         EXPECT_FALSE(kept);
         EXPECT_EQ(question, "The specified sound file will overwrite the old one. Continue?");
         EXPECT_EQ(ReadBytes(m_group + "/Dog.wav"), bark);
+    }
+    {
+        // A muted microphone: the take can be neither played nor kept, and the dialog says why.
+        DiskMicrophone muted(heard.Path(), Bytes(44100, 0));
+        Open();
+        Select(0);
+        bool kept = true;
+        std::string said;
+        wxTEST_DIALOG(m_dialog->OnRecordSound(), RecordAndKeep(&kept, &said));
+        EXPECT_FALSE(kept);
+        EXPECT_EQ(said,
+                  "Nothing was heard. Is the microphone switched on? Press Record to try again.");
     }
     DiskMicrophone none(heard.Path(), std::nullopt);
     Open();

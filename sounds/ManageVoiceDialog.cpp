@@ -36,6 +36,8 @@ wxEND_EVENT_TABLE()
 
 namespace {
 const char kSoundsFolder[] = "DefVoice";
+// A recording's name is a word or a few, and stays well within a file name's 255 bytes.
+constexpr int kMaxSoundName = 60;
 }  // namespace
 
 CManageVoiceDialog::CManageVoiceDialog(wxWindow* parent)
@@ -143,6 +145,7 @@ void CManageVoiceDialog::OnRecord() {
     CRecordSoundDialog record(this, [this](wxWindow* owner, const CSoundRecorder& recorder) {
         wxTextEntryDialog ask(owner, wxString::FromUTF8(LoadString(IDS_RECORDING_NAME)),
                               "Record Sound");
+        ask.SetMaxLength(kMaxSoundName);
         std::string name;
         while (name.empty()) {
             if (ask.ShowModal() != wxID_OK) {

@@ -125,13 +125,205 @@ bool JpegComplete(const std::vector<guchar>& data) {
     return false;
 }
 
+// HEIF's sizes, read from its boxes before its loader sees the file. The loader decodes a
+// picture made of tiles (a grid, or an overlay) at the size the file claims for it, up to
+// 32768 x 32768, and tells that size only after: 499 bytes claiming a large grid took 2.4 GB
+// and 19 s. Each box is read within the one that holds it.
+class HeifSizes {
+public:
+    explicit HeifSizes(const std::vector<guchar>& data) : m_file{data.data(), data.size()} {}
+
+    // Whether every size the file claims (its pictures' and its tiled pictures') is one the
+    // import takes; false too when the boxes do not fit together.
+    bool Fit() {
+        return ForEachBox(m_file,
+                          [this](std::string_view type, Span body) {
+                              if (type == "meta" && body.n >= 4) {
+                                  ReadMeta({body.p + 4, body.n - 4});
+                              }
+                          }) &&
+               m_bFit && TiledPicturesFit();
+    }
+
+private:
+    struct Span {
+        const guchar* p;
+        std::size_t n;
+    };
+    // Big-endian fields read in turn; reading past the end leaves `ok` false.
+    struct Fields {
+        Span s;
+        std::size_t at = 0;
+        bool ok = true;
+        std::uint64_t Get(std::size_t bytes) {
+            if (bytes > 8 || s.n - at < bytes) {
+                ok = false;
+                return 0;
+            }
+            std::uint64_t value = 0;
+            for (std::size_t i = 0; i < bytes; ++i) {
+                value = value << 8 | s.p[at++];
+            }
+            return value;
+        }
+    };
+    struct Location {
+        std::uint64_t method = 0, offset = 0, length = 0;
+    };
+
+    template <class F>
+    static bool ForEachBox(Span span, F&& f) {
+        Fields fields{span};
+        while (fields.at + 8 <= span.n) {
+            const std::size_t start = fields.at;
+            std::uint64_t size = fields.Get(4);
+            const std::string_view type(reinterpret_cast<const char*>(span.p + fields.at), 4);
+            fields.at += 4;
+            if (size == 1) {
+                size = fields.Get(8);
+            } else if (size == 0) {
+                size = span.n - start;
+            }
+            const std::size_t header = fields.at - start;
+            if (!fields.ok || size < header || size > span.n - start) {
+                return false;
+            }
+            f(type, Span{span.p + fields.at, static_cast<std::size_t>(size) - header});
+            fields.at = start + static_cast<std::size_t>(size);
+        }
+        return true;
+    }
+
+    void Claim(std::uint64_t width, std::uint64_t height) {
+        m_bFit = m_bFit && double(width) * double(height) <= kMaxSourcePixels;
+    }
+
+    void ReadMeta(Span meta) {
+        m_bFit =
+            ForEachBox(meta,
+                       [this](std::string_view type, Span body) {
+                           if (type == "iinf") {
+                               ReadItemInfos(body);
+                           } else if (type == "iloc") {
+                               ReadLocations(body);
+                           } else if (type == "idat") {
+                               m_idat = body;
+                           } else if (type == "iprp") {
+                               ForEachBox(body, [this](std::string_view type, Span body) {
+                                   if (type == "ipco") {
+                                       ForEachBox(body, [this](std::string_view type, Span body) {
+                                           if (type == "ispe") {
+                                               Fields f{body};
+                                               f.Get(4);  // version and flags
+                                               const std::uint64_t width = f.Get(4);
+                                               Claim(width, f.Get(4));
+                                           }
+                                       });
+                                   }
+                               });
+                           }
+                       }) &&
+            m_bFit;
+    }
+
+    void ReadItemInfos(Span iinf) {
+        Fields f{iinf};
+        const std::uint64_t version = f.Get(1);
+        f.Get(3);
+        f.Get(version == 0 ? 2 : 4);  // the count: the boxes say it
+        if (!f.ok) {
+            return;
+        }
+        ForEachBox({iinf.p + f.at, iinf.n - f.at}, [this](std::string_view type, Span body) {
+            Fields e{body};
+            const std::uint64_t version = e.Get(1);
+            e.Get(3);
+            if (type != "infe" || version < 2) {
+                return;
+            }
+            const std::uint64_t id = e.Get(version == 2 ? 2 : 4);
+            e.Get(2);  // protection
+            const std::uint64_t kind = e.Get(4);
+            if (e.ok && (kind == 0x67726964 || kind == 0x696F766C)) {  // "grid", "iovl"
+                m_tiled.push_back({id, kind == 0x696F766C});
+            }
+        });
+    }
+
+    void ReadLocations(Span iloc) {
+        Fields f{iloc};
+        const std::uint64_t version = f.Get(1);
+        f.Get(3);
+        const std::uint64_t sizes = f.Get(1), moreSizes = f.Get(1);
+        const std::size_t offsetSize = sizes >> 4, lengthSize = sizes & 15,
+                          baseSize = moreSizes >> 4,
+                          indexSize = version == 1 || version == 2 ? moreSizes & 15 : 0;
+        const std::uint64_t count = f.Get(version < 2 ? 2 : 4);
+        for (std::uint64_t i = 0; i < count && f.ok; ++i) {
+            const std::uint64_t id = f.Get(version < 2 ? 2 : 4);
+            Location where;
+            where.method = version == 1 || version == 2 ? f.Get(2) & 15 : 0;
+            f.Get(2);  // data reference
+            const std::uint64_t base = f.Get(baseSize);
+            const std::uint64_t extents = f.Get(2);
+            for (std::uint64_t e = 0; e < extents && f.ok; ++e) {
+                f.Get(indexSize);
+                const std::uint64_t offset = f.Get(offsetSize), length = f.Get(lengthSize);
+                if (e == 0) {
+                    where.offset = base + offset;
+                    where.length = length;
+                }
+            }
+            if (f.ok) {
+                m_locations.emplace_back(id, where);
+            }
+        }
+    }
+
+    // A grid or an overlay says its size in its own data: 8 or 12 bytes, in the file or in
+    // the meta box's data.
+    bool TiledPicturesFit() {
+        for (const auto& [id, bOverlay] : m_tiled) {
+            for (const auto& [located, where] : m_locations) {
+                if (located != id) {
+                    continue;
+                }
+                const Span from = where.method == 0 ? m_file : m_idat;
+                if (where.method > 1 || where.offset > from.n ||
+                    where.length > from.n - where.offset) {
+                    continue;  // a place the loader cannot read either
+                }
+                Fields f{{from.p + where.offset, static_cast<std::size_t>(where.length)}};
+                f.Get(1);  // version
+                const std::uint64_t flags = f.Get(1);
+                f.Get(bOverlay ? 8 : 2);  // the overlay's fill colour, the grid's rows and columns
+                const std::size_t size = flags & 1 ? 4 : 2;
+                const std::uint64_t width = f.Get(size);
+                Claim(width, f.Get(size));
+            }
+        }
+        return m_bFit;
+    }
+
+    Span m_file;
+    Span m_idat{nullptr, 0};
+    bool m_bFit = true;
+    std::vector<std::pair<std::uint64_t, bool>> m_tiled;  // item, and whether an overlay
+    std::vector<std::pair<std::uint64_t, Location>> m_locations;
+};
+
 // The decoded picture, or null when the bytes are not one the loaders can read.
 Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
     if (data.empty() || !JpegComplete(data)) {
         return nullptr;
     }
+    const std::vector<const char*> loaders = PhotoLoaders(data);
+    if (!loaders.empty() && std::string_view(loaders.front()) == "heif/avif" &&
+        !HeifSizesFit(data)) {
+        return nullptr;
+    }
     Ref<GdkPixbufLoader> loader;
-    for (const char* name : PhotoLoaders(data)) {
+    for (const char* name : loaders) {
         if (!loader) {
             loader = Ref<GdkPixbufLoader>(gdk_pixbuf_loader_new_with_type(name, nullptr));
         }
@@ -139,6 +331,7 @@ Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
     if (!loader) {
         return nullptr;  // no kind of photo, or its loader is not installed
     }
+
     g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(OnSizePrepared), &box);
     const bool bFed = gdk_pixbuf_loader_write(loader.get(), data.data(), data.size(), nullptr);
     const bool bClosed = gdk_pixbuf_loader_close(loader.get(), nullptr);
@@ -185,6 +378,10 @@ std::vector<std::uint8_t> EncodeBmp(const GdkPixbuf* pixbuf) {
 }
 
 }  // namespace
+
+bool HeifSizesFit(const std::vector<unsigned char>& data) {
+    return HeifSizes(data).Fit();
+}
 
 ImportResult ImportPicture(const std::string& source, const std::string& target, int maxWidth,
                            int maxHeight, std::string& reason) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/ImportResult.h"
 
@@ -17,3 +18,8 @@
 // WriteFailed, `reason` says why in the system's words where there are any.
 ImportResult ImportPicture(const std::string& source, const std::string& target, int maxWidth,
                            int maxHeight, std::string& reason);
+
+// Whether every size a HEIF file claims, for its pictures and for those made of tiles (a
+// grid, an overlay), is one the import takes; false too when its boxes do not fit together.
+// Its loader would decode a tiled picture at the claimed size before telling it.
+bool HeifSizesFit(const std::vector<unsigned char>& data);

@@ -119,3 +119,83 @@ TEST_F(PictureImportTest, WhatIsNotAPictureIsRefusedAndNothingPartialIsLeft) {
 }
 
 }  // namespace
+
+namespace {
+// HEIF boxes, big-endian: a box, and a full box with its version and flags.
+Bytes Be(std::uint64_t value, int bytes) {
+    Bytes out;
+    for (int i = bytes - 1; i >= 0; --i) {
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+    }
+    return out;
+}
+Bytes Join(std::initializer_list<Bytes> parts) {
+    Bytes out;
+    for (const Bytes& part : parts) {
+        out.insert(out.end(), part.begin(), part.end());
+    }
+    return out;
+}
+Bytes HeifBox(const char* type, const Bytes& body) {
+    return Join({Be(8 + body.size(), 4), Bytes(type, type + 4), body});
+}
+Bytes FullBox(const char* type, int version, const Bytes& body) {
+    return HeifBox(type, Join({Be(version, 1), Be(0, 3), body}));
+}
+
+// A HEIF file whose item 1 is a picture made of tiles ("grid" or "iovl") with `data` as its
+// own data, in the meta box's data (or in the file's media data), and whose
+// picture property claims `width` x `height`.
+Bytes TiledHeif(const char* kind, const Bytes& data, bool bInFile, std::uint32_t width,
+                std::uint32_t height) {
+    const Bytes infe = FullBox("infe", 2, Join({Be(1, 2), Be(0, 2), Bytes(kind, kind + 4)}));
+    const Bytes ftyp = HeifBox("ftyp", Join({Bytes{'h', 'e', 'i', 'c'}, Be(0, 4)}));
+    const auto meta = [&](std::uint64_t offset) {
+        // iloc version 1: 4-byte offsets and lengths, no base offset, no index.
+        const Bytes iloc =
+            FullBox("iloc", 1,
+                    Join({Be(0x44, 1), Be(0, 1), Be(1, 2), Be(1, 2), Be(bInFile ? 0 : 1, 2),
+                          Be(0, 2), Be(1, 2), Be(offset, 4), Be(data.size(), 4)}));
+        const Bytes ispe = FullBox("ispe", 0, Join({Be(width, 4), Be(height, 4)}));
+        return FullBox("meta", 0,
+                       Join({FullBox("iinf", 0, Join({Be(1, 2), infe})), iloc,
+                             HeifBox("iprp", HeifBox("ipco", ispe)),
+                             bInFile ? Bytes{} : HeifBox("idat", data)}));
+    };
+    if (!bInFile) {
+        return Join({ftyp, meta(0)});
+    }
+    const std::size_t at = ftyp.size() + meta(0).size() + 8;
+    return Join({ftyp, meta(at), HeifBox("mdat", data)});
+}
+}  // namespace
+
+// A HEIF's claimed sizes are checked before its loader decodes a picture of tiles at the
+// size its data claims; a phone's 12-megapixel grid passes.
+TEST(HeifSizes, TiledPicturesClaimingTooMuchAreRefusedBeforeTheyAreDecoded) {
+    const Bytes grid12mp = Join({Be(0, 1), Be(0, 1), Be(5, 1), Be(7, 1), Be(4032, 2), Be(3024, 2)});
+    const Bytes gridHuge =
+        Join({Be(0, 1), Be(1, 1), Be(0, 1), Be(0, 1), Be(30000, 4), Be(30000, 4)});
+    const Bytes overlayHuge = Join({Be(0, 1), Be(0, 1), Bytes(8, 0), Be(20000, 2), Be(20000, 2)});
+    const Bytes overlaySmall = Join({Be(0, 1), Be(0, 1), Bytes(8, 0), Be(640, 2), Be(480, 2)});
+    const struct {
+        const char* what;
+        Bytes file;
+        bool bFits;
+    } cases[] = {
+        {"a phone's grid", TiledHeif("grid", grid12mp, false, 4032, 3024), true},
+        {"a phone's grid, stored in the file", TiledHeif("grid", grid12mp, true, 4032, 3024), true},
+        {"a small overlay", TiledHeif("iovl", overlaySmall, false, 640, 480), true},
+        {"a grid claiming 30000 x 30000", TiledHeif("grid", gridHuge, false, 64, 64), false},
+        {"the same, stored in the file", TiledHeif("grid", gridHuge, true, 64, 64), false},
+        {"an overlay claiming 20000 x 20000", TiledHeif("iovl", overlayHuge, false, 64, 64), false},
+        {"a picture claiming 20000 x 10000", TiledHeif("grid", grid12mp, false, 20000, 10000),
+         false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HeifSizesFit(c.file), c.bFits) << c.what;
+    }
+    Bytes overrun = cases[0].file;
+    overrun.resize(overrun.size() - 3);  // the meta box claims more than is there
+    EXPECT_FALSE(HeifSizesFit(overrun));
+}

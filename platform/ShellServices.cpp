@@ -5,6 +5,8 @@
 #include <wx/filedlg.h>
 #include <wx/utils.h>
 
+#include "platform/FileSystem.h"
+
 static std::function<bool(const std::string&)>& OpenOverride() {
     static std::function<bool(const std::string&)> open;
     return open;
@@ -96,19 +98,30 @@ std::string ToolkitFilter(const std::string& filter) {
     return result;
 }
 
+// The Open dialog opens in the folder the last files were chosen from, as Windows' does, so
+// a parent adding a phone's photos in several goes finds them again.
+static std::string& LastOpenFolder() {
+    static std::string folder;
+    return folder;
+}
+
 static bool RunOpenDialog(wxWindow* parent, const std::string& filter, bool bMultiple,
                           std::vector<std::string>& paths) {
     wxFileDialog dialog(
-        parent, wxFileSelectorPromptStr, wxEmptyString, wxEmptyString,
-        wxString::FromUTF8(ToolkitFilter(filter)),
+        parent, "Open", wxEmptyString, wxEmptyString, wxString::FromUTF8(ToolkitFilter(filter)),
         wxFD_OPEN | (bMultiple ? wxFD_MULTIPLE : 0) | wxFD_FILE_MUST_EXIST | wxRESIZE_BORDER);
+    GtkWidget* widget = dialog.GetHandle();
+    const bool bChooser = widget != nullptr && GTK_IS_FILE_CHOOSER(widget);
+    if (bChooser && !LastOpenFolder().empty()) {
+        gtk_file_chooser_set_current_folder(GTK_FILE_CHOOSER(widget), LastOpenFolder().c_str());
+    }
     if (dialog.ShowModal() != wxID_OK) {
         return false;
     }
     // The names as the file system spells them, bytes that need not be UTF-8: the toolkit's
     // own text of a name it cannot convert is empty.
     paths.clear();
-    if (GtkWidget* widget = dialog.GetHandle(); widget != nullptr && GTK_IS_FILE_CHOOSER(widget)) {
+    if (bChooser) {
         GSList* names = gtk_file_chooser_get_filenames(GTK_FILE_CHOOSER(widget));
         for (GSList* name = names; name != nullptr; name = name->next) {
             paths.emplace_back(static_cast<const char*>(name->data));
@@ -120,6 +133,9 @@ static bool RunOpenDialog(wxWindow* parent, const std::string& filter, bool bMul
         for (const wxString& path : chosen) {
             paths.push_back(path.utf8_string());
         }
+    }
+    if (!paths.empty()) {
+        LastOpenFolder() = FolderOf(paths.front());
     }
     return !paths.empty();
 }

@@ -331,7 +331,6 @@ Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
     if (!loader) {
         return nullptr;  // no kind of photo, or its loader is not installed
     }
-
     g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(OnSizePrepared), &box);
     const bool bFed = gdk_pixbuf_loader_write(loader.get(), data.data(), data.size(), nullptr);
     const bool bClosed = gdk_pixbuf_loader_close(loader.get(), nullptr);

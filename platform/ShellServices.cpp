@@ -65,29 +65,22 @@ bool ChooseColorDialog(wxWindow* parent, COLORREF& colour) {
 // case, where the toolkit's chooser minds it and would hide a phone's IMG_0001.JPG from
 // "*.jpg": each letter of a pattern is given in both cases.
 std::string ToolkitFilter(const std::string& filter) {
-    std::string text = filter;
-    while (!text.empty() && text.back() == '|') {
-        text.pop_back();
+    wxString text = wxString::FromUTF8(filter);
+    while (text.EndsWith("|")) {
+        text.RemoveLast();
     }
     std::string result;
-    std::size_t at = 0;
-    for (int part = 0; at <= text.size(); ++part) {
-        std::size_t end = text.find('|', at);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string piece = text.substr(at, end - at);
-        at = end + 1;
-        piece.erase(0, piece.find_first_not_of(' '));
-        piece.erase(piece.find_last_not_of(' ') + 1);
+    int part = 0;
+    for (const wxString& piece : wxSplit(text, '|', '\0')) {
         if (part > 0) {
             result += '|';
         }
-        if (part % 2 == 0) {
-            result += piece;
+        const std::string trimmed = wxString(piece).Trim().Trim(false).utf8_string();
+        if (part++ % 2 == 0) {
+            result += trimmed;
             continue;
         }
-        for (const char c : piece) {
+        for (const char c : trimmed) {
             if (const char lower = c | 0x20; lower >= 'a' && lower <= 'z') {
                 result += {'[', lower, static_cast<char>(lower - 0x20), ']'};
             } else {

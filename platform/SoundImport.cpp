@@ -133,15 +133,45 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
     pcm.channels = decoder->ch_layout.nb_channels == 1 ? 1 : 2;
     AVChannelLayout outLayout;
     av_channel_layout_default(&outLayout, pcm.channels);
-    SwrContext* swr = nullptr;
-    if (swr_alloc_set_opts2(&swr, &outLayout, AV_SAMPLE_FMT_S16, pcm.rate, &decoder->ch_layout,
-                            decoder->sample_fmt, decoder->sample_rate, 0, nullptr) < 0 ||
-        swr_init(swr) < 0) {
-        swr_free(&swr);
-        return false;
-    }
+
+    // The resampler is made for the layout, format and rate of the frames it is given, and
+    // made anew when they change: two clips joined into one file (stereo, then mono) change
+    // them mid-stream, and a resampler fed frames of another layout reads past them.
     const auto freeSwr = [](SwrContext* context) { swr_free(&context); };
-    std::unique_ptr<SwrContext, decltype(freeSwr)> swrOwner(swr, freeSwr);
+    std::unique_ptr<SwrContext, decltype(freeSwr)> swr(nullptr, freeSwr);
+    AVChannelLayout inLayout{};
+    int inFormat = -1;
+    int inRate = 0;
+    const auto closeLayout = [](AVChannelLayout* layout) { av_channel_layout_uninit(layout); };
+    std::unique_ptr<AVChannelLayout, decltype(closeLayout)> inLayoutOwner(&inLayout, closeLayout);
+    const auto fits = [&](const AVFrame* frame) {
+        return swr && frame->format == inFormat && frame->sample_rate == inRate &&
+               av_channel_layout_compare(&frame->ch_layout, &inLayout) == 0;
+    };
+    const auto makeResampler = [&](AVFrame* frame) {
+        swr.reset();
+        if (frame->sample_rate < kMinWaveRate || frame->sample_rate > kMaxWaveRate ||
+            frame->ch_layout.nb_channels <= 0 || frame->format < 0) {
+            return false;
+        }
+        SwrContext* context = nullptr;
+        if (swr_alloc_set_opts2(&context, &outLayout, AV_SAMPLE_FMT_S16, pcm.rate,
+                                &frame->ch_layout, static_cast<AVSampleFormat>(frame->format),
+                                frame->sample_rate, 0, nullptr) < 0 ||
+            swr_init(context) < 0) {
+            swr_free(&context);
+            return false;
+        }
+        swr.reset(context);
+        av_channel_layout_uninit(&inLayout);
+        if (av_channel_layout_copy(&inLayout, &frame->ch_layout) < 0) {
+            swr.reset();
+            return false;
+        }
+        inFormat = frame->format;
+        inRate = frame->sample_rate;
+        return true;
+    };
 
     // Decoding stops once the cap is reached counting from the first loud sample, or from the
     // start while nothing is loud: a sound silent that long is kept as silence, and a FLAC file
@@ -149,8 +179,9 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
     const std::size_t cap =
         static_cast<std::size_t>(kMaxImportedSoundSeconds) * pcm.rate * pcm.channels;
     std::size_t firstLoud = SIZE_MAX;
-    const auto convert = [&](const AVFrame* frame) {
-        const int room = swr_get_out_samples(swr, frame != nullptr ? frame->nb_samples : 0);
+    // Converts one frame, or with null what the resampler still holds.
+    const auto convertWith = [&](const AVFrame* frame) {
+        const int room = swr_get_out_samples(swr.get(), frame != nullptr ? frame->nb_samples : 0);
         if (room <= 0) {
             return room == 0;
         }
@@ -158,7 +189,7 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
         pcm.samples.resize(at + static_cast<std::size_t>(room) * pcm.channels);
         auto* out = reinterpret_cast<std::uint8_t*>(pcm.samples.data() + at);
         const int got = swr_convert(
-            swr, &out, room,
+            swr.get(), &out, room,
             frame != nullptr ? const_cast<const std::uint8_t**>(frame->extended_data) : nullptr,
             frame != nullptr ? frame->nb_samples : 0);
         if (got < 0) {
@@ -174,6 +205,15 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
             }
         }
         return true;
+    };
+    const auto convert = [&](AVFrame* frame) {
+        if (frame == nullptr) {
+            return !swr || convertWith(nullptr);
+        }
+        if (!fits(frame) && ((swr && !convertWith(nullptr)) || !makeResampler(frame))) {
+            return false;
+        }
+        return convertWith(frame);
     };
     const auto full = [&] {
         return pcm.samples.size() > cap + (firstLoud != SIZE_MAX ? firstLoud : 0);

@@ -90,6 +90,19 @@ def clip(name, *arguments, seconds="0.3", rate="8000"):
           "{out}"])
 
 
+def joined_clip(name, *arguments):
+    """Two clips in one file, as `cat` joins them: stereo at 22.05 kHz, then mono at 16 kHz.
+    The stream changes its channels and rate mid-file."""
+    parts = []
+    for channels, rate in (("2", "22050"), ("1", "16000")):
+        made("fuzz_sound_import", name, ["ffmpeg", "-hide_banner", "-loglevel", "error", "-y",
+             "-f", "lavfi", "-i", f"sine=f=440:d=0.2:r={rate}", "-ac", channels, *arguments,
+             "-map_metadata", "-1", "-fflags", "+bitexact", "-flags", "+bitexact", "{out}"],
+             then=lambda data: parts.append(data) or data)
+    if len(parts) == 2:
+        save("fuzz_sound_import", name, parts[0] + parts[1])
+
+
 def media_seeds():
     # A phone's photos: fitting the fuzz target's box and larger than it, with transparency,
     # an animation and an EXIF orientation. The formats' own writers make them.
@@ -113,6 +126,10 @@ def media_seeds():
     clip("clip.flac", "-c:a", "flac", "-sample_fmt", "s16", "-metadata_header_padding", "0")
     clip("clip.mp3", "-c:a", "libmp3lame", "-b:a", "32k", rate="16000")
     clip("clip.ogg", "-c:a", "libvorbis", "-q:a", "0", rate="11025")
+    # Clips joined end to end, whose second half has other channels and another rate.
+    joined_clip("joined.mp3", "-c:a", "libmp3lame", "-b:a", "32k")
+    joined_clip("joined.aac", "-c:a", "aac", "-b:a", "24k", "-f", "adts")
+    joined_clip("joined.ogg", "-c:a", "libvorbis", "-q:a", "0")
 
 
 def main():

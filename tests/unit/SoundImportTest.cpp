@@ -81,4 +81,26 @@ TEST_F(SoundImportTest, ALongClipKeepsItsFirstMinuteAndWhatIsNoSoundIsRefused) {
     EXPECT_FALSE(reason.empty());
 }
 
+TEST_F(SoundImportTest, ClipsJoinedEndToEndChangingTheirChannelsAreOneSound) {
+    // Phones and editors join clips as they are: a stereo clip followed by a mono one, in
+    // formats whose streams may change their layout mid-file.
+    for (const auto& [ext, codec] :
+         {std::pair{"mp3", "-c:a libmp3lame"}, std::pair{"aac", "-c:a aac"},
+          std::pair{"ogg", "-c:a libvorbis"}}) {
+        SCOPED_TRACE(ext);
+        const std::string joined = m_folder / (std::string("joined.") + ext);
+        Bytes bytes = ReadBytes(MakeClip(std::string("a.") + ext, 44100, 2, 1.0, codec));
+        const Bytes mono = ReadBytes(MakeClip(std::string("b.") + ext, 48000, 1, 1.0, codec));
+        bytes.insert(bytes.end(), mono.begin(), mono.end());
+        WriteBytes(joined, bytes);
+        std::string reason;
+        const ImportResult result = ImportSound(joined, m_folder / "out.wav", reason);
+        ASSERT_EQ(result, ImportResult::Done);
+        const Wave w = ReadWave(m_folder / "out.wav");
+        EXPECT_EQ(w.channels, 2);
+        EXPECT_EQ(w.rate, 44100);
+        EXPECT_GT(double(w.samples.size()) / w.channels / w.rate, 0.95);
+    }
+}
+
 }  // namespace

@@ -14,7 +14,7 @@ wxBEGIN_EVENT_TABLE(CHelpViewerFrame, wxFrame)
     EVT_BUTTON(wxID_FORWARD, CHelpViewerFrame::OnForward)
     EVT_BUTTON(wxID_HOME, CHelpViewerFrame::OnContents)
     EVT_HTML_LINK_CLICKED(wxID_ANY, CHelpViewerFrame::OnLinkClicked)
-    EVT_WINDOW_DESTROY(CHelpViewerFrame::OnDestroy)
+    EVT_CHAR_HOOK(CHelpViewerFrame::OnCharHook)
 wxEND_EVENT_TABLE()
 
 CHelpViewerFrame::CHelpViewerFrame()
@@ -32,8 +32,21 @@ CHelpViewerFrame::CHelpViewerFrame()
     // Help is asked for from modal dialogs; the viewer must still take input beside them, and
     // close when asked to, which the toolkit refuses to any window while a dialog is modal.
     ExemptFromModalDialogs(this);
-    WatchCloseRequests(this, this, [this] { Destroy(); });
+    WatchCloseRequests(this, this, [this] { CloseViewer(); });
     s_pViewer = this;
+}
+
+CHelpViewerFrame::~CHelpViewerFrame() {
+    if (s_pViewer == this) {
+        s_pViewer = nullptr;
+    }
+}
+
+void CHelpViewerFrame::CloseViewer() {
+    if (s_pViewer == this) {
+        s_pViewer = nullptr;
+    }
+    Destroy();
 }
 
 void CHelpViewerFrame::ShowTopic(const wxString& location, const wxString& contents) {
@@ -68,9 +81,13 @@ void CHelpViewerFrame::OnLinkClicked(wxHtmlLinkEvent& event) {
     event.Skip();  // a page of the help file
 }
 
-void CHelpViewerFrame::OnDestroy(wxWindowDestroyEvent& event) {
-    if (event.GetWindow() == this) {
-        s_pViewer = nullptr;
+// Escape and Ctrl+W close the window, as in other viewers.
+void CHelpViewerFrame::OnCharHook(wxKeyEvent& event) {
+    const int key = event.GetKeyCode();
+    const bool bCtrlW = event.GetModifiers() == wxMOD_CONTROL && (key == 'W' || key == 'w');
+    if ((key == WXK_ESCAPE && event.GetModifiers() == wxMOD_NONE) || bCtrlW) {
+        CloseViewer();
+        return;
     }
     event.Skip();
 }

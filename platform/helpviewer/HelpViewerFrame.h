@@ -9,6 +9,7 @@ class wxHtmlWindow;
 class CHelpViewerFrame : public wxFrame {
 public:
     CHelpViewerFrame();
+    ~CHelpViewerFrame() override;
 
     // Shows `location` ("file:...#chm:/topic.html"); `contents` is where Contents goes.
     void ShowTopic(const wxString& location, const wxString& contents);
@@ -22,7 +23,10 @@ private:
     void OnForward(wxCommandEvent& event);
     void OnContents(wxCommandEvent& event);
     void OnLinkClicked(wxHtmlLinkEvent& event);
-    void OnDestroy(wxWindowDestroyEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    // Closing lets the window go at once: the next request opens a new one even before the
+    // toolkit has deleted this one.
+    void CloseViewer();
 
     wxHtmlWindow* m_html;
     wxString m_contents;

@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <functional>
+
 #include <wx/dialog.h>
 #include <wx/html/htmlwin.h>
 #include <wx/menu.h>
@@ -133,14 +136,35 @@ TEST(Help, TheViewerShowsTheTopicAndFollowsLinks) {
     EXPECT_EQ(FindTopLevel("Plinkapad Help"), viewer);
     EXPECT_TRUE(html->GetOpenedPage().EndsWith("Faq.html"));
 
-    // A close request closes it, also while a dialog is modal.
-    {
-        wxWindowDisabler modal;
-        ASSERT_TRUE(SendCloseRequest("Plinkapad Help"));
-        EXPECT_TRUE(WaitFor([] { return FindTopLevel("Plinkapad Help") == nullptr; }));
+    // A close request closes it, also while a dialog is modal, and so do Escape and Ctrl+W;
+    // help opens again after each, however the window went.
+    const auto pressOn = [](wxWindow* window, int key, int modifiers) {
+        wxKeyEvent press(wxEVT_CHAR_HOOK);
+        press.m_keyCode = key;
+        press.m_controlDown = (modifiers & wxMOD_CONTROL) != 0;
+        press.SetEventObject(window);
+        window->GetEventHandler()->ProcessEvent(press);
+    };
+    const std::function<void(wxTopLevelWindow*)> closings[] = {
+        [](wxTopLevelWindow*) { ASSERT_TRUE(SendCloseRequest("Plinkapad Help")); },
+        [&](wxTopLevelWindow* window) { pressOn(window, WXK_ESCAPE, wxMOD_NONE); },
+        [&](wxTopLevelWindow* window) { pressOn(window, 'W', wxMOD_CONTROL); },
+        [](wxTopLevelWindow*) { ASSERT_TRUE(SendCloseRequest("Plinkapad Help")); },
+    };
+    for (const auto& close : closings) {
+        {
+            wxWindowDisabler modal;
+            close(viewer);
+            // Gone for good, not only hidden: the toolkit deletes it once idle.
+            ASSERT_TRUE(WaitFor([viewer] {
+                return std::find(wxTopLevelWindows.begin(), wxTopLevelWindows.end(), viewer) ==
+                       wxTopLevelWindows.end();
+            }));
+        }
+        EXPECT_NE(HtmlHelp(nullptr, chm + "::/index.html", HH_DISPLAY_TOPIC, 0), 0);
+        ASSERT_TRUE(
+            WaitFor([&viewer] { return (viewer = FindTopLevel("Plinkapad Help")) != nullptr; }));
     }
-    if (FindTopLevel("Plinkapad Help") != nullptr) {
-        viewer->Destroy();
-    }
-    WaitFor([] { return false; }, 0.05);
+    viewer->Destroy();
+    WaitFor([] { return FindTopLevel("Plinkapad Help") == nullptr; });
 }

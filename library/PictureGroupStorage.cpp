@@ -148,7 +148,21 @@ bool CreatePictureGroup(const std::string& groupFolder, const std::string& folde
 }
 
 void RemoveUnfinishedGroups(const std::string& appDir) {
-    CStagingFolder::RemoveLeftovers(appDir);
+    CStagingFolder::RemoveLeftovers(appDir, IsNewGroupFolderName);
+}
+
+bool IsNewGroupFolderName(const std::string& name) {
+    if (name.size() != 36) {
+        return false;
+    }
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        const bool bHyphen = i == 8 || i == 13 || i == 18 || i == 23;
+        if (bHyphen ? c != '-' : !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::string CutListPath(const std::string& groupFolder) {

@@ -61,6 +61,9 @@ bool IsInCutList(const std::vector<std::string>& cutNames, const std::string& fi
 
 std::string PictureSoundPath(const std::string& picturePath);
 std::string NewGroupFolderName();
+// Whether `name` has the form NewGroupFolderName gives: 36 characters, upper-case hexadecimal
+// digits with hyphens after the 8th, 12th, 16th and 20th.
+bool IsNewGroupFolderName(const std::string& name);
 
 // True when an upper-cased folder name is the default sounds folder's.
 bool IsDefaultSoundsFolder(const std::string& folderName);

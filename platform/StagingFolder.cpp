@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -42,13 +44,6 @@ void RemoveFolder(int dirFd, const std::string& path) {
         ::unlinkat(dirFd, name.c_str(), 0);
     }
     ::rmdir(path.c_str());
-}
-
-// Whether an entry's name is that of a temporary folder.
-bool IsTemporaryName(const std::string& name) {
-    const std::size_t marker = name.rfind(kMarker);
-    return name.size() > 1 && name.compare(0, 1, kPrefix) == 0 && marker != std::string::npos &&
-           marker > 1 && name.size() == marker + std::strlen(kMarker) + kRandomLength;
 }
 
 }  // namespace
@@ -128,7 +123,27 @@ void CStagingFolder::Discard() {
     m_strTempPath.clear();
 }
 
-void CStagingFolder::RemoveLeftovers(const std::string& dir) {
+bool CStagingFolder::IsLeftoverName(const std::string& name,
+                                    const std::function<bool(const std::string&)>& isStagedName) {
+    // mkdtemp's random part is letters and digits.
+    const std::size_t marker =
+        name.size() - std::min(name.size(), std::strlen(kMarker) + kRandomLength);
+    if (name.size() <= std::strlen(kPrefix) + std::strlen(kMarker) + kRandomLength ||
+        name.compare(0, std::strlen(kPrefix), kPrefix) != 0 ||
+        name.compare(marker, std::strlen(kMarker), kMarker) != 0) {
+        return false;
+    }
+    for (std::size_t i = marker + std::strlen(kMarker); i < name.size(); ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) {
+            return false;
+        }
+    }
+    const std::size_t start = std::strlen(kPrefix);
+    return isStagedName(name.substr(start, marker - start));
+}
+
+void CStagingFolder::RemoveLeftovers(const std::string& dir,
+                                     const std::function<bool(const std::string&)>& isStagedName) {
     std::vector<std::string> leftovers;
     {
         std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(dir.c_str()), ::closedir);
@@ -136,7 +151,7 @@ void CStagingFolder::RemoveLeftovers(const std::string& dir) {
             return;
         }
         while (const dirent* e = ::readdir(folder.get())) {
-            if (IsTemporaryName(e->d_name)) {
+            if (IsLeftoverName(e->d_name, isStagedName)) {
                 leftovers.push_back(e->d_name);
             }
         }

@@ -4,6 +4,7 @@
 // maker that died, and RemoveLeftovers clears it away.
 #pragma once
 
+#include <functional>
 #include <string>
 
 class CStagingFolder {
@@ -22,8 +23,14 @@ public:
     // is there already or the move fails.
     bool Commit(std::string& reason);
 
-    // Removes the temporary folders in `dir` that no living maker holds, with their files.
-    static void RemoveLeftovers(const std::string& dir);
+    // Removes the temporary folders in `dir` that no living maker holds, with their files:
+    // those of the exact form Create gives, for a folder whose name `isStagedName` accepts.
+    // A hidden folder of the user's own that merely looks like one is left alone.
+    static void RemoveLeftovers(const std::string& dir,
+                                const std::function<bool(const std::string&)>& isStagedName);
+    // Whether `name` is that of a temporary folder made for a folder `isStagedName` accepts.
+    static bool IsLeftoverName(const std::string& name,
+                               const std::function<bool(const std::string&)>& isStagedName);
 
 private:
     void Discard();

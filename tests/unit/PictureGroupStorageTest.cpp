@@ -272,6 +272,34 @@ TEST(PictureGroupStorage, AKilledCreationLeavesAWholeGroupOrNothing) {
     EXPECT_EQ(ListPictureGroups(dir.Path()).size(), groups);
 }
 
+TEST(PictureGroupStorage, OnlyTheProgramsOwnUnfinishedGroupsAreCleared) {
+    namespace fs = std::filesystem;
+    TestFolder dir;
+    const std::string uuid = "0F1E2D3C-4B5A-4978-8695-A4B3C2D1E0F9";
+    const struct {
+        std::string name;
+        bool bCleared;
+    } cases[] = {
+        {"." + uuid + ".new-aZ09xY", true},
+        {".photos.new-abc123", false},       // a parent's own hidden folder
+        {"." + uuid + ".new-abc12", false},  // not mkdtemp's six characters
+        {"." + uuid + ".new-abc12!", false},
+        {"." + uuid + ".old-abc123", false},
+        {".0f1e2d3c-4b5a-4978-8695-a4b3c2d1e0f9.new-abc123", false},  // lower case
+        {".12345678-9ABC-DEF0-1234-56789ABCDEF0.new-XXXXXX", true},
+        {"." + uuid.substr(0, 35) + ".new-abc123", false},
+        {uuid + ".new-abc123", false},  // not hidden
+    };
+    for (const auto& c : cases) {
+        MakeFolder(dir / c.name);
+        WriteBytes(dir / (c.name + "/keep.jpg"), {1, 2, 3});
+    }
+    RemoveUnfinishedGroups(dir.Path());
+    for (const auto& c : cases) {
+        EXPECT_EQ(fs::exists(dir / c.name), !c.bCleared) << c.name;
+    }
+}
+
 TEST(PictureGroupStorage, ACreationThatFailsLeavesNothing) {
     TestFolder dir;
     MakeFolder(dir / "TAKEN");

@@ -21,6 +21,7 @@
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
 #include "platform/HelpKey.h"
+#include "platform/ListActivation.h"
 #include "platform/MessageBox.h"
 #include "platform/OwnerDrawButton.h"
 #include "platform/QuickListFill.h"
@@ -117,6 +118,7 @@ void CSetupDialog::CreateControls() {
     m_listGroups = new wxCheckListBox(libraryBox, IDC_GROUP_LIST, wxDefaultPosition, du(194, 65), 0,
                                       nullptr, wxLB_SORT | wxLB_HSCROLL | wxLB_ALWAYS_SB);
     libraryRow->Add(m_listGroups, wxSizerFlags(1).Expand());
+    ActivateRowOnEnterOnly(m_listGroups, [this] { OnManageGroup(); });
     library->Add(libraryRow, wxSizerFlags(1).Expand().Border(wxALL, 4));
     library->Add(new wxStaticText(libraryBox, IDC_STATUS, "", wxDefaultPosition, du(311, 8),
                                   wxST_NO_AUTORESIZE),

@@ -5,6 +5,8 @@
 #include <wx/init.h>
 #include <wx/modalhook.h>
 
+#include <gtk/gtk.h>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -31,6 +33,11 @@ int RecordAndKeep::OnInvoked(CRecordSoundDialog* dialog) const {
     }
     *m_kept = dialog->OnKeep();
     return *m_kept ? wxID_OK : wxID_CANCEL;
+}
+
+bool IsButtonBeingPressed(wxWindow* button) {
+    GtkWidget* widget = button->GetHandle();
+    return widget != nullptr && (gtk_widget_get_state_flags(widget) & GTK_STATE_FLAG_ACTIVE) != 0;
 }
 
 bool AnotherClientCanGrabInput() {

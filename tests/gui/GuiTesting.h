@@ -89,6 +89,10 @@ bool WaitFor(Done done, double seconds = 3.0) {
     return done();
 }
 
+// Whether the toolkit shows the button pressed: clicked by the mouse or a key, its click not
+// yet sent.
+bool IsButtonBeingPressed(wxWindow* button);
+
 // Whether another X client could take the keyboard and the pointer right now.
 bool AnotherClientCanGrabInput();
 

@@ -3,6 +3,7 @@
 #include <wx/dcmemory.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/uiaction.h>
 
 #include <filesystem>
 
@@ -528,6 +529,38 @@ TEST_F(GroupList, AMarkSwitchedBackOnIsSavedAgain) {
     d->m_listGroups->Check(0, true);
     ASSERT_TRUE(d->SaveSetup());
     EXPECT_EQ(GroupFileFields(farm), "Farm|cows|1");
+}
+
+// Enter on a clicked row opens the group, as a double-click does, and nothing more: the
+// dialog's OK is not pressed by the same key.
+TEST_F(GroupList, EnterOnARowOpensTheGroupAndNothingMore) {
+    MakeGroup(kFolderA, "Farm", "cows", 1);
+    auto d = Open();
+    int nOkPressed = 0;
+    d->Bind(
+        wxEVT_BUTTON, [&nOkPressed](wxCommandEvent&) { ++nOkPressed; }, wxID_OK);
+    bool bShiftSeen = false;
+    d->m_listGroups->Bind(wxEVT_KEY_UP, [&bShiftSeen](wxKeyEvent& event) {
+        bShiftSeen = bShiftSeen || event.GetKeyCode() == WXK_SHIFT;
+        event.Skip();
+    });
+    wxUIActionSimulator sim;
+    const wxRect row = d->m_listGroups->GetScreenRect();
+    sim.MouseMove(row.GetLeft() + row.GetWidth() / 2, row.GetTop() + 8);
+    sim.MouseClick();
+    ASSERT_TRUE(WaitFor(
+        [&] { return d->m_listGroups->HasFocus() && d->m_listGroups->GetSelection() == 0; }));
+    wxTEST_DIALOG(
+        {
+            sim.Char(WXK_RETURN);
+            // A key after it: once it has come, so has everything Enter set off.
+            sim.Char(WXK_SHIFT);
+            ASSERT_TRUE(WaitFor([&] { return bShiftSeen; }));
+        },
+        CancelManage());
+    EXPECT_FALSE(IsButtonBeingPressed(d->FindWindow(wxID_OK)));
+    WaitFor([&] { return !IsButtonBeingPressed(d->FindWindow(wxID_OK)); });
+    EXPECT_EQ(nOkPressed, 0);
 }
 
 TEST_F(GroupList, AMarkThatCannotBeSavedIsTold) {

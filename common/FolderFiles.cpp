@@ -135,17 +135,26 @@ constexpr std::size_t kFilesWithoutProgress = 3;
 
 // What the imports of one Add had to say, said once at the end.
 struct ImportReport {
-    std::string notReadable, alone, shortened;
-    static void Add(std::string& list, const std::string& name) {
-        list += (list.empty() ? "" : "\n") + name;
+    struct List {
+        std::string names;  // one a line
+        std::size_t count = 0;
+        bool empty() const { return count == 0; }
+    };
+    List notReadable, alone, shortened;
+    static void Add(List& list, const std::string& name) {
+        list.names += (list.names.empty() ? "" : "\n") + name;
+        ++list.count;
+    }
+    static std::string Format(int id, const List& list) {
+        return FormatListString(id, list.count, list.names);
     }
     void Tell(wxWindow* owner, const FileConversion& conversion) const {
         if (!notReadable.empty()) {
-            MessageBox(owner, FormatString(conversion.idNotReadable, notReadable),
+            MessageBox(owner, Format(conversion.idNotReadable, notReadable),
                        LoadString(IDS_WARNING), MB_ICONEXCLAMATION | MB_OK);
         }
         if (!alone.empty()) {
-            MessageBox(owner, FormatString(conversion.idAlone, alone), LoadString(IDS_WARNING),
+            MessageBox(owner, Format(conversion.idAlone, alone), LoadString(IDS_WARNING),
                        MB_ICONEXCLAMATION | MB_OK);
         }
         int idShortened = conversion.idShortened;
@@ -153,7 +162,7 @@ struct ImportReport {
             idShortened = idShortened != 0 ? idShortened : other.idShortened;
         }
         if (!shortened.empty() && idShortened != 0) {
-            MessageBox(owner, FormatString(idShortened, shortened), LoadString(IDS_INFORMATION),
+            MessageBox(owner, Format(idShortened, shortened), LoadString(IDS_INFORMATION),
                        MB_ICONINFORMATION | MB_OK);
         }
     }

@@ -114,10 +114,10 @@ std::string AppName() {
     return "Plinkapad";
 }
 
-std::string FormatString(int id, const std::string& arg1, const std::string& arg2,
-                         const std::string& arg3) {
+namespace {
+std::string FormatText(const std::string& text, const std::string& arg1,
+                       const std::string& arg2 = {}, const std::string& arg3 = {}) {
     const std::string* args[] = {&arg1, &arg2, &arg3};
-    std::string text = LoadString(id);
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '3') {
@@ -128,6 +128,31 @@ std::string FormatString(int id, const std::string& arg1, const std::string& arg
         }
     }
     return out;
+}
+}  // namespace
+
+std::string LoadString(int id, std::size_t count) {
+    // The strings that name a list of files, in their form for a single file.
+    static const std::map<int, const char*> singular = {
+        {IDS_NOT_PICTURES,
+         "This file is not a picture or sound Plinkapad can read, and was not added:\n%1"},
+        {IDS_NOT_SOUNDS, "This file is not a sound Plinkapad can read, and was not added:\n%1"},
+        {IDS_SOUNDS_SHORTENED,
+         "This sound was longer than a minute, and only its first minute was kept:\n%1"},
+        {IDS_SOUNDS_WITHOUT_PICTURE,
+         "This sound has no picture of the same name in the group, and was not added:\n%1"},
+    };
+    const auto it = count == 1 ? singular.find(id) : singular.end();
+    return it != singular.end() ? std::string(it->second) : LoadString(id);
+}
+
+std::string FormatString(int id, const std::string& arg1, const std::string& arg2,
+                         const std::string& arg3) {
+    return FormatText(LoadString(id), arg1, arg2, arg3);
+}
+
+std::string FormatListString(int id, std::size_t count, const std::string& list) {
+    return FormatText(LoadString(id, count), list);
 }
 
 std::string FormatStringS(int id, std::initializer_list<std::string> args) {

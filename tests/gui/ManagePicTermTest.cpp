@@ -315,7 +315,7 @@ TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitTheirClipsTheirSoundsAndWhatIsNeit
                   m_dir / "Broken.jpg\n" + m_dir / "Holiday\n" + m_dir / "Apple.txt" +
                   (bClips ? "" : "\n" + m_dir / "Photo.m4a") + "\n" + m_dir / "Apple.mp3");
     EXPECT_EQ(alone,
-              "These sounds have no picture of the same name in the group, and were not added:\n" +
+              "This sound has no picture of the same name in the group, and was not added:\n" +
                   m_dir / "Song.wav");
     EXPECT_FALSE(fs::exists(m_group + "/Song.wav"));
     if (bClips) {

@@ -139,10 +139,10 @@ TEST_F(DefaultSounds, VoiceClipsBecomeWavesAndTheBrokenAndTheLongAreNamed) {
     std::string notSounds, shortened;
     wxTEST_DIALOG(m_dialog->OnAdd(), ExpectMessage(wxID_OK, &notSounds),
                   ExpectMessage(wxID_OK, &shortened));
-    EXPECT_EQ(notSounds, "These files are not sounds Plinkapad can read, and were not added:\n" +
+    EXPECT_EQ(notSounds, "This file is not a sound Plinkapad can read, and was not added:\n" +
                              from / "Broken.mp3");
     EXPECT_EQ(shortened,
-              "These sounds were longer than a minute, and only their first minute was kept:\n" +
+              "This sound was longer than a minute, and only its first minute was kept:\n" +
                   from / "Story.opus");
     const Bytes grandma = ReadBytes(m_folder + "/Grandma.wav");
     ASSERT_GT(grandma.size(), 44u);

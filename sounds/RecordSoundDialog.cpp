@@ -51,9 +51,11 @@ void CRecordSoundDialog::CreateControls() {
     top->Add(text, wxSizerFlags().Expand().Border(wxALL, 8));
     m_level = new wxGauge(this, IDC_RECORD_LEVEL, 100, wxDefaultPosition, du(230, 10));
     top->Add(m_level, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 8));
-    // Two lines: the time, or why a take cannot be kept.
-    m_time = new wxStaticText(this, IDC_RECORD_TIME, "", wxDefaultPosition, du(230, 18));
-    top->Add(m_time, wxSizerFlags().Border(wxALL, 8));
+    // Up to three lines: the time, or why a take cannot be kept. Its size stays as made, and
+    // its text is wrapped to that width.
+    m_time = new wxStaticText(this, IDC_RECORD_TIME, "", wxDefaultPosition, du(230, 26),
+                              wxST_NO_AUTORESIZE);
+    top->Add(m_time, wxSizerFlags().Expand().Border(wxALL, 8));
     auto* buttons = new wxGridSizer(5, 0, 6);
     for (const auto& [id, label] : {std::pair<int, const char*>{IDC_RECORD, "&Record"},
                                     {IDC_RECORD_STOP, "&Stop"},
@@ -83,7 +85,7 @@ void CRecordSoundDialog::UpdateControls() {
         bSilent
             ? LoadString(IDS_NOTHING_HEARD)
             : FormatString(IDS_RECORDED_SECONDS, seconds, std::to_string(kMaxRecordingSeconds))));
-    m_time->Wrap(m_time->GetSize().x);
+    m_time->Wrap(m_time->GetClientSize().x);
 }
 
 void CRecordSoundDialog::OnRecord() {

@@ -1,6 +1,7 @@
 // Runs the GUI tests inside a wx application on the virtual display. Any modal dialog a
 // test did not expect fails that test and is cancelled, so the run never hangs on one.
 #include <wx/app.h>
+#include <wx/dcclient.h>
 #include <wx/dialog.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
@@ -28,7 +29,18 @@ int RecordAndKeep::OnInvoked(CRecordSoundDialog* dialog) const {
     dialog->OnRecord();
     WaitFor([dialog] { return !dialog->m_recorder.IsRecording(); }, 15);
     if (m_said != nullptr) {
-        *m_said = dialog->FindWindow(IDC_RECORD_TIME)->GetLabel().utf8_string();
+        // What the dialog says is seen whole: every line fits the label, and the label the
+        // dialog.
+        wxWindow* time = dialog->FindWindow(IDC_RECORD_TIME);
+        wxClientDC dc(time);
+        dc.SetFont(time->GetFont());
+        const wxArrayString lines = wxSplit(time->GetLabel(), '\n', '\0');
+        for (const wxString& line : lines) {
+            EXPECT_LE(dc.GetTextExtent(line).x, time->GetClientSize().x) << line;
+        }
+        EXPECT_LE(int(lines.size()) * dc.GetCharHeight(), time->GetClientSize().y);
+        EXPECT_LE(time->GetRect().GetRight(), dialog->GetClientSize().x);
+        *m_said = time->GetLabel().utf8_string();
         std::replace(m_said->begin(), m_said->end(), '\n', ' ');
     }
     *m_kept = dialog->OnKeep();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Archive.h"
+#include "platform/DisplayText.h"
 #include "platform/File.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
@@ -75,15 +76,47 @@ bool Report(bool bOk, const CFile& file, std::string* reason) {
 }
 }  // namespace
 
+namespace {
+// A text field as the description file stores it. Text the file already holds keeps its
+// stored bytes, narrow or wide, whatever the program that wrote them. New text is stored
+// as Windows copies read it: in Windows-1252 where every character has a place there, in the
+// wide form otherwise. Bytes that are no UTF-8 came from a narrow field and stay as they are.
+void WriteGroupText(CArchive& ar, const std::string& text, const std::string* storedText,
+                    const std::string* stored) {
+    std::string narrow;
+    if (storedText != nullptr && *storedText == text) {
+        ar.WriteStoredString(*stored);
+    } else if (!IsUtf8(text)) {
+        ar.WriteString(text);
+    } else if (Windows1252FromUtf8(text, narrow)) {
+        ar.WriteString(narrow);
+    } else {
+        ar.WriteWideString(Utf16FromUtf8(text));
+    }
+}
+}  // namespace
+
 bool WriteGroupFile(const std::string& path, const std::string& name,
                     const std::string& description, BOOL bDisplay, std::string* reason) {
+    // The fields the file holds now, as text and as stored.
+    std::string oldName, oldDescription, storedName, storedDescription;
+    bool bNameRead = false, bDescriptionRead = false;
+    {
+        CFile old;
+        if (old.Open(path, CFile::modeRead | CFile::shareDenyNone)) {
+            CArchive ar(old, CArchive::load);
+            bNameRead = ar.ReadString(oldName, &storedName);
+            bDescriptionRead = bNameRead && ar.ReadString(oldDescription, &storedDescription);
+        }
+    }
     CFile file;
     if (!Report(file.Open(path, kWriteWhole), file, reason)) {
         return false;
     }
     CArchive ar(file, CArchive::store);
-    ar.WriteString(name);
-    ar.WriteString(description);
+    WriteGroupText(ar, name, bNameRead ? &oldName : nullptr, &storedName);
+    WriteGroupText(ar, description, bDescriptionRead ? &oldDescription : nullptr,
+                   &storedDescription);
     ar.WriteInt(bDisplay);
     return Report(ar.Flush() && file.Close(), file, reason);
 }

@@ -35,6 +35,9 @@ bool ReadGroupFile(const std::string& path, std::string& name, std::string& desc
 // Writers: true when the whole file reached the disk; otherwise the old file stays as it
 // was, and `reason`, when given, says why in the system's words. A link in the file's place
 // is replaced, never written through.
+// A name or description that is the text the file already holds is written as the file
+// stores it (narrow or wide); other text, typed as UTF-8, is written in Windows-1252 where it
+// fits and in the wide form otherwise, as Windows copies of the program read it.
 bool WriteGroupFile(const std::string& path, const std::string& name,
                     const std::string& description, BOOL bDisplay, std::string* reason = nullptr);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/DisplayText.h"
 #include "platform/File.h"
 
 CArchive::CArchive(CFile& file, Mode mode) : m_file(file), m_mode(mode) {}
@@ -27,6 +28,9 @@ bool CArchive::ReadBytes(void* out, std::size_t count) {
         }
         std::size_t n = std::min(count, m_nEnd - m_nBegin);
         std::memcpy(dest, m_buffer + m_nBegin, n);
+        if (m_pCapture != nullptr) {
+            m_pCapture->append(reinterpret_cast<const char*>(m_buffer + m_nBegin), n);
+        }
         m_nBegin += n;
         dest += n;
         count -= n;
@@ -92,25 +96,13 @@ bool CArchive::ReadStringLength(std::uint64_t& length, bool& bWide) {
     }
 }
 
-static void AppendUtf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | code >> 6));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else if (code < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | code >> 12));
-        out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | code >> 18));
-        out.push_back(static_cast<char>(0x80 | (code >> 12 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code >> 6 & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-}
-
-bool CArchive::ReadString(std::string& text) {
+bool CArchive::ReadString(std::string& text, std::string* stored) {
+    std::string captured;
+    m_pCapture = stored != nullptr ? &captured : nullptr;
+    struct StopCapture {
+        std::string*& capture;
+        ~StopCapture() { capture = nullptr; }
+    } stop{m_pCapture};
     std::uint64_t length;
     bool bWide;
     if (!ReadStringLength(length, bWide)) {
@@ -134,28 +126,10 @@ bool CArchive::ReadString(std::string& text) {
             return false;
         }
     }
-    if (!bWide) {
-        text = std::move(raw);
-        return true;
+    text = bWide ? Utf8FromUtf16Le(raw) : std::move(raw);
+    if (stored != nullptr) {
+        *stored = std::move(captured);
     }
-    // UTF-16LE to the multi-byte form; a lone surrogate becomes U+FFFD.
-    std::string converted;
-    converted.reserve(raw.size());
-    for (std::size_t i = 0; i + 1 < raw.size(); i += 2) {
-        std::uint32_t unit =
-            static_cast<unsigned char>(raw[i]) | static_cast<unsigned char>(raw[i + 1]) << 8;
-        if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < raw.size()) {
-            std::uint32_t low = static_cast<unsigned char>(raw[i + 2]) |
-                                static_cast<unsigned char>(raw[i + 3]) << 8;
-            if (low >= 0xDC00 && low < 0xE000) {
-                AppendUtf8(converted, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
-                i += 2;
-                continue;
-            }
-        }
-        AppendUtf8(converted, unit >= 0xD800 && unit < 0xE000 ? 0xFFFD : unit);
-    }
-    text = std::move(converted);
     return true;
 }
 
@@ -184,8 +158,7 @@ void CArchive::WriteInt(std::int32_t value) {
     WriteBytes(b, 4);
 }
 
-void CArchive::WriteString(const std::string& text) {
-    const std::size_t length = text.size();
+void CArchive::WriteStringLength(std::size_t length) {
     if (length < 0xFF) {
         unsigned char b = static_cast<unsigned char>(length);
         WriteBytes(&b, 1);
@@ -198,7 +171,28 @@ void CArchive::WriteString(const std::string& text) {
         WriteBytes(b, 3);
         WriteInt(static_cast<std::int32_t>(static_cast<std::uint32_t>(length)));
     }
-    WriteBytes(text.data(), length);
+}
+
+void CArchive::WriteString(const std::string& text) {
+    WriteStringLength(text.size());
+    WriteBytes(text.data(), text.size());
+}
+
+void CArchive::WriteWideString(const std::u16string& text) {
+    const unsigned char mark[3] = {0xFF, 0xFE, 0xFF};
+    WriteBytes(mark, 3);
+    WriteStringLength(text.size());
+    std::string units;
+    units.reserve(text.size() * 2);
+    for (const char16_t unit : text) {
+        units += static_cast<char>(unit & 0xFF);
+        units += static_cast<char>(unit >> 8);
+    }
+    WriteBytes(units.data(), units.size());
+}
+
+void CArchive::WriteStoredString(const std::string& stored) {
+    WriteBytes(stored.data(), stored.size());
 }
 
 bool CArchive::Flush() {

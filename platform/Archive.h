@@ -19,11 +19,17 @@ public:
 
     // Loading: false at the end of the file or on a read error, with nothing assigned.
     bool ReadInt(std::int32_t& value);
-    bool ReadString(std::string& text);
+    // A narrow string's bytes as they are; a wide one's characters as UTF-8. `stored`, when
+    // given, receives the field's bytes exactly as the file holds them.
+    bool ReadString(std::string& text, std::string* stored = nullptr);
 
     // Storing: buffered; the first failure sticks and Flush reports it.
     void WriteInt(std::int32_t value);
     void WriteString(const std::string& text);
+    // The wide form: 0xFF 0xFE 0xFF, the length in characters, the UTF-16LE characters.
+    void WriteWideString(const std::u16string& text);
+    // A field as ReadString's `stored` gave it.
+    void WriteStoredString(const std::string& stored);
     bool Flush();
 
     // The longest string a loading archive accepts, in bytes as stored; a longer one is
@@ -37,6 +43,7 @@ private:
     bool ReadBytes(void* out, std::size_t count);
     bool ReadStringLength(std::uint64_t& length, bool& bWide);
     void WriteBytes(const void* data, std::size_t count);
+    void WriteStringLength(std::size_t length);
 
     static constexpr std::size_t kBufferSize = 4096;
 
@@ -44,6 +51,7 @@ private:
     Mode m_mode;
     bool m_bFailed = false;
     unsigned char m_buffer[kBufferSize];
-    std::size_t m_nBegin = 0;  // next unread byte of the buffer (load)
-    std::size_t m_nEnd = 0;    // end of the buffered bytes
+    std::size_t m_nBegin = 0;           // next unread byte of the buffer (load)
+    std::size_t m_nEnd = 0;             // end of the buffered bytes
+    std::string* m_pCapture = nullptr;  // receives every byte read while set
 };

@@ -2,6 +2,9 @@
 
 #include <wx/string.h>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // Windows-1252 at 0x80..0x9F; the five places it leaves empty keep their Latin-1 controls.
@@ -17,8 +20,13 @@ void AppendUtf8(std::string& out, char32_t c) {
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | (c >> 6));
         out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
         out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
@@ -56,7 +64,93 @@ std::size_t SequenceLength(std::string_view s, std::size_t pos) {
     return length;
 }
 
+// The code point of the well-formed sequence of `length` bytes at `pos`.
+char32_t CodePoint(std::string_view s, std::size_t pos, std::size_t length) {
+    const auto byte = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    if (length == 1) {
+        return byte(pos);
+    }
+    char32_t c = byte(pos) & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        c = c << 6 | (byte(pos + i) & 0x3F);
+    }
+    return c;
+}
+
 }  // namespace
+
+bool IsUtf8(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t length = SequenceLength(bytes, pos);
+        if (length == 0) {
+            return false;
+        }
+        pos += length;
+    }
+    return true;
+}
+
+bool Windows1252FromUtf8(std::string_view utf8, std::string& bytes) {
+    std::string out;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t length = SequenceLength(utf8, pos);
+        if (length == 0) {
+            return false;
+        }
+        const char32_t c = CodePoint(utf8, pos, length);
+        pos += length;
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            out += static_cast<char>(c);
+            continue;
+        }
+        // 0x80..0x9F hold the typographic characters; the five empty places take nothing.
+        const auto* place = std::find(std::begin(kHighControls), std::end(kHighControls), c);
+        if (place == std::end(kHighControls) || *place < 0x100) {
+            return false;
+        }
+        out += static_cast<char>(0x80 + (place - std::begin(kHighControls)));
+    }
+    bytes = std::move(out);
+    return true;
+}
+
+std::u16string Utf16FromUtf8(std::string_view utf8) {
+    std::u16string out;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t length = SequenceLength(utf8, pos);
+        const char32_t c = length == 0 ? 0xFFFD : CodePoint(utf8, pos, length);
+        pos += length == 0 ? 1 : length;
+        if (c >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(c);
+        }
+    }
+    return out;
+}
+
+std::string Utf8FromUtf16Le(std::string_view units) {
+    const auto unit = [&units](std::size_t i) {
+        return static_cast<char32_t>(static_cast<unsigned char>(units[i]) |
+                                     static_cast<unsigned char>(units[i + 1]) << 8);
+    };
+    std::string out;
+    out.reserve(units.size());
+    for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
+        const char32_t high = unit(i);
+        if (high >= 0xD800 && high < 0xDC00 && i + 3 < units.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low < 0xE000) {
+                AppendUtf8(out, 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AppendUtf8(out, high >= 0xD800 && high < 0xE000 ? 0xFFFD : high);
+    }
+    return out;
+}
 
 std::string ReadableUtf8(std::string_view bytes) {
     std::string out;

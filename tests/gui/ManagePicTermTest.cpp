@@ -553,7 +553,7 @@ TEST_F(ManageGroup, NamesAWindowsCopyStoredAreShownAndKeptByteForByte) {
     dynamic_cast<wxTextCtrl*>(m_dialog->FindWindow(IDC_GROUP_NAME))
         ->ChangeValue(wxString::FromUTF8("Caf\xc3\xa9 au lait"));
     ASSERT_TRUE(m_dialog->SaveGroup());
-    EXPECT_EQ(GroupFileFields(file), "Caf\xc3\xa9 au lait|D\xe9j\xe0 vu|1");
+    EXPECT_EQ(GroupFileFields(file), "Caf\xe9 au lait|D\xe9j\xe0 vu|1");  // in Windows-1252
 }
 
 // A picture that is a link is replaced, as a link; a group folder that a link leads out of

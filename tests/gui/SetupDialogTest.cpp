@@ -499,6 +499,29 @@ TEST_F(GroupList, NamesAWindowsCopyStoredShowInTheRowsAndStayAsTheyWere) {
     EXPECT_EQ(GroupFileFields(file), "Caf\xe9|D\xe9j\xe0 vu|0");
 }
 
+// A name and description stored in the wide form stay in it through the marks' save and an
+// OK of Manage Picture Group that changed nothing.
+TEST_F(GroupList, WideNamesStayWideWhenNothingChanged) {
+    const std::string file = MakeGroup(kFolderA, "", "", 1);
+    const Bytes wide{0xFF, 0xFE, 0xFF, 4, 'N', 0, 'o', 0, 0xEB, 0, 'l', 0};
+    const auto withFlag = [&wide](std::uint8_t flag) {
+        Bytes bytes = wide;
+        bytes.insert(bytes.end(), wide.begin(), wide.end());
+        bytes.insert(bytes.end(), {flag, 0, 0, 0});
+        return bytes;
+    };
+    WriteBytes(file, withFlag(1));
+    auto d = Open();
+    Select(*d, 0);
+    d->m_listGroups->Check(0, false);
+    CManagePicTerm given;
+    wxTEST_DIALOG(d->OnManageGroup(), RenameGroup("No\u00ebl", &given));
+    EXPECT_EQ(ReadBytes(file), withFlag(0));
+    d->m_listGroups->Check(0, true);
+    ASSERT_TRUE(d->SaveSetup());
+    EXPECT_EQ(ReadBytes(file), withFlag(1));
+}
+
 // A group whose folder is a link goes as a link; what it leads to stays.
 TEST_F(GroupList, ALinkedGroupFolderGoesAsALink) {
     TestFolder elsewhere;

@@ -11,6 +11,7 @@
 
 #include "TestFolder.h"
 #include "library/PictureGroupStorage.h"
+#include "platform/DisplayText.h"
 
 namespace {
 
@@ -75,6 +76,63 @@ TEST(PictureGroupStorage, NewGroupFilesAreByteExact) {
     EXPECT_EQ(ReadBytes(dir / "cutshow.ini"),
               (Bytes{2, 0, 0, 0, 7, 'D', 'o', 'g', '.', 'b', 'm', 'p', 1, 'a'}));
     EXPECT_EQ(ReadCutList(dir.Path()), (std::vector<std::string>{"Dog.bmp", "a"}));
+}
+
+// Typed text is stored as Windows copies read it: Windows-1252 where it fits, the wide form
+// otherwise. Text the file already holds keeps its stored bytes, whichever form they are in.
+TEST(PictureGroupStorage, GroupTextsAreStoredAsWindowsCopiesReadThem) {
+    TestFolder dir;
+    const Bytes on{1, 0, 0, 0}, off{0, 0, 0, 0};
+    const auto plus = [](Bytes a, const Bytes& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    const Bytes wideNoel{0xFF, 0xFE, 0xFF, 4, 'N', 0, 'o', 0, 0xEB, 0, 'l', 0};
+    const struct {
+        Bytes before;  // the file as it was; empty for none
+        const char* name;
+        const char* description;
+        Bytes after;
+    } cases[] = {
+        // Typed text: "Café" and "€5 – Noël" fit Windows-1252; Cyrillic and an emoji do not.
+        {{},
+         "Caf\u00e9",
+         "\u20ac5 \u2013 No\u00ebl",
+         plus(Bytes{4, 'C', 'a', 'f', 0xE9, 9, 0x80, '5', ' ', 0x96, ' ', 'N', 'o', 0xEB, 'l'},
+              on)},
+        {{},
+         "\u041b\u0438\u0441\u0430",
+         "\U0001F98A",
+         plus(Bytes{0xFF, 0xFE, 0xFF, 4,    0x1B, 4, 0x38, 4,    0x41, 4,
+                    0x30, 4,    0xFF, 0xFE, 0xFF, 2, 0x3E, 0xD8, 0x8A, 0xDD},
+              on)},
+        // Unchanged text keeps its form: wide, UTF-8 from an earlier version, Windows-1252.
+        {plus(plus(wideNoel, wideNoel), off), "No\u00ebl", "No\u00ebl",
+         plus(plus(wideNoel, wideNoel), on)},
+        {plus(Bytes{5, 'N', 'o', 0xC3, 0xAB, 'l', 0}, off), "No\u00ebl", "",
+         plus(Bytes{5, 'N', 'o', 0xC3, 0xAB, 'l', 0}, on)},
+        {plus(Bytes{4, 'C', 'a', 'f', 0xE9, 0}, off), "Caf\xe9", "",
+         plus(Bytes{4, 'C', 'a', 'f', 0xE9, 0}, on)},
+        // Changed text: the new form, whatever the old one was.
+        {plus(plus(wideNoel, wideNoel), off), "Caf\u00e9", "No\u00ebl",
+         plus(plus(Bytes{4, 'C', 'a', 'f', 0xE9}, wideNoel), on)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string file = dir / "g.ini";
+        std::filesystem::remove(file);
+        if (!c.before.empty()) {
+            WriteBytes(file, c.before);
+        }
+        ASSERT_TRUE(WriteGroupFile(file, c.name, c.description, 1));
+        EXPECT_EQ(ReadBytes(file), c.after);
+        std::string name, description;
+        BOOL bDisplay = 0;
+        ASSERT_TRUE(ReadGroupFile(file, name, description, bDisplay));
+        // Read back, it shows as it was typed.
+        EXPECT_EQ(ReadableUtf8(name), ReadableUtf8(c.name));
+        EXPECT_EQ(ReadableUtf8(description), ReadableUtf8(c.description));
+    }
 }
 
 TEST(PictureGroupStorage, GroupFileRoundTripWithLongTexts) {

@@ -9,6 +9,12 @@
 
 wxIMPLEMENT_APP(CApp);
 
+bool CApp::Initialize(int& argc, wxChar** argv) {
+    // Before the toolkit starts: nothing of the program is drawn with OpenGL.
+    DoWithoutOpenGL();
+    return wxApp::Initialize(argc, argv);
+}
+
 bool CApp::OnInit() {
     // The program takes no arguments; the base class would complain about unknown ones.
     InitSoundDevice();

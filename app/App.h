@@ -5,6 +5,7 @@
 
 class CApp : public wxApp {
 public:
+    bool Initialize(int& argc, wxChar** argv) override;
     bool OnInit() override;
     int OnRun() override;
     int OnExit() override;

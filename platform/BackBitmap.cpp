@@ -35,7 +35,7 @@ CBackBitmap::~CBackBitmap() {
     }
 }
 
-bool CBackBitmap::Create(int width, int height) {
+bool CBackBitmap::Create(int width, int height, wxWindow* window) {
     if (m_pSurface != nullptr) {
         cairo_surface_destroy(m_pSurface);
         m_pSurface = nullptr;
@@ -44,8 +44,15 @@ bool CBackBitmap::Create(int width, int height) {
     if (width <= 0 || height <= 0) {
         return false;
     }
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+    GtkWidget* widget = window != nullptr ? window->GetHandle() : nullptr;
+    GdkWindow* gdkWindow = widget != nullptr ? gtk_widget_get_window(widget) : nullptr;
+    cairo_surface_t* surface = gdkWindow != nullptr
+                                   ? gdk_window_create_similar_image_surface(
+                                         gdkWindow, CAIRO_FORMAT_RGB24, width, height, 1)
+                                   : cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS ||
+        cairo_surface_get_type(surface) != CAIRO_SURFACE_TYPE_IMAGE ||
+        cairo_image_surface_get_format(surface) != CAIRO_FORMAT_RGB24) {
         cairo_surface_destroy(surface);
         return false;
     }

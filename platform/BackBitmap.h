@@ -23,7 +23,10 @@ public:
     CBackBitmap(const CBackBitmap&) = delete;
     CBackBitmap& operator=(const CBackBitmap&) = delete;
 
-    bool Create(int width, int height);
+    // Made to be copied to `window` when it is given and shown: where the display server can
+    // share memory with the program, the pixels are drawn there and copied from there, and
+    // are held once rather than in the program and again in a buffer for the copies.
+    bool Create(int width, int height, wxWindow* window = nullptr);
     int Width() const { return m_nWidth; }
     int Height() const { return m_nHeight; }
 

@@ -9,6 +9,7 @@
 #include <wx/event.h>
 #include <wx/window.h>
 
+#include <cstdlib>
 #include <memory>
 
 void ExemptFromModalDialogs(wxWindow* topLevel) {
@@ -113,4 +114,8 @@ void SurviveWindowsDestroyedByOthers() {
         gdk_x11_display_error_trap_push(display);
     }
 #endif
+}
+
+void DoWithoutOpenGL() {
+    ::setenv("GDK_GL", "disable", 0);  // a setting of the user's own stands
 }

@@ -34,3 +34,7 @@ void StopWatchingCloseRequests(wxWindow* topLevel);
 // of the program. From this call on, an X error that no request of ours was watching for is
 // let pass instead. Called once, at the start.
 void SurviveWindowsDestroyedByOthers();
+
+// Called before the toolkit starts: the program draws nothing with OpenGL, so the toolkit is
+// told not to load a GL driver for it (Mesa's software driver alone holds about 48 MB).
+void DoWithoutOpenGL();

@@ -255,7 +255,7 @@ void CMyGameWnd::FitToScreen() {
 
 BOOL CMyGameWnd::CreateBackBuffer() {
     m_pBackBitmap = std::make_unique<CBackBitmap>();
-    if (!m_pBackBitmap->Create(m_nScreenWidth, m_nScreenHeight)) {
+    if (!m_pBackBitmap->Create(m_nScreenWidth, m_nScreenHeight, m_pView)) {
         m_pBackBitmap.reset();
         return FALSE;
     }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ImportProcess.h"
 #include "platform/PictureImport.h"
 #include "platform/SoundImport.h"
 
@@ -44,6 +45,7 @@ void MakePhoto(const std::string& path, int seed) {
 }  // namespace
 
 int main() {
+    UseImportProgram(IMPORT_PROGRAM_PATH);
     const fs::path root =
         fs::temp_directory_path() / ("plinkapad-import-" + std::to_string(getpid()));
     fs::create_directories(root);

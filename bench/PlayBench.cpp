@@ -26,7 +26,9 @@
 #include "library/PictureGroupStorage.h"
 #include "platform/BackBitmap.h"
 #include "platform/BmpImage.h"
+#include "platform/ImportProcess.h"
 #include "platform/PictureImport.h"
+#include "platform/TopLevelWindow.h"
 #include "play/KeyboardHook.h"
 
 namespace fs = std::filesystem;
@@ -170,6 +172,8 @@ void MeasureDisplays(CMainDialog& dialog, const char* picture, bool bCut) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    UseImportProgram(IMPORT_PROGRAM_PATH);
+    DoWithoutOpenGL();  // as the program does before the toolkit starts
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {

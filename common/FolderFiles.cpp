@@ -2,8 +2,10 @@
 
 #include <wx/listctrl.h>
 #include <wx/progdlg.h>
+#include <wx/utils.h>
 
 #include <algorithm>
+#include <chrono>
 #include <optional>
 
 #include "common/Settings.h"
@@ -11,6 +13,7 @@
 #include "platform/File.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"
+#include "platform/ImportProcess.h"
 #include "platform/MessageBox.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -141,6 +144,7 @@ struct ImportReport {
         bool empty() const { return count == 0; }
     };
     List notReadable, alone, shortened;
+    bool bCancelled = false;  // the parent cancelled the adding during a file
     static void Add(List& list, const std::string& name) {
         list.names += (list.names.empty() ? "" : "\n") + name;
         ++list.count;
@@ -191,16 +195,74 @@ void Import(wxWindow* owner, const FileConversion* conversion, const std::string
         case ImportResult::WriteFailed:
             Tell(owner, FormatString(IDS_COPY_FAILED, from, to, reason));
             break;
+        case ImportResult::Cancelled:
+            report.bCancelled = true;
+            break;
     }
 }
+
+// How far the adding has come, shown when more than a few files are added, or once one file
+// has taken longer than a moment; its Cancel stops the adding, at once even in the middle of
+// a file. While a file is read the windows keep being drawn.
+class CAddingProgress {
+public:
+    CAddingProgress(wxWindow* owner, const std::vector<std::string>& files)
+        : m_pOwner(owner), m_files(files) {
+        if (files.size() > kFilesWithoutProgress) {
+            Show();
+        }
+    }
+    // Before file `i`: false when the parent cancelled.
+    bool Next(std::size_t i) {
+        m_nCurrent = i;
+        m_started = std::chrono::steady_clock::now();
+        return !m_progress || m_progress->Update(static_cast<int>(i), Message());
+    }
+    // While file `i` is read.
+    bool Waiting() {
+        if (!m_progress && std::chrono::steady_clock::now() - m_started > kPatience) {
+            Show();
+        }
+        if (m_progress) {
+            return m_progress->Update(static_cast<int>(m_nCurrent), Message());
+        }
+        wxSafeYield(nullptr, true);
+        return true;
+    }
+
+private:
+    static constexpr auto kPatience = std::chrono::seconds(1);
+    wxString Message() const {
+        return wxString::FromUTF8(FormatString(
+            IDS_ADDING_FILE, std::to_string(m_nCurrent + 1), std::to_string(m_files.size()),
+            ReadableUtf8(PathFindFileName(m_files[m_nCurrent]))));
+    }
+    void Show() {
+        m_progress.emplace(wxString::FromUTF8(LoadString(IDS_ADDING_FILES)), Message(),
+                           static_cast<int>(m_files.size()), m_pOwner,
+                           wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
+    }
+
+    wxWindow* m_pOwner;
+    const std::vector<std::string>& m_files;
+    std::size_t m_nCurrent = 0;
+    std::chrono::steady_clock::time_point m_started = std::chrono::steady_clock::now();
+    std::optional<wxProgressDialog> m_progress;
+};
 }  // namespace
 
 bool ImportLibraryFile(wxWindow* owner, const FileConversion& conversion, const std::string& from,
                        const std::string& to) {
     ImportReport report;
-    Import(owner, &conversion, from, to, report);
+    {
+        const std::vector<std::string> files{from};
+        CAddingProgress progress(owner, files);
+        CImportWaiter waiter([&progress] { return progress.Waiting(); });
+        progress.Next(0);
+        Import(owner, &conversion, from, to, report);
+    }
     report.Tell(owner, conversion);
-    return report.notReadable.empty();
+    return report.notReadable.empty() && !report.bCancelled;
 }
 
 void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& given,
@@ -214,22 +276,12 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& given,
     }
     ImportReport report;
     {
-        // More than a few files show how far the adding has come, with a Cancel that stops
-        // before the next file: what was added stays, and no file is left half written.
-        const auto adding = [&chosen](std::size_t i) {
-            return wxString::FromUTF8(FormatString(IDS_ADDING_FILE, std::to_string(i + 1),
-                                                   std::to_string(chosen.size()),
-                                                   ReadableUtf8(PathFindFileName(chosen[i]))));
-        };
-        std::optional<wxProgressDialog> progress;
-        if (chosen.size() > kFilesWithoutProgress) {
-            progress.emplace(wxString::FromUTF8(LoadString(IDS_ADDING_FILES)), adding(0),
-                             static_cast<int>(chosen.size()), owner,
-                             wxPD_APP_MODAL | wxPD_CAN_ABORT | wxPD_AUTO_HIDE);
-        }
-        for (std::size_t i = 0; i < chosen.size(); ++i) {
+        // What was added before a Cancel stays, and no file is left half written.
+        CAddingProgress progress(owner, chosen);
+        CImportWaiter waiter([&progress] { return progress.Waiting(); });
+        for (std::size_t i = 0; i < chosen.size() && !report.bCancelled; ++i) {
             const std::string& path = chosen[i];
-            if (progress && !progress->Update(static_cast<int>(i), adding(i))) {
+            if (!progress.Next(i)) {
                 break;
             }
             std::string name = PathFindFileName(path);

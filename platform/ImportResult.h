@@ -7,4 +7,5 @@ enum class ImportResult {
     Shortened,    // done, but only the file's start was kept
     NotReadable,  // not a file of a kind the decoders read; nothing was written
     WriteFailed,  // the new file could not be written; nothing partial was left
+    Cancelled,    // the parent cancelled the adding while the file was being read
 };

@@ -1,4 +1,4 @@
-#include "platform/PictureImport.h"
+#include "platform/PictureDecoder.h"
 
 #include <gdk-pixbuf/gdk-pixbuf.h>
 
@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "platform/BmpImage.h"
-#include "platform/FileSystem.h"
 #include "platform/LittleEndian.h"
 
 namespace {
@@ -21,9 +20,8 @@ struct Unref {
 template <class T>
 using Ref = std::unique_ptr<T, Unref>;
 
-// The largest file read as a picture, and the most pixels a picture may have before it is
-// scaled: a picture file that claims more is refused rather than let fill the memory.
-constexpr std::uint64_t kMaxSourceBytes = 256u << 20;
+// The most pixels a picture may have before it is scaled: a picture file that claims more is
+// refused rather than let fill the memory.
 constexpr double kMaxSourcePixels = 100e6;
 
 // The factor that makes width x height fit within the box, never above 1.
@@ -382,12 +380,11 @@ bool HeifSizesFit(const std::vector<unsigned char>& data) {
     return HeifSizes(data).Fit();
 }
 
-ImportResult ImportPicture(const std::string& source, const std::string& target, int maxWidth,
-                           int maxHeight, std::string& reason) {
-    std::vector<guchar> data;
+ImportResult DecodePicture(const std::vector<std::uint8_t>& data, int maxWidth, int maxHeight,
+                           std::vector<std::uint8_t>& bmp) {
     Box box{std::max(1, maxWidth), std::max(1, maxHeight)};
-    Ref<GdkPixbuf> decoded;
-    if (!ReadWholeFile(source, data, kMaxSourceBytes) || !(decoded = Decode(data, box))) {
+    Ref<GdkPixbuf> decoded = Decode(data, box);
+    if (!decoded) {
         return ImportResult::NotReadable;
     }
     Ref<GdkPixbuf> upright(gdk_pixbuf_apply_embedded_orientation(decoded.get()));
@@ -410,8 +407,6 @@ ImportResult ImportPicture(const std::string& source, const std::string& target,
         double(CBmpImage::kMaxPixels)) {
         return ImportResult::NotReadable;  // nothing the game could show
     }
-    if (!WriteWholeFile(target, EncodeBmp(upright.get()), &reason)) {
-        return ImportResult::WriteFailed;
-    }
+    bmp = EncodeBmp(upright.get());
     return ImportResult::Done;
 }

@@ -1,9 +1,10 @@
-#include "platform/SoundImport.h"
+#include "platform/SoundDecoder.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/mem.h>
 #include <libswresample/swresample.h>
 }
 
@@ -14,15 +15,14 @@ extern "C" {
 #include <memory>
 #include <vector>
 
-#include "platform/FileSystem.h"
 #include "platform/PcmClip.h"
 #include "platform/WaveDecoder.h"
 
 namespace {
 
-// The largest file read as a sound: a file that claims more is refused rather than let fill
-// the memory.
-constexpr std::uint64_t kMaxSourceBytes = 256u << 20;
+// The largest block FFmpeg's libraries may allocate: far more than a voice clip of any length
+// needs.
+constexpr std::size_t kMaxLibraryBlock = 64u << 20;
 
 struct Memory {
     const std::vector<std::uint8_t>* data;
@@ -261,18 +261,17 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
 
 }  // namespace
 
-ImportResult ImportSound(const std::string& source, const std::string& target,
-                         std::string& reason) {
+ImportResult DecodeSound(const std::vector<std::uint8_t>& data, std::vector<std::uint8_t>& wave) {
     // The libraries' own complaints about a damaged file are no message for a parent; what
     // came of the file is told by the result.
     av_log_set_level(AV_LOG_QUIET);
-    std::vector<std::uint8_t> data;
+    // No block the libraries allocate may be larger than this: a sample table of an M4A of
+    // 10 KB claimed 67 million samples, and the demuxer asked for it all at once.
+    av_max_alloc(kMaxLibraryBlock);
     Pcm pcm;
-    if (!ReadWholeFile(source, data, kMaxSourceBytes) || data.empty() || !Decode(data, pcm)) {
+    if (data.empty() || !Decode(data, pcm)) {
         return ImportResult::NotReadable;
     }
-    if (!WriteWholeFile(target, pcm.ToWave(), &reason)) {
-        return ImportResult::WriteFailed;
-    }
+    wave = pcm.ToWave();
     return pcm.bShortened ? ImportResult::Shortened : ImportResult::Done;
 }

@@ -6,7 +6,11 @@
 #include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include "platform/ImportProcess.h"
+
+// The tests run the import program of this build, which lies beside the program, not beside
+// the test programs.
+[[maybe_unused]] const bool g_bImportProgramChosen = (UseImportProgram(IMPORT_PROGRAM_PATH), true);
 
 Bytes MakePicture(int width, int height, const char* format, int orientation) {
     GdkPixbuf* pixbuf = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, width, height);

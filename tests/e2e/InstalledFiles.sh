@@ -18,7 +18,8 @@ fail() {
 prefix=$work/usr
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
 id=org.example.plinkapad.Plinkapad
-for file in lib/plinkapad/plinkapad lib/plinkapad/libhelpviewer.so bin/plinkapad \
+for file in lib/plinkapad/plinkapad lib/plinkapad/libhelpviewer.so lib/plinkapad/plinkapad-import \
+    bin/plinkapad \
     share/plinkapad/Nuv.ini share/plinkapad/NUV2Help.chm share/plinkapad/Hello.wav \
     share/plinkapad/GoodBye.wav share/plinkapad/DefVoice/Pop.wav \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/plinkapad.6.gz; do
@@ -33,6 +34,12 @@ done
     fail "bin/plinkapad does not lead to the executable"
 readelf -d "$prefix/lib/plinkapad/plinkapad" | grep -q 'R.*PATH.*\[\$ORIGIN\]' ||
     fail "the executable does not look for its module beside itself"
+# The decoders of photos and clips are the import program's alone; the program a child plays
+# with never loads them.
+! readelf -d "$prefix/lib/plinkapad/plinkapad" | grep -Eq 'NEEDED.*(libav|libswresample)' ||
+    fail "the executable loads FFmpeg's libraries"
+readelf -d "$prefix/lib/plinkapad/plinkapad-import" | grep -q 'NEEDED.*libavcodec' ||
+    fail "the import program does not decode sounds"
 
 desktop-file-validate --no-hints "$prefix/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 ||

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 
 const std::string& FuzzFolder() {
@@ -20,12 +19,4 @@ const std::string& FuzzFolder() {
 void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-}
-
-void RemoveOutputAndCheckForLeftovers(const std::string& output) {
-    std::filesystem::remove(output);
-    if (std::distance(std::filesystem::directory_iterator(FuzzFolder()),
-                      std::filesystem::directory_iterator()) != 1) {
-        std::abort();
-    }
 }

@@ -10,7 +10,3 @@ const std::string& FuzzFolder();
 
 // Writes the input to `path`, replacing what was there.
 void WriteInput(const std::string& path, const std::uint8_t* data, std::size_t size);
-
-// Removes an import's `output` and stops the run when anything but the input is left in
-// the folder: a failed or finished write leaves no temporary file behind.
-void RemoveOutputAndCheckForLeftovers(const std::string& output);

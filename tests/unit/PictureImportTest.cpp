@@ -7,6 +7,7 @@
 #include "PhoneMedia.h"
 #include "TestFolder.h"
 #include "platform/BmpImage.h"
+#include "platform/PictureDecoder.h"
 #include "platform/PictureImport.h"
 
 namespace {

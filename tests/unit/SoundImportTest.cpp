@@ -10,6 +10,7 @@
 #include "PhoneMedia.h"
 #include "TestFolder.h"
 #include "WaveFile.h"
+#include "platform/SoundDecoder.h"
 #include "platform/SoundImport.h"
 
 namespace {

@@ -1,0 +1,200 @@
+#include "platform/ImportProcess.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+
+#include "platform/FileSystem.h"
+
+namespace {
+
+// How long an import may take by the clock, however loaded the machine: several times its
+// processor time.
+constexpr auto kImportWallTime = std::chrono::seconds(6 * kImportCpuSeconds);
+constexpr int kWaitMilliseconds = 50;
+
+CImportWaiter* g_pWaiter = nullptr;
+
+std::string& ChosenProgram() {
+    static std::string path;
+    return path;
+}
+
+// The exit codes of the import program.
+constexpr int kExitDone = 0;
+constexpr int kExitShortened = 2;
+
+// The child's side between fork and exec: only calls that are safe there.
+[[noreturn]] void StartChild(int channel, const char* program, char* const* argv) {
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+    const rlimit memory{kImportMemoryBytes, kImportMemoryBytes};
+    const rlimit cpu{static_cast<rlim_t>(kImportCpuSeconds),
+                     static_cast<rlim_t>(kImportCpuSeconds + 1)};
+    const rlimit noCore{0, 0};
+    if (::setrlimit(RLIMIT_AS, &memory) != 0 || ::setrlimit(RLIMIT_CPU, &cpu) != 0 ||
+        ::setrlimit(RLIMIT_CORE, &noCore) != 0 || ::dup2(channel, STDIN_FILENO) < 0 ||
+        ::dup2(channel, STDOUT_FILENO) < 0) {
+        ::_exit(127);
+    }
+    const int null = ::open("/dev/null", O_WRONLY);
+    if (null >= 0) {
+        ::dup2(null, STDERR_FILENO);
+    }
+    ::close_range(3, ~0u, 0);
+    ::execv(program, argv);
+    ::_exit(127);
+}
+
+}  // namespace
+
+CImportWaiter::CImportWaiter(std::function<bool()> waiting)
+    : m_waiting(std::move(waiting)), m_pOuter(g_pWaiter) {
+    g_pWaiter = this;
+}
+
+CImportWaiter::~CImportWaiter() {
+    g_pWaiter = m_pOuter;
+}
+
+bool CImportWaiter::KeepWaiting() {
+    return g_pWaiter == nullptr || !g_pWaiter->m_waiting || g_pWaiter->m_waiting();
+}
+
+std::string ImportProgramPath() {
+    if (!ChosenProgram().empty()) {
+        return ChosenProgram();
+    }
+    std::string exe;
+    return GetModuleFileName(exe) ? PathJoin(FolderOf(exe), kImportProgramName) : std::string();
+}
+
+void UseImportProgram(const std::string& path) {
+    ChosenProgram() = path;
+}
+
+ImportResult RunImportProgram(const std::vector<std::string>& arguments,
+                              const std::vector<std::uint8_t>& input,
+                              std::vector<std::uint8_t>& output, std::uint64_t maxOutputBytes) {
+    const std::string program = ImportProgramPath();
+    std::vector<std::string> args{program};
+    args.insert(args.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+
+    // One socket carries both ways: writing to a program that died fails instead of raising
+    // SIGPIPE in ours.
+    int channel[2];
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, channel) != 0) {
+        return ImportResult::NotReadable;
+    }
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        StartChild(channel[1], program.c_str(), argv.data());
+    }
+    ::close(channel[1]);
+    const int fd = channel[0];
+    if (pid < 0) {
+        ::close(fd);
+        return ImportResult::NotReadable;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+
+    std::size_t sent = 0;
+    bool bSentAll = input.empty();
+    if (bSentAll) {
+        ::shutdown(fd, SHUT_WR);
+    }
+    bool bEnded = false, bCancelled = false, bTooMuch = false;
+    std::vector<std::uint8_t> received;
+    const auto deadline = std::chrono::steady_clock::now() + kImportWallTime;
+    while (!bEnded) {
+        pollfd watch{fd, static_cast<short>(POLLIN | (bSentAll ? 0 : POLLOUT)), 0};
+        const int ready = ::poll(&watch, 1, kWaitMilliseconds);
+        if (ready < 0 && errno != EINTR) {
+            break;
+        }
+        if (ready > 0 && (watch.revents & POLLOUT) != 0 && !bSentAll) {
+            const ssize_t n =
+                ::send(fd, input.data() + sent, input.size() - sent, MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (n > 0) {
+                sent += static_cast<std::size_t>(n);
+            }
+            if ((n < 0 && errno != EAGAIN && errno != EINTR) || sent == input.size()) {
+                bSentAll = true;
+                ::shutdown(fd, SHUT_WR);
+            }
+        }
+        if (ready > 0 && (watch.revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
+            std::uint8_t buffer[64 * 1024];
+            for (;;) {
+                const ssize_t n = ::recv(fd, buffer, sizeof buffer, MSG_DONTWAIT);
+                if (n > 0) {
+                    received.insert(received.end(), buffer, buffer + n);
+                    if (received.size() > maxOutputBytes) {
+                        bTooMuch = bEnded = true;
+                        break;
+                    }
+                    continue;
+                }
+                if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+                    bEnded = true;  // the program closed its end: it has finished or died
+                }
+                break;
+            }
+        }
+        if (!bEnded && !CImportWaiter::KeepWaiting()) {
+            bCancelled = bEnded = true;
+        } else if (!bEnded && std::chrono::steady_clock::now() > deadline) {
+            bEnded = true;
+            bTooMuch = true;
+        }
+    }
+    ::close(fd);
+    if (bCancelled || bTooMuch) {
+        ::kill(pid, SIGKILL);
+    }
+    // A program that closed its output is ending; it is still held to the clock.
+    int status = 0;
+    for (;;) {
+        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        if (done == pid || (done < 0 && errno != EINTR)) {
+            break;
+        }
+        if (!bCancelled && !CImportWaiter::KeepWaiting()) {
+            bCancelled = true;
+            ::kill(pid, SIGKILL);
+        } else if (!bTooMuch && std::chrono::steady_clock::now() > deadline) {
+            bTooMuch = true;
+            ::kill(pid, SIGKILL);
+        }
+        pollfd none{-1, 0, 0};
+        ::poll(&none, 1, 2);
+    }
+    if (bCancelled) {
+        return ImportResult::Cancelled;
+    }
+    if (bTooMuch || !WIFEXITED(status)) {
+        return ImportResult::NotReadable;
+    }
+    switch (WEXITSTATUS(status)) {
+        case kExitDone:
+            output = std::move(received);
+            return ImportResult::Done;
+        case kExitShortened:
+            output = std::move(received);
+            return ImportResult::Shortened;
+        default:
+            return ImportResult::NotReadable;
+    }
+}

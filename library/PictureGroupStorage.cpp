@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "platform/Archive.h"
-#include "platform/DisplayText.h"
+#include "platform/TextEncoding.h"
 #include "platform/File.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/DisplayText.h"
+#include "platform/TextEncoding.h"
 #include "platform/File.h"
 
 CArchive::CArchive(CFile& file, Mode mode) : m_file(file), m_mode(mode) {}

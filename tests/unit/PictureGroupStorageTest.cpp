@@ -11,7 +11,7 @@
 
 #include "TestFolder.h"
 #include "library/PictureGroupStorage.h"
-#include "platform/DisplayText.h"
+#include "platform/TextEncoding.h"
 
 namespace {
 

@@ -31,8 +31,14 @@ double FitScale(double width, double height, double maxWidth, double maxHeight) 
 
 struct Box {
     int maxWidth, maxHeight;
-    bool bRefused = false;  // too large
+    bool bRefused = false;    // too large
+    bool bCountRows = false;  // the rows are counted, and so the loader may not scale
+    std::vector<bool> rows;   // the rows of the picture the loader has filled
 };
+
+// The most scans a progressive JPEG may have: a camera's or a phone's has about ten, and each
+// costs the decoder a pass over the whole picture (one of 2,646 scans took minutes).
+constexpr std::size_t kMaxJpegScans = 100;
 
 // The kinds of picture phones, cameras and messengers save, told by their first bytes, and
 // the loaders that read them (HEIF's has had two names). Only that loader sees the file: the
@@ -87,7 +93,7 @@ void OnSizePrepared(GdkPixbufLoader* loader, int width, int height, gpointer dat
     }
     const double scale = std::max(FitScale(width, height, box->maxWidth, box->maxHeight),
                                   FitScale(height, width, box->maxWidth, box->maxHeight));
-    if (scale < 1.0) {
+    if (scale < 1.0 && !box->bCountRows) {
         gdk_pixbuf_loader_set_size(loader, std::max(1, int(std::ceil(width * scale))),
                                    std::max(1, int(std::ceil(height * scale))));
     }
@@ -140,7 +146,7 @@ public:
                                   ReadMeta({body.p + 4, body.n - 4});
                               }
                           }) &&
-               m_bFit && TiledPicturesFit();
+               m_bFit && TiledPicturesFit() && TilesStoredApart();
     }
 
 private:
@@ -206,6 +212,8 @@ private:
                                ReadLocations(body);
                            } else if (type == "idat") {
                                m_idat = body;
+                           } else if (type == "iref") {
+                               ReadReferences(body);
                            } else if (type == "iprp") {
                                ForEachBox(body, [this](std::string_view type, Span body) {
                                    if (type == "ipco") {
@@ -248,6 +256,39 @@ private:
         });
     }
 
+    // A tiled picture names each of its tiles once, each stored in its place: a grid of 400
+    // references to one small tile (1.4 KB) made the loader compose a 98-megapixel picture of
+    // 400 decodes, which took 1.2 GB.
+    void ReadReferences(Span iref) {
+        Fields f{iref};
+        const std::uint64_t version = f.Get(1);
+        f.Get(3);
+        if (!f.ok) {
+            m_bFit = false;
+            return;
+        }
+        const std::size_t idSize = version == 0 ? 2 : 4;
+        m_bFit = ForEachBox({iref.p + f.at, iref.n - f.at},
+                            [this, idSize](std::string_view type, Span body) {
+                                if (type != "dimg") {
+                                    return;
+                                }
+                                Fields r{body};
+                                r.Get(idSize);  // the tiled picture
+                                const std::uint64_t count = r.Get(2);
+                                std::vector<std::uint64_t> tiles;
+                                for (std::uint64_t i = 0; i < count && r.ok; ++i) {
+                                    tiles.push_back(r.Get(idSize));
+                                }
+                                std::sort(tiles.begin(), tiles.end());
+                                m_bFit =
+                                    m_bFit && r.ok &&
+                                    std::adjacent_find(tiles.begin(), tiles.end()) == tiles.end();
+                                m_tiles.insert(m_tiles.end(), tiles.begin(), tiles.end());
+                            }) &&
+                 m_bFit;
+    }
+
     void ReadLocations(Span iloc) {
         Fields f{iloc};
         const std::uint64_t version = f.Get(1);
@@ -276,6 +317,18 @@ private:
                 m_locations.emplace_back(id, where);
             }
         }
+    }
+
+    // No two tiles are the same stored bytes, which would repeat one small tile as often.
+    bool TilesStoredApart() const {
+        std::vector<std::pair<std::uint64_t, std::uint64_t>> places;
+        for (const auto& [id, where] : m_locations) {
+            if (std::find(m_tiles.begin(), m_tiles.end(), id) != m_tiles.end()) {
+                places.emplace_back(where.method << 62 | where.offset, where.length);
+            }
+        }
+        std::sort(places.begin(), places.end());
+        return std::adjacent_find(places.begin(), places.end()) == places.end();
     }
 
     // A grid or an overlay says its size in its own data: 8 or 12 bytes, in the file or in
@@ -308,18 +361,96 @@ private:
     bool m_bFit = true;
     std::vector<std::pair<std::uint64_t, bool>> m_tiled;  // item, and whether an overlay
     std::vector<std::pair<std::uint64_t, Location>> m_locations;
+    std::vector<std::uint64_t> m_tiles;  // the items tiled pictures are made of
 };
+
+// The number of scans of a JPEG: every start-of-scan marker from the first scan on (the
+// compressed data stuffs each 0xFF with a zero, so the marker cannot occur inside it).
+std::size_t JpegScans(const std::vector<guchar>& data) {
+    std::size_t scans = 0;
+    for (std::size_t i = 0; i + 1 < data.size(); ++i) {
+        scans += data[i] == 0xFF && data[i + 1] == 0xDA;
+    }
+    return scans;
+}
+
+// Whether a PNG holds every chunk its lengths announce, up to its end chunk: a file cut
+// short is filled with grey or black by the loader and called a picture.
+bool PngComplete(const std::vector<guchar>& data) {
+    std::size_t at = 8;
+    while (at + 12 <= data.size()) {
+        const std::uint64_t length =
+            std::uint64_t(data[at]) << 24 | data[at + 1] << 16 | data[at + 2] << 8 | data[at + 3];
+        if (std::string_view(reinterpret_cast<const char*>(&data[at + 4]), 4) == "IEND") {
+            return true;
+        }
+        at += 12 + length;
+    }
+    return false;
+}
+
+// Whether a WebP holds the bytes its RIFF header announces, and an animation's frames fit the
+// limit together: its loader decodes every frame, each the size of the canvas, at once (four
+// frames of 10,000 x 10,000 in a file of 195 KB took 20 GB).
+bool WebpFits(const std::vector<guchar>& data) {
+    const auto u32 = [&data](std::size_t at) {
+        return std::uint64_t(data[at]) | std::uint64_t(data[at + 1]) << 8 |
+               std::uint64_t(data[at + 2]) << 16 | std::uint64_t(data[at + 3]) << 24;
+    };
+    const auto u24 = [&data](std::size_t at) {
+        return std::uint64_t(data[at]) | std::uint64_t(data[at + 1]) << 8 |
+               std::uint64_t(data[at + 2]) << 16;
+    };
+    if (data.size() < 12 || u32(4) + 8 > data.size()) {
+        return false;
+    }
+    double canvas = 0;
+    std::uint64_t frames = 0;
+    for (std::size_t at = 12; at + 8 <= data.size();) {
+        const std::string_view type(reinterpret_cast<const char*>(&data[at]), 4);
+        const std::uint64_t size = u32(at + 4);
+        if (at + 8 + size > data.size()) {
+            return false;
+        }
+        if (type == "VP8X" && size >= 10) {
+            canvas = double(u24(at + 12) + 1) * double(u24(at + 15) + 1);
+        } else if (type == "ANMF") {
+            ++frames;
+        }
+        at += 8 + size + (size & 1);
+    }
+    return canvas * double(std::max<std::uint64_t>(frames, 1)) <= kMaxSourcePixels;
+}
+
+// Every row the loader fills: a picture with rows it never filled was cut short, or its data
+// ends before its size says (a PNG of 467 bytes claiming 10,000 x 10,000 held ten rows).
+void OnAreaUpdated(GdkPixbufLoader* loader, int, int y, int, int height, gpointer data) {
+    auto* box = static_cast<Box*>(data);
+    if (box->rows.empty()) {
+        if (GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader)) {
+            box->rows.assign(static_cast<std::size_t>(gdk_pixbuf_get_height(pixbuf)), false);
+        }
+    }
+    for (int row = std::max(0, y); row < y + height && row < int(box->rows.size()); ++row) {
+        box->rows[static_cast<std::size_t>(row)] = true;
+    }
+}
 
 // The decoded picture, or null when the bytes are not one the loaders can read.
 Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
-    if (data.empty() || !JpegComplete(data)) {
+    if (data.empty() || !JpegComplete(data) || JpegScans(data) > kMaxJpegScans) {
         return nullptr;
     }
     const std::vector<const char*> loaders = PhotoLoaders(data);
-    if (!loaders.empty() && std::string_view(loaders.front()) == "heif/avif" &&
-        !HeifSizesFit(data)) {
+    const std::string_view kind = loaders.empty() ? "" : loaders.front();
+    if ((kind == "heif/avif" && !HeifSizesFit(data)) || (kind == "png" && !PngComplete(data)) ||
+        (kind == "webp" && !WebpFits(data))) {
         return nullptr;
     }
+    // The loaders of these kinds fill what a file lacks and call it a picture; they tell
+    // each row they decode.
+    const bool bRowsCounted = kind == "png" || kind == "bmp";
+    box.bCountRows = bRowsCounted;
     Ref<GdkPixbufLoader> loader;
     for (const char* name : loaders) {
         if (!loader) {
@@ -330,9 +461,14 @@ Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
         return nullptr;  // no kind of photo, or its loader is not installed
     }
     g_signal_connect(loader.get(), "size-prepared", G_CALLBACK(OnSizePrepared), &box);
+    if (bRowsCounted) {
+        g_signal_connect(loader.get(), "area-updated", G_CALLBACK(OnAreaUpdated), &box);
+    }
     const bool bFed = gdk_pixbuf_loader_write(loader.get(), data.data(), data.size(), nullptr);
     const bool bClosed = gdk_pixbuf_loader_close(loader.get(), nullptr);
-    if (!bFed || !bClosed || box.bRefused) {
+    if (!bFed || !bClosed || box.bRefused ||
+        (bRowsCounted && (box.rows.empty() ||
+                          std::find(box.rows.begin(), box.rows.end(), false) != box.rows.end()))) {
         return nullptr;
     }
     GdkPixbuf* pixbuf = gdk_pixbuf_loader_get_pixbuf(loader.get());
@@ -382,7 +518,7 @@ bool HeifSizesFit(const std::vector<unsigned char>& data) {
 
 ImportResult DecodePicture(const std::vector<std::uint8_t>& data, int maxWidth, int maxHeight,
                            std::vector<std::uint8_t>& bmp) {
-    Box box{std::max(1, maxWidth), std::max(1, maxHeight)};
+    Box box{std::max(1, maxWidth), std::max(1, maxHeight), false, false, {}};
     Ref<GdkPixbuf> decoded = Decode(data, box);
     if (!decoded) {
         return ImportResult::NotReadable;

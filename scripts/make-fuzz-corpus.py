@@ -6,6 +6,7 @@ import struct
 import subprocess
 import sys
 import tempfile
+import zlib
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "fuzz", "corpus")
 
@@ -132,6 +133,268 @@ def media_seeds():
     joined_clip("joined.ogg", "-c:a", "libvorbis", "-q:a", "0")
 
 
+# Files made to cost the import what a parent's photo or voice never does: a few hundred
+# bytes to a hundred kilobytes each, that ask the system's decoders for gigabytes or for many
+# seconds. Each is built here byte by byte, or from a tiny file of a system program with its
+# boxes rewritten, so that it is the same every run.
+
+
+def iso_box(kind, body):
+    return struct.pack(">I4s", 8 + len(body), kind) + body
+
+
+def iso_full_box(kind, version, flags, body):
+    return iso_box(kind, struct.pack(">I", version << 24 | flags) + body)
+
+
+def iso_boxes(data):
+    """The boxes that follow one another in data, as (kind, body)."""
+    found, at = [], 0
+    while at + 8 <= len(data):
+        size, kind = struct.unpack(">I4s", data[at:at + 8])
+        if size < 8 or at + size > len(data):
+            raise ValueError(f"box {kind!r} at {at} does not fit")
+        found.append((kind, data[at + 8:at + size]))
+        at += size
+    return found
+
+
+def iso_boxes_at(data, path):
+    """The body of the box at path."""
+    for kind in path:
+        data = dict(iso_boxes(data))[kind]
+    return data
+
+
+def iso_rewritten(data, path, change):
+    """data with the body of the box at path (kinds from the outside in) passed through
+    `change`; the sizes of the boxes holding it follow."""
+    out = b""
+    for kind, body in iso_boxes(data):
+        if kind == path[0]:
+            body = change(body) if len(path) == 1 else iso_rewritten(body, path[1:], change)
+        out += iso_box(kind, body)
+    return out
+
+
+def riff_chunk(kind, body):
+    return kind + struct.pack("<I", len(body)) + body + b"\0" * (len(body) & 1)
+
+
+def single_colour_lossless(width, height, argb):
+    """A lossless WebP bitstream of width x height pixels of one colour: each of its five
+    prefix codes has a single symbol, so the pixels take no bits at all."""
+    fields = [(0x2F, 8), (width - 1, 14), (height - 1, 14), (0, 1), (0, 3),
+              (0, 1), (0, 1), (0, 1)]  # no transform, no colour cache, one group of codes
+    alpha, red, green, blue = argb
+    for symbol in (green, red, blue, alpha, 0):  # the last is the distances'
+        fields += [(1, 1), (0, 1), (1, 1), (symbol, 8)]  # simple code, one 8-bit symbol
+    value = count = 0
+    for field, bits in fields:  # the first field in the lowest bits
+        value |= field << count
+        count += bits
+    return value.to_bytes((count + 7) // 8, "little")
+
+
+def animated_webp(width, height, frames, argb):
+    """An animation of `frames` frames, each covering the whole canvas in one colour."""
+    def u24(value):
+        return struct.pack("<I", value)[:3]
+
+    frame = riff_chunk(b"VP8L", single_colour_lossless(width, height, argb))
+    body = riff_chunk(b"VP8X", bytes([0x02, 0, 0, 0]) + u24(width - 1) + u24(height - 1))
+    body += riff_chunk(b"ANIM", bytes([255, 255, 255, 255]) + struct.pack("<H", 0))
+    for _ in range(frames):
+        # At 0,0, the whole canvas, 100 ms, drawn over what is there without blending.
+        body += riff_chunk(b"ANMF", u24(0) + u24(0) + u24(width - 1) + u24(height - 1) +
+                           u24(100) + b"\x02" + frame)
+    return b"RIFF" + struct.pack("<I", 4 + len(body)) + b"WEBP" + body
+
+
+def claiming_samples(m4a, count, duration=1024):
+    """The M4A of one track, its samples all of one size, with a sample table claiming
+    `count` of them in a single chunk: the samples past the few really there lie past the end
+    of the file."""
+    table = [b"moov", b"trak", b"mdia", b"minf", b"stbl"]
+    sizes = dict(iso_boxes(iso_boxes_at(m4a, table)))[b"stsz"]
+    sample_size = struct.unpack(">I", sizes[4:8])[0]
+    if sample_size == 0:
+        raise ValueError("the samples of the M4A are not all of one size")
+    m4a = iso_rewritten(m4a, table + [b"stts"], lambda _: struct.pack(">IIII", 0, 1, count, duration))
+    m4a = iso_rewritten(m4a, table + [b"stsc"], lambda _: struct.pack(">IIIII", 0, 1, 1, count, 1))
+    return iso_rewritten(m4a, table + [b"stsz"], lambda _: struct.pack(">III", 0, sample_size, count))
+
+
+def png16(width, height, rgb):
+    """A PNG of width x height pixels of one colour, 16 bits a sample."""
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body)))
+
+    row = b"\0" + struct.pack(">3H", *rgb) * width
+    return (b"\x89PNG\r\n\x1a\n" +
+            chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 16, 2, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(row * height, 9)) + chunk(b"IEND", b""))
+
+
+def heif_tile(size):
+    """A HEIC of one size x size picture of one colour, 10 bits a sample and chroma not
+    subsampled, made by heif-enc; None without it."""
+    if shutil.which("heif-enc") is None:
+        return None
+    with tempfile.TemporaryDirectory() as scratch:
+        source, out = os.path.join(scratch, "tile.png"), os.path.join(scratch, "tile.heic")
+        with open(source, "wb") as f:
+            f.write(png16(size, size, (0x3000, 0x8000, 0xC000)))
+        subprocess.run(["heif-enc", "-q", "30", "-b", "10", "-p", "chroma=444", "-o", out, source],
+                       check=True, stdout=subprocess.DEVNULL)
+        with open(out, "rb") as f:
+            return f.read()
+
+
+def grid_of_one_tile(heic, rows, columns, width, height):
+    """A HEIC whose picture is a grid of rows x columns tiles of width x height in all, each of
+    them the one coded picture of `heic`: one small picture, decoded rows x columns times."""
+    meta = iso_boxes_at(heic, [b"meta"])[4:]
+    parts = dict(iso_boxes(meta))
+    properties = dict(iso_boxes(parts[b"iprp"]))
+    ipco = iso_boxes(properties[b"ipco"])
+    ipma = properties[b"ipma"]
+    if ipma[:10] != struct.pack(">IIH", 0, 1, 1) or parts[b"pitm"][4:] != b"\0\x01":
+        raise ValueError("the HEIC is not one picture, item 1")
+    # The picture's coded data: its one extent, where iloc says.
+    iloc = parts[b"iloc"]
+    version, sizes, more = iloc[0], iloc[4], iloc[5]
+    fields, at = [], 8
+    for bytes_ in (2, 2 if version else 0, 2, more >> 4, 2, more & 15 if version else 0,
+                   sizes >> 4, sizes & 15):  # item, method, reference, base, extents, extent
+        fields.append(int.from_bytes(iloc[at:at + bytes_], "big"))
+        at += bytes_
+    _, _, _, base, extents, _, offset, length = fields
+    if iloc[6:8] != b"\0\x01" or extents != 1:
+        raise ValueError("the HEIC's picture is not in one piece")
+    coded = heic[base + offset:base + offset + length]
+
+    count = rows * columns
+    hdlr = iso_full_box(b"hdlr", 0, 0, bytes(4) + b"pict" + bytes(12) + b"\0")
+    pitm = iso_full_box(b"pitm", 0, 0, struct.pack(">H", 2))
+    iinf = iso_full_box(b"iinf", 0, 0, struct.pack(">H", 2) +
+                        iso_full_box(b"infe", 2, 1, struct.pack(">HH4s", 1, 0, b"hvc1") + b"\0") +
+                        iso_full_box(b"infe", 2, 0, struct.pack(">HH4s", 2, 0, b"grid") + b"\0"))
+    # Every tile of the grid is item 1.
+    iref = iso_full_box(b"iref", 0, 0, iso_box(b"dimg", struct.pack(">HH", 2, count) +
+                                                  struct.pack(">H", 1) * count))
+    grid = struct.pack(">BBBBHH", 0, 0, rows - 1, columns - 1, width, height)
+    idat = iso_box(b"idat", grid)
+    # The tile keeps its properties; the grid has a size of its own, after them.
+    iprp = iso_box(b"iprp", iso_box(b"ipco", b"".join(iso_box(k, b) for k, b in ipco) +
+                                    iso_full_box(b"ispe", 0, 0, struct.pack(">II", width, height))) +
+                   iso_full_box(b"ipma", 0, 0, struct.pack(">IH", 2, 1) + ipma[10:] +
+                                struct.pack(">HBB", 2, 1, len(ipco) + 1)))
+
+    def with_meta(coded_at):
+        iloc = iso_full_box(b"iloc", 1, 0, bytes([0x44, 0x00]) + struct.pack(">H", 2) +
+                            struct.pack(">HHHHII", 1, 0, 0, 1, coded_at, len(coded)) +
+                            struct.pack(">HHHHII", 2, 1, 0, 1, 0, len(grid)))  # in idat
+        return (iso_box(b"ftyp", b"heic" + bytes(4) + b"mif1heicmiaf") +
+                iso_full_box(b"meta", 0, 0, hdlr + pitm + iloc + iinf + iref + iprp + idat))
+
+    head = with_meta(0)
+    return with_meta(len(head) + 8) + iso_box(b"mdat", coded)
+
+
+class JpegBits:
+    """Huffman-coded data, the first bit the highest, a 0xFF byte followed by 0."""
+
+    def __init__(self):
+        self.value, self.count, self.out = 0, 0, bytearray()
+
+    def put(self, value, bits):
+        self.value, self.count = self.value << bits | value, self.count + bits
+        while self.count >= 8:
+            self.count -= 8
+            byte = self.value >> self.count & 0xFF
+            self.out += bytes([byte, 0]) if byte == 0xFF else bytes([byte])
+        self.value &= (1 << self.count) - 1
+
+    def done(self):
+        if self.count:
+            self.put((1 << (8 - self.count)) - 1, 8 - self.count)  # padded with ones
+        return bytes(self.out)
+
+
+def jpeg_segment(marker, body):
+    return bytes([0xFF, marker]) + struct.pack(">H", 2 + len(body)) + body
+
+
+def progressive_jpeg_many_scans(width, height):
+    """A progressive JPEG of width x height pixels of grey, chroma subsampled 2x2 as a phone's,
+    sent in as many scans as its progression allows: after the DC scan, each of the 63 AC
+    coefficients of each component on its own, first at 13 bits down, then refined a bit at a
+    time (2,646 scans). Every coefficient is 0, so a scan is an end-of-band run over all the
+    component's blocks, 15 bits for each 32,767 of them; but the decoder still visits every block
+    in every scan, and a loader that shows the picture as it comes redraws it after each."""
+    components = [(1, 2, 2), (2, 1, 1), (3, 1, 1)]  # id, horizontal and vertical sampling
+    out = b"\xff\xd8" + jpeg_segment(0xE0, b"JFIF\0\x01\x01\0\0\x01\0\x01\0\0")
+    out += jpeg_segment(0xDB, b"\0" + bytes([1] * 64))
+    out += jpeg_segment(0xC2, struct.pack(">BHHB", 8, height, width, len(components)) +
+                        b"".join(bytes([c, h << 4 | v, 0]) for c, h, v in components))
+    # One code each, "0": a DC difference of 0, and an end-of-band run of 16,384 and more.
+    out += jpeg_segment(0xC4, b"\x00" + bytes([1] + [0] * 15) + b"\x00" +
+                        b"\x10" + bytes([1] + [0] * 15) + b"\xe0")
+    dc = JpegBits()
+    for _ in range(-(-width // 16) * -(-height // 16) * 6):  # 4 + 1 + 1 blocks an MCU
+        dc.put(0, 1)
+    out += jpeg_segment(0xDA, bytes([3, 1, 0x00, 2, 0x00, 3, 0x00, 0, 0, 0])) + dc.done()
+    for al in range(13, -1, -1):
+        for c, h, v in components:
+            blocks = -(-(width * h // 2) // 8) * -(-(height * v // 2) // 8)
+            runs = -(-blocks // 32767)
+            data = JpegBits()
+            for i in range(runs):
+                run = blocks // runs + (i < blocks % runs)
+                if not 16384 <= run <= 32767:
+                    raise ValueError("the blocks do not split into runs the one code tells")
+                data.put(0, 1)
+                data.put(run - 16384, 14)
+            data = data.done()
+            ah = 0 if al == 13 else al + 1
+            for k in range(1, 64):
+                out += jpeg_segment(0xDA, bytes([1, c, 0x00, k, k, ah << 4 | al])) + data
+    return out + b"\xff\xd9"
+
+
+def hostile_seeds():
+    # A WebP of 228 bytes: an animation of four frames of 10000 x 10000 (no more pixels than
+    # the import takes), each one colour in a few bytes. The loader decodes the frames in full,
+    # and the canvas they are drawn on: 2.3 GB.
+    save("fuzz_picture_import", "bomb-animated.webp",
+         animated_webp(10000, 10000, 4, (255, 255, 128, 0)))
+
+    # A HEIC of 1.4 KB: a grid of 20 x 20 tiles, 9920 x 9920 in all (no more pixels than the
+    # import takes), whose 400 tiles are all the one small tile in the file, of 10 bits and
+    # full chroma. The loader decodes that tile 400 times into a picture of 16 bits a sample
+    # before converting it to 8: 1.1 GB.
+    tile = heif_tile(496)
+    if tile is None:
+        print("heif-enc not found: no seed fuzz_picture_import/heif-grid-repeated-tile.heic",
+              file=sys.stderr)
+    else:
+        save("fuzz_picture_import", "heif-grid-repeated-tile.heic",
+             grid_of_one_tile(tile, 20, 20, 9920, 9920))
+
+    # A progressive JPEG of 4096 x 4096 in 2,647 scans, 100 KB: 15 s of the loader's time.
+    save("fuzz_picture_import", "jpeg-many-scans.jpg", progressive_jpeg_many_scans(4096, 4096))
+
+    # An M4A of 0.5 s of silence whose sample table claims 2^26 samples of 4 bytes in one
+    # chunk. The index of the samples is built before any is read: 1.6 GB.
+    made("fuzz_sound_import", "huge-sample-table.m4a",
+         ["ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-f", "lavfi", "-i",
+          "anullsrc=r=8000:cl=mono", "-t", "0.5", "-c:a", "aac", "-b:a", "16k",
+          "-map_metadata", "-1", "-fflags", "+bitexact", "-flags", "+bitexact", "{out}"],
+         then=lambda m4a: claiming_samples(m4a, 1 << 26))
+
+
 def main():
     defaults = ints(0, 1, 300, 10, 1, 0x00FF0000, 1, 1, 5)
     save("fuzz_settings", "defaults", defaults)
@@ -182,6 +445,7 @@ def main():
     save("fuzz_wave", "empty", wave(8000, 1, 8, b""))
 
     media_seeds()
+    hostile_seeds()
 
 
 if __name__ == "__main__":

@@ -9,6 +9,7 @@
 #include "platform/BmpImage.h"
 #include "platform/PictureDecoder.h"
 #include "platform/PictureImport.h"
+#include "platform/SoundImport.h"
 
 namespace {
 
@@ -25,6 +26,17 @@ std::uint32_t Quarter(const CBmpImage& image, int x, int y) {
     if (b > 200)
         return kBlue;
     return p;
+}
+
+std::uint32_t Crc32(const Bytes& bytes) {
+    std::uint32_t crc = 0xFFFFFFFF;
+    for (const std::uint8_t byte : bytes) {
+        crc ^= byte;
+        for (int k = 0; k < 8; ++k) {
+            crc = crc >> 1 ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+    }
+    return ~crc;
 }
 
 class PictureImportTest : public ::testing::Test {
@@ -102,10 +114,35 @@ TEST_F(PictureImportTest, WhatIsNotAPictureIsRefusedAndNothingPartialIsLeft) {
     // An X pixmap is a picture the system reads, but no phone's: its loader is not used.
     const std::string xpm =
         "/* XPM */\nstatic char *p[] = {\"2 1 1 1\", \"a c #FF0000\", \"aa\"};\n";
-    for (const Bytes& bad : {text, Bytes(jpeg.begin(), jpeg.begin() + jpeg.size() / 2), Bytes(),
-                             Bytes(xpm.begin(), xpm.end())}) {
-        EXPECT_EQ(Import(bad, 100, 100), ImportResult::NotReadable);
-        EXPECT_FALSE(std::filesystem::exists(m_folder / "out.bmp"));
+    const auto half = [](const Bytes& whole) {
+        return Bytes(whole.begin(), whole.begin() + whole.size() / 2);
+    };
+    // A PNG whose header claims 10,000 rows, and whose data holds ten.
+    Bytes tenRows = MakePicture(200, 10, "png");
+    tenRows[22] = 10000 >> 8;
+    tenRows[23] = 10000 & 0xFF;
+    const std::uint32_t crc = Crc32(Bytes(tenRows.begin() + 12, tenRows.begin() + 29));
+    for (int i = 0; i < 4; ++i) {
+        tenRows[29 + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+    }
+    // A bitmap's headers claiming 100 x 100 pixels, and none of them, named as a photo.
+    const Bytes bmp = MakeBmp24(100, 100, kRed);
+    const struct {
+        const char* what;
+        Bytes bytes;
+    } cases[] = {
+        {"text", text},
+        {"JPEG cut short", half(jpeg)},
+        {"PNG cut short", half(MakePicture(200, 100, "png"))},
+        {"WebP cut short", half(MakePicture(200, 100, "webp"))},
+        {"PNG of fewer rows than it claims", tenRows},
+        {"bitmap headers only", Bytes(bmp.begin(), bmp.begin() + 54)},
+        {"nothing", Bytes()},
+        {"X pixmap", Bytes(xpm.begin(), xpm.end())},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Import(c.bytes, 100, 100), ImportResult::NotReadable) << c.what;
+        EXPECT_FALSE(std::filesystem::exists(m_folder / "out.bmp")) << c.what;
     }
     // A folder in the source's place, and a target folder that is not there.
     MakeFolder(m_folder / "dir");
@@ -117,6 +154,22 @@ TEST_F(PictureImportTest, WhatIsNotAPictureIsRefusedAndNothingPartialIsLeft) {
               ImportResult::WriteFailed);
     EXPECT_FALSE(reason.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.Path()), {}), 2);
+}
+
+// Crafted files that cost the system's decoders gigabytes or minutes are refused by the
+// import, whatever their kind.
+TEST_F(PictureImportTest, FilesMadeToExhaustTheDecodersAreRefused) {
+    const std::string corpus = FUZZ_CORPUS_DIR;
+    for (const char* name : {"fuzz_picture_import/bomb-animated.webp",
+                             "fuzz_picture_import/heif-grid-repeated-tile.heic",
+                             "fuzz_picture_import/jpeg-many-scans.jpg"}) {
+        EXPECT_EQ(Import(ReadBytes(corpus + "/" + name), 960, 768), ImportResult::NotReadable)
+            << name;
+    }
+    std::string reason;
+    EXPECT_EQ(ImportSound(corpus + "/fuzz_sound_import/huge-sample-table.m4a", m_folder / "out.wav",
+                          reason),
+              ImportResult::NotReadable);
 }
 
 }  // namespace

@@ -172,6 +172,12 @@ void CManagePicTerm::OnInitDialog(wxInitDialogEvent&) {
     InsertListColumn(m_listPictures, kSizeColumn, IDS_PICTURE_FILE_SIZE, wxLIST_FORMAT_RIGHT, 100);
     InsertListColumn(m_listPictures, kCutColumn, IDS_CUT_TO_BE_DISPLAYED, wxLIST_FORMAT_CENTRE,
                      130);
+    // A converted picture or sound whose writer was killed before its rename left its
+    // temporary here; within the library, it goes before the list is made.
+    std::string reason;
+    if (MayChangeInLibrary(GroupFilePath(m_strGroupPath, m_strFolderName), reason)) {
+        RemoveLeftoverTemporaries(m_strGroupPath);
+    }
     LoadCutList();
     FillPictureList();
     m_bMicrophone = OfferRecording(FindWindow(IDC_RECORD_SOUND));

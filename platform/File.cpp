@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -79,20 +80,39 @@ int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
     return fd;
 }
 
-// Removes the temporaries "<target>.tmp-XXXXXX" whose writers are gone. A live writer holds
-// a lock on its temporary until it has renamed it, so a file that can be locked is a
+// The name of a temporary for `name`: the name, cut so that the temporary's name is no longer
+// than the folder takes, then ".tmp-" and six random letters or digits.
+std::string TemporaryPrefix(const std::string& name) {
+    constexpr std::size_t kRoom = NAME_MAX - (sizeof kTempSuffix - 1);
+    return name.substr(0, std::min(name.size(), kRoom)) + ".tmp-";
+}
+
+// Whether a name is that of a temporary of ours, for the target whose temporaries begin with
+// `prefix` (empty: for any target).
+bool IsTemporaryName(const std::string& name, const std::string& prefix) {
+    constexpr std::size_t kMarker = sizeof ".tmp-" - 1;
+    if (name.size() <= kMarker + kTempRandomLength ||
+        name.compare(name.size() - kTempRandomLength - kMarker, kMarker, ".tmp-") != 0 ||
+        (!prefix.empty() && (name.size() != prefix.size() + kTempRandomLength ||
+                             name.compare(0, prefix.size(), prefix) != 0))) {
+        return false;
+    }
+    return std::all_of(name.end() - kTempRandomLength, name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+// Removes the temporaries in `folder` that `prefix` names whose writers are gone. A live writer
+// holds a lock on its temporary until it has renamed it, so a file that can be locked is a
 // leftover of a writer that was killed.
-void RemoveStaleTemporaries(const std::string& target, const std::string& ownTemp) {
-    const std::string folder = FolderOf(target);
-    const std::string prefix = PathFindFileName(target) + ".tmp-";
+void RemoveTemporaries(const std::string& folder, const std::string& prefix,
+                       const std::string& ownTemp) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
     if (!dir) {
         return;
     }
     while (const dirent* e = ::readdir(dir.get())) {
         const std::string name = e->d_name;
-        if (name.size() != prefix.size() + kTempRandomLength ||
-            name.compare(0, prefix.size(), prefix) != 0) {
+        if (!IsTemporaryName(name, prefix)) {
             continue;
         }
         const std::string path = PathJoin(folder, name);
@@ -113,6 +133,10 @@ void RemoveStaleTemporaries(const std::string& target, const std::string& ownTem
 }
 
 }  // namespace
+
+void RemoveLeftoverTemporaries(const std::string& folder) {
+    RemoveTemporaries(folder, {}, {});
+}
 
 CFile::~CFile() {
     Abort();
@@ -166,8 +190,10 @@ bool CFile::OpenForWrite(const std::string& path, bool bReplaceEntry) {
         m_nError = errno;
         return false;
     }
-    std::vector<char> tmpl(m_strPath.begin(), m_strPath.end());
-    tmpl.insert(tmpl.end(), kTempSuffix, kTempSuffix + sizeof kTempSuffix);
+    const std::string prefix = TemporaryPrefix(PathFindFileName(m_strPath));
+    const std::string pattern = PathJoin(FolderOf(m_strPath), prefix + "XXXXXX");
+    std::vector<char> tmpl(pattern.begin(), pattern.end());
+    tmpl.push_back('\0');
     // A file written in place keeps sharing its data with its other hard links.
     const bool bMayWriteInPlace = bExists && (!bReplaceEntry || old.st_nlink == 1);
     m_fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
@@ -195,7 +221,7 @@ bool CFile::OpenForWrite(const std::string& path, bool bReplaceEntry) {
             return bMayWriteInPlace && OpenInPlace(m_strPath);
         }
     }
-    RemoveStaleTemporaries(m_strPath, m_strTempPath);
+    RemoveTemporaries(FolderOf(m_strPath), prefix, m_strTempPath);
     return true;
 }
 

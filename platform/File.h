@@ -69,3 +69,7 @@ private:
     std::string m_strTempPath;
     std::string m_inPlaceData;  // what an in-place write puts in the file at Close
 };
+
+// Removes from `folder` the temporaries that writers killed before their rename left
+// ("<name>.tmp-" and six letters or digits, locked by no living writer).
+void RemoveLeftoverTemporaries(const std::string& folder);

@@ -146,7 +146,10 @@ constexpr char kWaves[] =
 
 TEST_F(ManageGroup, OpensOnTheGroupAndTheButtonsFollowTheSelection) {
     fs::create_symlink(m_dir / "nowhere.bmp", m_group + "/Ghost.bmp");
+    // A converted picture whose writer was killed before its rename: cleared at the opening.
+    WriteBytes(m_group + "/IMG_0011.bmp.tmp-Ab12Cd", {'B', 'M'});
     Open();
+    EXPECT_FALSE(fs::exists(m_group + "/IMG_0011.bmp.tmp-Ab12Cd"));
     EXPECT_EQ(Rows(), (std::vector<std::string>{"Apple.bmp 4854 No", "Dog.bmp 374 Yes",
                                                 "Ghost.bmp  No", "Zebra.bmp 3654 No"}));
     EXPECT_EQ(Text(IDC_TOTAL_PICTURES), "4");

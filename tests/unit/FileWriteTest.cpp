@@ -1,7 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "OtherUser.h"
@@ -149,4 +152,28 @@ TEST_F(FileWriteAsAnotherUser, AWritableFileInAClosedFolderIsRewrittenInPlace) {
               0);
     EXPECT_EQ(Text(m_dir / "closed/Nuv.ini"), "in place");
     EXPECT_EQ(RunAsNobody([&] { return WriteWhole(m_dir / "closed/new.ini", "x") ? 1 : 0; }), 0);
+}
+
+// A name the folder takes can be written, however long: its temporary's name is cut to fit.
+// Temporaries of writers killed before their rename are cleared; a live writer's, and files
+// that merely look like one, stay.
+TEST(FileWrite, TemporariesFitTheFolderAndLeftoversAreCleared) {
+    TestFolder dir;
+    const std::string longest(NAME_MAX - 4, 'n');
+    EXPECT_TRUE(WriteWhole(dir / (longest + ".bmp"), "picture"));
+    EXPECT_EQ(Text(dir / (longest + ".bmp")), "picture");
+
+    for (const char* name : {"IMG_0011.bmp.tmp-Ab12Cd", "held.wav.tmp-000000", "keep.tmp-abc12",
+                             "keep.tmp-ab!cd1", "keep.bmp"}) {
+        WriteBytes(dir / name, {1});
+    }
+    const int held = ::open((dir / "held.wav.tmp-000000").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    RemoveLeftoverTemporaries(dir.Path());
+    ::close(held);
+    EXPECT_FALSE(fs::exists(dir / "IMG_0011.bmp.tmp-Ab12Cd"));
+    for (const char* kept :
+         {"held.wav.tmp-000000", "keep.tmp-abc12", "keep.tmp-ab!cd1", "keep.bmp"}) {
+        EXPECT_TRUE(fs::exists(dir / kept)) << kept;
+    }
 }

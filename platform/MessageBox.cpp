@@ -4,6 +4,36 @@
 
 #include "platform/DisplayText.h"
 
+namespace {
+constexpr char kBreakChance[] = "\xE2\x80\x8B";  // U+200B, zero width space
+constexpr int kLongestRun = 32;
+}  // namespace
+
+std::string BreakableText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    int run = 0;  // characters since the last break chance
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const bool bLead = (c & 0xC0) != 0x80;
+        if (bLead && run >= kLongestRun) {
+            out += kBreakChance;
+            run = 0;
+        }
+        out += static_cast<char>(c);
+        if (c == ' ' || c == '\n' || c == '\t') {
+            run = 0;
+        } else if (bLead) {
+            ++run;
+        }
+        if ((c == '/' || c == '\\') && run > 1) {
+            out += kBreakChance;
+            run = 0;
+        }
+    }
+    return out;
+}
+
 int MessageBox(wxWindow* owner, const std::string& text, const std::string& caption,
                unsigned flags) {
     long style = 0;
@@ -37,7 +67,7 @@ int MessageBox(wxWindow* owner, const std::string& text, const std::string& capt
     if ((flags & MB_DEFBUTTON2) != 0 && (style & wxYES_NO) != 0) {
         style |= wxNO_DEFAULT;
     }
-    wxMessageDialog dialog(owner, DisplayText(text), DisplayText(caption), style);
+    wxMessageDialog dialog(owner, DisplayText(BreakableText(text)), DisplayText(caption), style);
     switch (dialog.ShowModal()) {
         case wxID_YES:
             return IDYES;

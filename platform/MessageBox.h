@@ -18,6 +18,14 @@ enum : unsigned {
 
 enum { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
 
-// Shows a modal message box over `owner` (null: no owner) and returns the button pressed.
+// Shows a modal message box over `owner` (null: no owner) and returns the button pressed. The
+// box is never wider than the screen: long paths and words in `text` are given places to
+// break (see BreakableText).
+
 int MessageBox(wxWindow* owner, const std::string& text, const std::string& caption,
                unsigned flags);
+
+// `text` (UTF-8) with an invisible break chance (U+200B) after each "/" of a long run without
+// spaces, and inside any such run every 32 characters: a message box wraps its text only at
+// break chances, and a long path would otherwise make it wider than the screen.
+std::string BreakableText(const std::string& text);

@@ -36,7 +36,10 @@ public:
 
 protected:
     int OnInvoked(wxMessageDialog* dialog) const override {
-        *m_text = dialog->GetMessage().utf8_string();
+        // The text as the parent reads it, without its invisible break chances.
+        wxString text = dialog->GetMessage();
+        text.Replace(wxString::FromUTF8("\xE2\x80\x8B"), "");
+        *m_text = text.utf8_string();
         if (m_style != nullptr) {
             *m_style = dialog->GetMessageDialogStyle();
         }

@@ -3,6 +3,7 @@
 #include <wx/string.h>
 
 #include "platform/DisplayText.h"
+#include "platform/MessageBox.h"
 
 // Names from the disk show readably whatever their bytes: UTF-8 as it is, everything else
 // as the Windows-1252 a Windows copy of the program wrote.
@@ -23,4 +24,21 @@ TEST(DisplayText, ShowsUtf8AsItIsAndOtherBytesAsWindows1252) {
         EXPECT_EQ(ReadableUtf8(bytes), shown) << bytes;
     }
     EXPECT_EQ(DisplayText("B\xe4r").utf8_string(), "B\xc3\xa4r");
+}
+
+// A message box wraps only where its text may break: long paths and runs get break chances
+// (U+200B), and short texts stay as they are.
+TEST(DisplayText, LongRunsInMessagesGetBreakChances) {
+    const std::string z = "\xE2\x80\x8B";
+    const std::string run(40, 'a');
+    const std::pair<std::string, std::string> cases[] = {
+        {"Could not write it.", "Could not write it."},
+        {"/home/ann/Pictures", "/home/" + z + "ann/" + z + "Pictures"},
+        {run, std::string(32, 'a') + z + std::string(8, 'a')},
+        {"\xC3\xA9" + run, "\xC3\xA9" + std::string(31, 'a') + z + std::string(9, 'a')},
+        {"x " + run.substr(0, 31) + " y", "x " + run.substr(0, 31) + " y"},
+    };
+    for (const auto& [text, breakable] : cases) {
+        EXPECT_EQ(BreakableText(text), breakable) << text;
+    }
 }

@@ -2,9 +2,13 @@
 
 #include <SDL.h>
 #include <wx/app.h>
+#include <wx/timer.h>
 #include <wx/utils.h>
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/File.h"
 #include "platform/FileSystem.h"
@@ -25,6 +29,112 @@ SoundDevice& Device() {
 
 // Wave files larger than this are not sounds for a child's key press.
 constexpr std::uint64_t kMaxWaveBytes = 64u << 20;
+
+}  // namespace
+
+namespace {
+
+// A sound starts with its first part converted and queued at the key; the rest follows a part
+// at a time while it plays, always well ahead of the device, so the key never waits for a
+// long sound's conversion.
+constexpr double kFirstPartSeconds = 0.5;
+constexpr double kPartSeconds = 0.5;
+constexpr unsigned kQueuedAhead = kDeviceRate * kDeviceChannels * 2;  // a second
+constexpr int kFeedMilliseconds = 100;
+
+// The sound whose remaining parts are still to be queued, if any.
+std::unique_ptr<CWaveStream>& Feeding() {
+    static std::unique_ptr<CWaveStream> stream;
+    return stream;
+}
+// When only the start of the sound's file was read for its first part: the file, whose
+// whole is read while it plays.
+std::string& FeedingFrom() {
+    static std::string path;
+    return path;
+}
+
+// Reads a wave file, or its first `maxBytes` when it is longer; false if it cannot be read.
+bool ReadWave(const std::string& path, std::vector<std::uint8_t>& bytes,
+              std::uint64_t maxBytes = kMaxWaveBytes) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone) || file.GetLength() == 0 ||
+        file.GetLength() > kMaxWaveBytes) {
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(std::min(file.GetLength(), maxBytes)));
+    return file.Read(bytes.data(), bytes.size()) == bytes.size();
+}
+
+// The start of a file read at the key: at 48 kHz stereo, well over a second.
+constexpr std::uint64_t kStartBytes = 256u << 10;
+
+void Queue(const std::string& pcm) {
+    if (!pcm.empty()) {
+        SDL_QueueAudio(Device().id, pcm.data(), static_cast<Uint32>(pcm.size()));
+    }
+}
+
+// When only the start of the sound's file was read: the whole, going on where the start
+// ended.
+void ReadWholeSound() {
+    std::unique_ptr<CWaveStream>& stream = Feeding();
+    if (stream && !FeedingFrom().empty()) {
+        std::vector<std::uint8_t> wave;
+        auto whole = std::make_unique<CWaveStream>();
+        if (!ReadWave(FeedingFrom(), wave) || !whole->Open(wave.data(), wave.size()) ||
+            !whole->SkipTo(stream->Position())) {
+            whole.reset();
+        }
+        stream = std::move(whole);
+        FeedingFrom().clear();
+    }
+}
+
+// Queues parts of the sound being fed until a second is queued ahead, or it is all queued.
+void Feed() noexcept {
+    std::unique_ptr<CWaveStream>& stream = Feeding();
+    try {
+        ReadWholeSound();
+        while (stream && Device().id != 0 && SDL_GetQueuedAudioSize(Device().id) < kQueuedAhead) {
+            std::string pcm;
+            if (!stream->Next(kPartSeconds, pcm)) {
+                stream.reset();
+                break;
+            }
+            Queue(pcm);
+            if (stream->AtEnd()) {
+                stream.reset();
+            }
+        }
+    } catch (...) {
+        stream.reset();  // memory ran out: the sound ends where it is
+    }
+}
+
+class CFeedTimer : public wxTimer {
+public:
+    void Notify() override {
+        Feed();
+        if (!Feeding()) {
+            Stop();
+        }
+    }
+};
+
+std::unique_ptr<CFeedTimer>& FeedTimer() {
+    static std::unique_ptr<CFeedTimer> timer;
+    return timer;
+}
+
+// Lets the sound being fed go, and what is queued of it.
+void StopFeeding() {
+    Feeding().reset();
+    FeedingFrom().clear();
+    if (FeedTimer()) {
+        FeedTimer()->Stop();
+    }
+}
 
 }  // namespace
 
@@ -50,6 +160,8 @@ void InitSoundDevice() {
 }
 
 void CloseSoundDevice() {
+    StopFeeding();
+    FeedTimer().reset();
     SoundDevice& device = Device();
     if (device.id != 0) {
         SDL_CloseAudioDevice(device.id);
@@ -70,6 +182,7 @@ unsigned QueuedSoundBytes() {
 }
 
 void StopSound() {
+    StopFeeding();
     SoundDevice& device = Device();
     if (device.id != 0) {
         SDL_LockAudioDevice(device.id);
@@ -78,32 +191,29 @@ void StopSound() {
     }
 }
 
-// Reads a wave file and converts it to the device's format; false if it is not a playable
-// wave. The device is opened without allowed changes, so its format is the one asked for.
-static bool LoadWave(const std::string& path, std::string& pcm) {
-    CFile file;
-    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone) || file.GetLength() == 0 ||
-        file.GetLength() > kMaxWaveBytes) {
-        return false;
-    }
-    std::string bytes(static_cast<std::size_t>(file.GetLength()), '\0');
-    if (file.Read(bytes.data(), bytes.size()) != bytes.size()) {
-        return false;
-    }
-    return DecodeWave(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), pcm);
-}
-
-// Plays the samples `load` gives, cutting off what was playing; gives the default sound when
-// `load` fails. Without a device `load` only checks the sound.
-static bool PlayLoaded(const std::function<bool(std::string& pcm)>& load) noexcept {
+// Plays the wave whose bytes `load` gives, cutting off what was playing: its first part at
+// once, the rest while it plays (all at once without an event loop to feed it). Gives the
+// default sound when `load` fails or the bytes are no playable wave. Without a device `load`
+// only checks the sound.
+// `load` says in `bStart` when it gave only the start of the file at `path`.
+static bool PlayLoaded(
+    const std::function<bool(std::vector<std::uint8_t>& wave, bool& bStart)>& load,
+    const std::string& path = {}) noexcept {
     InitSoundDevice();
     SoundDevice& device = Device();
+    StopFeeding();
+    auto stream = std::make_unique<CWaveStream>();
     std::string pcm;
     bool bLoaded = false;
+    bool bStart = false;
     try {
-        bLoaded = load(pcm);
+        std::vector<std::uint8_t> wave;
+        bLoaded =
+            load(wave, bStart) && (device.id == 0 || (stream->Open(wave.data(), wave.size()) &&
+                                                      stream->Next(kFirstPartSeconds, pcm)));
     } catch (...) {
         // Memory ran out: the sound is one that cannot be played.
+        bLoaded = false;
     }
     if (device.id == 0) {
         return bLoaded;
@@ -117,25 +227,66 @@ static bool PlayLoaded(const std::function<bool(std::string& pcm)>& load) noexce
     }
     SDL_LockAudioDevice(device.id);
     SDL_ClearQueuedAudio(device.id);
-    if (!pcm.empty()) {
-        SDL_QueueAudio(device.id, pcm.data(), static_cast<Uint32>(pcm.size()));
-    }
+    Queue(pcm);
     SDL_UnlockAudioDevice(device.id);
+    if (!stream->AtEnd()) {
+        Feeding() = std::move(stream);
+        FeedingFrom() = bStart ? path : std::string();
+        // The program's timers run whenever an event loop does.
+        if (wxTheApp != nullptr) {
+            if (!FeedTimer()) {
+                FeedTimer() = std::make_unique<CFeedTimer>();
+            }
+            FeedTimer()->Start(kFeedMilliseconds);
+        } else {
+            // No event loop to feed it: the rest of the sound now.
+            try {
+                ReadWholeSound();
+                std::string rest;
+                if (Feeding() && Feeding()->Next(double(kMaxConversionBytes), rest)) {
+                    Queue(rest);
+                }
+            } catch (...) {
+                // Memory ran out: the sound ends after its first part.
+            }
+            Feeding().reset();
+        }
+    }
     return true;
 }
 
 bool PlaySound(const std::string& path) noexcept {
-    return PlayLoaded([&path](std::string& pcm) {
-        if (Device().id == 0) {
-            // No audio device: check the file all the same, so a missing one is noticed.
-            return PathFileExists(path);
-        }
-        return LoadWave(path, pcm);
-    });
+    // A long sound's first part needs only the start of its file; the rest is read while it
+    // plays. A start too short for the first part (a wave of many channels at a high rate) is
+    // read whole at once.
+    return PlayLoaded(
+        [&path](std::vector<std::uint8_t>& wave, bool& bStartOnly) {
+            if (Device().id == 0) {
+                // No audio device: check the file all the same, so a missing one is noticed.
+                return PathFileExists(path);
+            }
+            if (!ReadWave(path, wave, kStartBytes)) {
+                return false;
+            }
+            bStartOnly = wave.size() == kStartBytes;
+            CWaveStream start;
+            if (bStartOnly && start.Open(wave.data(), wave.size()) &&
+                start.Seconds() < 2 * kFirstPartSeconds) {
+                bStartOnly = false;
+                return ReadWave(path, wave);
+            }
+            return true;
+        },
+        path);
 }
 
 bool PlayWave(const std::vector<std::uint8_t>& wave) noexcept {
-    return PlayLoaded([&wave](std::string& pcm) {
-        return Device().id == 0 || DecodeWave(wave.data(), wave.size(), pcm);
+    return PlayLoaded([&wave](std::vector<std::uint8_t>& bytes, bool&) {
+        if (Device().id == 0) {
+            std::string pcm;
+            return DecodeWave(wave.data(), wave.size(), pcm);
+        }
+        bytes = wave;
+        return true;
     });
 }

@@ -2,87 +2,169 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <numeric>
 
 #include "platform/LittleEndian.h"
 
 namespace {
 
-struct WaveData {
-    Uint8* data = nullptr;
-    ~WaveData() { SDL_FreeWAV(data); }
-};
-
 // The converter allocates what a chunk claims; a chunk is cut to the bytes that follow it,
-// as a wave whose end is missing plays what it has.
+// as a wave whose end is missing plays what it has. Empty when every chunk is honest, and
+// the bytes can be read as they are.
 std::string WithHonestChunks(const unsigned char* data, std::size_t size) {
-    std::string bytes(reinterpret_cast<const char*>(data), size);
-    auto* b = reinterpret_cast<unsigned char*>(bytes.data());
     std::size_t at = 12;
     while (at + 8 <= size) {
-        const std::uint32_t length = U32(b + at + 4);
+        const std::uint32_t length = U32(data + at + 4);
         const std::size_t room = size - (at + 8);
         if (length > room) {
-            PutU32(b + at + 4, static_cast<std::uint32_t>(room));
-            break;
+            std::string bytes(reinterpret_cast<const char*>(data), size);
+            PutU32(reinterpret_cast<unsigned char*>(bytes.data()) + at + 4,
+                   static_cast<std::uint32_t>(room));
+            return bytes;
         }
         at += 8 + length + (length & 1);
     }
-    return bytes;
+    return {};
 }
 
 }  // namespace
 
-bool DecodeWave(const unsigned char* data, std::size_t size, std::string& pcm) {
-    pcm.clear();
-    // Only a RIFF wave: its chunks are known to start at byte 12.
-    if (size < 12 || size > static_cast<std::size_t>(INT_MAX) ||
-        std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
-        return false;
-    }
-    const std::string bytes = WithHonestChunks(data, size);
-    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(size));
-    SDL_AudioSpec spec;
-    WaveData wave;
-    Uint32 length = 0;
-    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &spec, &wave.data, &length) == nullptr) {
-        return false;
-    }
-    // A rate of a few hertz stretches every byte over thousands of output samples.
-    if (spec.freq < kMinWaveRate || spec.freq > kMaxWaveRate || spec.channels < 1 ||
-        spec.channels > kMaxWaveChannels) {
-        return false;
-    }
+namespace {
+// Each part is converted with this many frames of the sound on either side of it, which the
+// resampler reads and which are then left out: the parts join as the whole converted at once.
+constexpr std::size_t kPartOverlap = 64;
+
+// Converts `frames` frames of `format` into the device's format, appending to `pcm`.
+bool Convert(const unsigned char* samples, std::size_t bytes, SDL_AudioFormat format, int channels,
+             int rate, std::string& converted) {
     SDL_AudioCVT cvt;
-    const int built = SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
-                                        kDeviceChannels, kDeviceRate);
-    if (built < 0 || cvt.len_mult < 1) {
+    if (SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS,
+                          kDeviceChannels, kDeviceRate) < 0 ||
+        cvt.len_mult < 1) {
         return false;
     }
-    if (length == 0 || wave.data == nullptr) {
-        return true;
-    }
-    // The converter works in place in a buffer of length * len_mult bytes.
-    const std::size_t mult = static_cast<std::size_t>(cvt.len_mult);
-    if (length > kMaxConversionBytes / mult) {
-        return false;
-    }
-    if (built == 0) {
-        pcm.assign(reinterpret_cast<const char*>(wave.data), length);
-        return true;
-    }
-    const std::size_t bufferSize = static_cast<std::size_t>(length) * mult;
-    auto buffer = std::make_unique_for_overwrite<Uint8[]>(bufferSize);
-    std::memcpy(buffer.get(), wave.data, length);
-    cvt.buf = buffer.get();
-    cvt.len = static_cast<int>(length);
+    const std::size_t bufferSize = bytes * static_cast<std::size_t>(cvt.len_mult);
+    converted.assign(bufferSize, '\0');
+    std::memcpy(converted.data(), samples, bytes);
+    cvt.buf = reinterpret_cast<Uint8*>(converted.data());
+    cvt.len = static_cast<int>(bytes);
     if (SDL_ConvertAudio(&cvt) != 0 || cvt.len_cvt < 0 ||
         static_cast<std::size_t>(cvt.len_cvt) > bufferSize) {
         return false;
     }
-    pcm.assign(reinterpret_cast<const char*>(buffer.get()), static_cast<std::size_t>(cvt.len_cvt));
+    converted.resize(static_cast<std::size_t>(cvt.len_cvt));
+    return true;
+}
+}  // namespace
+
+CWaveStream::~CWaveStream() {
+    Release();
+}
+
+void CWaveStream::Release() {
+    SDL_FreeWAV(m_pData);
+    m_pData = nullptr;
+    m_nFrames = m_nAt = 0;
+}
+
+bool CWaveStream::Open(const unsigned char* data, std::size_t size) {
+    Release();
+    // Only a RIFF wave: its chunks are known to start at byte 12.
+    if (data == nullptr || size < 12 || size > static_cast<std::size_t>(INT_MAX) ||
+        std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
+        return false;
+    }
+    const std::string honest = WithHonestChunks(data, size);
+    SDL_RWops* rw = SDL_RWFromConstMem(
+        honest.empty() ? static_cast<const void*>(data) : honest.data(), static_cast<int>(size));
+    SDL_AudioSpec spec;
+    Uint32 length = 0;
+    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &spec, &m_pData, &length) == nullptr) {
+        m_pData = nullptr;
+        return false;
+    }
+    // A rate of a few hertz stretches every byte over thousands of output samples.
+    SDL_AudioCVT cvt;
+    if (spec.freq < kMinWaveRate || spec.freq > kMaxWaveRate || spec.channels < 1 ||
+        spec.channels > kMaxWaveChannels ||
+        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                          kDeviceChannels, kDeviceRate) < 0 ||
+        cvt.len_mult < 1 || length > kMaxConversionBytes / static_cast<std::size_t>(cvt.len_mult)) {
+        Release();
+        return false;
+    }
+    m_nFormat = spec.format;
+    m_nChannels = spec.channels;
+    m_nRate = spec.freq;
+    m_nFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
+    m_nFrames = length / m_nFrameBytes;
+    const std::size_t common = std::gcd<std::size_t>(spec.freq, kDeviceRate);
+    m_nStepIn = static_cast<std::size_t>(spec.freq) / common;
+    m_nStepOut = static_cast<std::size_t>(kDeviceRate) / common;
+    m_nAt = 0;
+    return true;
+}
+
+bool CWaveStream::SkipTo(std::size_t frame) {
+    if (frame > m_nFrames || frame % m_nStepIn != 0) {
+        return false;
+    }
+    m_nAt = frame;
+    if (AtEnd()) {
+        Release();
+    }
+    return true;
+}
+
+bool CWaveStream::Next(double seconds, std::string& pcm) {
+    if (AtEnd()) {
+        return true;
+    }
+    const auto steps = [this](std::size_t frames) {
+        return (frames + m_nStepIn - 1) / m_nStepIn * m_nStepIn;
+    };
+    const std::size_t wanted = static_cast<std::size_t>(std::max(1.0, seconds * m_nRate));
+    const std::size_t begin = m_nAt;
+    const std::size_t end = std::min(m_nFrames, begin + steps(std::min(wanted, m_nFrames)));
+    const std::size_t overlap = steps(kPartOverlap);
+    const std::size_t from = begin > overlap ? begin - overlap : 0;
+    const std::size_t to = std::min(m_nFrames, end + overlap);
+    std::string converted;
+    if (!Convert(m_pData + from * m_nFrameBytes, (to - from) * m_nFrameBytes,
+                 static_cast<SDL_AudioFormat>(m_nFormat), m_nChannels, m_nRate, converted)) {
+        Release();
+        return false;
+    }
+    constexpr std::size_t kOut = kDeviceChannels * 2;  // bytes of a frame for the device
+    const std::size_t skip =
+        std::min(converted.size(), (begin - from) / m_nStepIn * m_nStepOut * kOut);
+    const std::size_t keep =
+        end == m_nFrames
+            ? converted.size() - skip
+            : std::min(converted.size() - skip, (end - begin) / m_nStepIn * m_nStepOut * kOut);
+    pcm.append(converted, skip, keep);
+    m_nAt = end;
+    if (AtEnd()) {
+        Release();  // the samples are no longer needed
+    }
+    return true;
+}
+
+bool DecodeWave(const unsigned char* data, std::size_t size, std::string& pcm) {
+    pcm.clear();
+    CWaveStream stream;
+    if (!stream.Open(data, size)) {
+        return false;
+    }
+    // The whole sound in one part.
+    if (!stream.Next(double(kMaxConversionBytes), pcm)) {
+        pcm.clear();
+        return false;
+    }
     return true;
 }

@@ -17,3 +17,41 @@ constexpr std::size_t kMaxConversionBytes = 128u << 20;
 // False when the bytes are not a playable wave within the limits above. A wave without
 // samples gives empty `pcm` and true.
 bool DecodeWave(const unsigned char* data, std::size_t size, std::string& pcm);
+
+// A wave's samples converted for the sound device a part at a time: a long sound starts at
+// once, and the rest follows while it plays.
+class CWaveStream {
+public:
+    CWaveStream() = default;
+    ~CWaveStream();
+    CWaveStream(const CWaveStream&) = delete;
+    CWaveStream& operator=(const CWaveStream&) = delete;
+
+    // Reads the bytes of a wave file (they are not needed afterwards); false when they are
+    // not a playable wave within the limits above.
+    bool Open(const unsigned char* data, std::size_t size);
+    // Converts about the next `seconds` of the sound and appends them to `pcm`; false when
+    // the conversion fails.
+    bool Next(double seconds, std::string& pcm);
+    // Whether every sample has been converted.
+    bool AtEnd() const { return m_nAt == m_nFrames; }
+    // The frames converted so far, and the seconds the opened bytes hold in all.
+    std::size_t Position() const { return m_nAt; }
+    double Seconds() const { return m_nRate > 0 ? double(m_nFrames) / m_nRate : 0; }
+    // Goes on from frame `frame` (as Position gave it for the same sound); false past its end.
+    bool SkipTo(std::size_t frame);
+
+private:
+    void Release();
+
+    unsigned char* m_pData = nullptr;  // the samples in the file's format
+    std::size_t m_nFrames = 0;         // the sound's length, in frames
+    std::size_t m_nAt = 0;             // the first frame not yet converted
+    std::size_t m_nFrameBytes = 0;
+    int m_nRate = 0;
+    unsigned short m_nFormat = 0;
+    int m_nChannels = 0;
+    // A part starts at a multiple of `m_nStepIn` frames, which become exactly `m_nStepOut`
+    // frames of the device's rate.
+    std::size_t m_nStepIn = 1, m_nStepOut = 1;
+};

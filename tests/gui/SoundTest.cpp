@@ -73,7 +73,27 @@ TEST_F(SoundOnDisk, ANewSoundCutsOffTheOldOne) {
     ASSERT_TRUE(PlaySound(m_dir / "long.wav"));
     const unsigned queuedLong = QueuedSoundBytes();
     ASSERT_TRUE(PlaySound(m_dir / "short.wav"));
-    EXPECT_LT(QueuedSoundBytes(), queuedLong / 10);
+    // No more than the short sound, twice the samples at the device's rate, in two channels.
+    const unsigned queuedShort = 2205 * 2 * 4;
+    EXPECT_GT(queuedLong, 2 * queuedShort);
+    EXPECT_LE(QueuedSoundBytes(), queuedShort);
+}
+
+// A minute-long sound starts at the key with only its first part converted, and the rest
+// follows while it plays.
+TEST_F(SoundOnDisk, ALongSoundStartsAtOnceAndTheRestFollows) {
+    const int seconds = 60;
+    WriteBytes(m_dir / "minute.wav", SquareWave(22050 * seconds));
+    ASSERT_TRUE(PlaySound(m_dir / "minute.wav"));
+    const unsigned second = 44100 * 4;  // a second for the device
+    const unsigned first = QueuedSoundBytes();
+    EXPECT_GT(first, 0u);
+    EXPECT_LT(first, 2 * second);
+    // The device has heard more than the first part: the rest was queued after it.
+    const std::string heard = m_dir / "out.raw";
+    ASSERT_TRUE(
+        WaitFor([&] { return wxFileName::GetSize(heard).ToULong() > 2 * first + second; }, 30));
+    StopSound();
 }
 
 TEST_F(SoundOnDisk, UnplayableFilesGiveTheDefaultSoundAndSilenceTheOldOne) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
 
 #include "WaveFile.h"
 #include "platform/WaveDecoder.h"
@@ -70,4 +72,45 @@ TEST(WaveDecoder, EmptyAndDamagedWaves) {
     }
     ASSERT_TRUE(Decode(lying, pcm));
     EXPECT_EQ(pcm.size(), 400u);
+}
+
+// A long sound is converted a part at a time while it plays; the parts join as the whole
+// converted at once, whatever the rate and channels, and the part sizes.
+TEST(WaveDecoder, PartsJoinAsTheWhole) {
+    for (const WaveFormat format :
+         {WaveFormat{48000, 2, 16}, WaveFormat{44100, 1, 16}, WaveFormat{22050, 1, 8},
+          WaveFormat{32000, 2, 16}, WaveFormat{4001, 1, 16}}) {
+        SCOPED_TRACE(format.rate);
+        Bytes wave = MakeWave(format, 3 * format.rate * format.channels * format.bits / 8 + 6);
+        for (std::size_t i = 44; i < wave.size(); ++i) {
+            wave[i] = static_cast<std::uint8_t>(i * 7 % 251);  // a sound with no repeats
+        }
+        std::string whole;
+        ASSERT_TRUE(Decode(wave, whole));
+        for (const double seconds : {0.01, 0.25, 1.0}) {
+            // The first part from the file's start alone, as a key plays it; the rest from
+            // the whole file, going on where the start ended.
+            CWaveStream stream;
+            ASSERT_TRUE(stream.Open(wave.data(), wave.size() / 2));
+            std::string parts;
+            ASSERT_TRUE(stream.Next(seconds, parts));
+            const std::size_t reached = stream.Position();
+            ASSERT_TRUE(stream.Open(wave.data(), wave.size()));
+            ASSERT_TRUE(stream.SkipTo(reached));
+            while (!stream.AtEnd()) {
+                ASSERT_TRUE(stream.Next(seconds, parts));
+            }
+            ASSERT_EQ(parts.size(), whole.size()) << seconds;
+            // The same samples, to the rounding of the last bit.
+            int difference = 0;
+            for (std::size_t i = 0; i + 1 < whole.size(); i += 2) {
+                const auto sample = [i](const std::string& pcm) {
+                    return static_cast<std::int16_t>(static_cast<unsigned char>(pcm[i]) |
+                                                     static_cast<unsigned char>(pcm[i + 1]) << 8);
+                };
+                difference = std::max(difference, std::abs(sample(parts) - sample(whole)));
+            }
+            EXPECT_LE(difference, 1) << seconds;
+        }
+    }
 }

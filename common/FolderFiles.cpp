@@ -1,8 +1,8 @@
 #include "common/FolderFiles.h"
 
+#include <wx/evtloop.h>
 #include <wx/listctrl.h>
 #include <wx/progdlg.h>
-#include <wx/utils.h>
 
 #include <algorithm>
 #include <chrono>
@@ -226,7 +226,10 @@ public:
         if (m_progress) {
             return m_progress->Update(static_cast<int>(m_nCurrent), Message());
         }
-        wxSafeYield(nullptr, true);
+        // The windows are drawn; what the parent does waits until the file is done.
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) {
+            loop->YieldFor(wxEVT_CATEGORY_UI);
+        }
         return true;
     }
 

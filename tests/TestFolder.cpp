@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -107,4 +108,10 @@ Bytes MakeBmp(int width, int height, int bits, std::uint32_t compression,
         put32(c);
     b.insert(b.end(), pixels.begin(), pixels.end());
     return b;
+}
+
+double CpuSecondsFor(const std::function<void()>& work) {
+    const std::clock_t start = std::clock();
+    work();
+    return double(std::clock() - start) / CLOCKS_PER_SEC;
 }

@@ -2,7 +2,9 @@
 // helpers to put bytes and files into it.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,3 +39,11 @@ Bytes MakeBmp24(int width, int height, std::uint32_t colour, std::uint32_t dot =
 // their count) and the pixel bytes as they lie in the file.
 Bytes MakeBmp(int width, int height, int bits, std::uint32_t compression,
               const std::vector<std::uint32_t>& palette, const Bytes& pixels);
+
+// The processor time `work` takes, in seconds: what a check of cost measures, as it does
+// not grow when a loaded machine gives the test less of its time.
+double CpuSecondsFor(const std::function<void()>& work);
+
+// How long a reader that never blocks may take by the clock, however loaded the machine:
+// one that blocks waits forever.
+constexpr auto kNeverBlocks = std::chrono::seconds(30);

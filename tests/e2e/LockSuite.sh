@@ -348,17 +348,18 @@ ok "a close request ends the game and the next Start works"
 # parent instead.
 refused() {
     local what=$1
+    # The other program says when it holds what it took.
     if [ "$what" = keyboard ]; then
-        "$trygrab" hold 60 &
-        holder=$!
-        sleep 0.3
+        coproc HOLDER { exec "$trygrab" hold 60; }
+        holder=$HOLDER_PID
+        read -r said <&"${HOLDER[0]}" && [ "$said" = held ] || fail "try_grab could not hold"
         # The keyboard is the other program's: the parent clicks Start.
         eval "$(xdotool getwindowgeometry --shell "$dialog")"
         xdotool mousemove --window "$dialog" $((WIDTH * 175 / 450)) $((HEIGHT * 137 / 213)) click 1
     else
-        "$trygrab" hold 60 pointer &
-        holder=$!
-        sleep 0.3
+        coproc HOLDER { exec "$trygrab" hold 60 pointer; }
+        holder=$HOLDER_PID
+        read -r said <&"${HOLDER[0]}" && [ "$said" = held ] || fail "try_grab could not hold"
         focus "$dialog"
         xdotool key Return
     fi

@@ -2,7 +2,13 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <initializer_list>
+#include <vector>
 
 #include "FailingAllocations.h"
 #include "GuiTesting.h"
@@ -57,13 +63,28 @@ protected:
         ASSERT_TRUE(m_dialog.Game().IsWindow());
         ASSERT_TRUE(WaitFor([] { return InputGrabbed(); }));
     }
-    void Type(const char* keys) {
+    // Presses and releases each key, with `modifiers` held, and waits until the program has
+    // had every press.
+    static void Press(std::initializer_list<int> keys, int modifiers = wxMOD_NONE) {
         wxUIActionSimulator sim;
-        for (const char* k = keys; *k; ++k) {
-            sim.Char(*k);
+        const int before = KeyPressesSeen();
+        int presses = 0;
+        for (int key : keys) {
+            sim.Char(key, modifiers);
+            presses += 1 + (modifiers != wxMOD_NONE);
             wxYield();
         }
-        WaitFor([] { return false; }, 0.1);
+        ASSERT_TRUE(WaitFor([&] { return KeyPressesSeen() >= before + presses; }, 10));
+    }
+    static void Type(const char* keys) {
+        std::vector<int> codes(keys, keys + std::strlen(keys));
+        wxUIActionSimulator sim;
+        const int before = KeyPressesSeen();
+        for (int key : codes) {
+            sim.Char(key);
+            wxYield();
+        }
+        ASSERT_TRUE(WaitFor([&] { return KeyPressesSeen() >= before + int(codes.size()); }, 10));
     }
 
     std::string m_group;
@@ -99,11 +120,7 @@ TEST_F(Game, AGameHoldsTheKeyboardUntilTheQuitCode) {
     EXPECT_FALSE(AnotherClientCanGrabInput());
 
     // Swallowed keys show nothing; an ordinary key shows a picture with its sound.
-    wxUIActionSimulator sim;
-    for (int key : {int(WXK_TAB), int(WXK_ESCAPE), int(WXK_F1), int(WXK_F4), int(WXK_F12)}) {
-        sim.Char(key);
-    }
-    WaitFor([] { return false; }, 0.1);
+    Press({WXK_TAB, WXK_ESCAPE, WXK_F1, WXK_F4, WXK_F12});
     EXPECT_EQ(m_dialog.Game().m_strLastSound, "");
     // Ctrl itself is an ordinary key, so Ctrl+Space is checked at the window's handler.
     wxKeyEvent ctrlSpace(wxEVT_KEY_DOWN);
@@ -117,8 +134,7 @@ TEST_F(Game, AGameHoldsTheKeyboardUntilTheQuitCode) {
     // Alt chords never reach the quit code machine.
     Type("kolo47");
     EXPECT_EQ(m_dialog.Game().m_nQuitState, 6);
-    sim.Char('9', wxMOD_ALT);
-    WaitFor([] { return false; }, 0.1);
+    Press({'9'}, wxMOD_ALT);
     EXPECT_TRUE(m_dialog.Game().IsWindow());
     EXPECT_EQ(m_dialog.Game().m_nQuitState, 6);
 
@@ -282,9 +298,13 @@ TEST_F(Game, TheWelcomeDialogIsOutOfReachDuringAGameAndBackAfterIt) {
 // told why.
 TEST_F(Game, AGameThatCannotTakeTheLockEndsWithAMessage) {
     MakeGroup();
-    const long holder = wxExecute(TRY_GRAB_PATH " hold 60", wxEXEC_ASYNC);
-    ASSERT_GT(holder, 0);
-    WaitFor([] { return false; }, 0.3);
+    // The other program says when it holds the keyboard.
+    FILE* holder = ::popen("echo $$; exec " TRY_GRAB_PATH " hold 60", "r");
+    ASSERT_NE(holder, nullptr);
+    char pid[16] = {}, said[16] = {};
+    ASSERT_NE(std::fgets(pid, sizeof pid, holder), nullptr);
+    ASSERT_NE(std::fgets(said, sizeof said, holder), nullptr);
+    ASSERT_STREQ(said, "held\n");
     std::string text;
     wxTEST_DIALOG(
         {
@@ -297,7 +317,8 @@ TEST_F(Game, AGameThatCannotTakeTheLockEndsWithAMessage) {
         << text;
     EXPECT_EQ(theSettings.m_bPlaying, 0);
     EXPECT_FALSE(InputLockHeld());
-    wxKill(holder, wxSIGKILL);  // the other program lets go
+    ::kill(std::atoi(pid), SIGKILL);  // the other program lets go
+    ::pclose(holder);
     EXPECT_TRUE(WaitFor([] { return AnotherClientCanGrabInput(); }));
 }
 

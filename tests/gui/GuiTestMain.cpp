@@ -3,6 +3,7 @@
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/dialog.h>
+#include <wx/eventfilter.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
 
@@ -47,6 +48,22 @@ int RecordAndKeep::OnInvoked(CRecordSoundDialog* dialog) const {
     return *m_kept ? wxID_OK : wxID_CANCEL;
 }
 
+namespace {
+class KeyPressCounter : public wxEventFilter {
+public:
+    int FilterEvent(wxEvent& event) override {
+        m_nSeen += event.GetEventType() == wxEVT_KEY_DOWN;
+        return Event_Skip;
+    }
+    int m_nSeen = 0;
+};
+KeyPressCounter g_keyPresses;
+}  // namespace
+
+int KeyPressesSeen() {
+    return g_keyPresses.m_nSeen;
+}
+
 bool IsButtonBeingPressed(wxWindow* button) {
     GtkWidget* widget = button->GetHandle();
     return widget != nullptr && (gtk_widget_get_state_flags(widget) & GTK_STATE_FLAG_ACTIVE) != 0;
@@ -65,7 +82,9 @@ int main(int argc, char** argv) {
     }
     UnexpectedDialogHook hook;
     hook.Register();
+    wxEvtHandler::AddFilter(&g_keyPresses);
     int result = RUN_ALL_TESTS();
+    wxEvtHandler::RemoveFilter(&g_keyPresses);
     hook.Unregister();
     wxTheApp->OnExit();
     wxEntryCleanup();

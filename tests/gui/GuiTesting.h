@@ -92,6 +92,10 @@ bool WaitFor(Done done, double seconds = 3.0) {
     return done();
 }
 
+// How many key presses the program has had, whichever window had them: a test that sends
+// keys waits for them to arrive rather than for a time.
+int KeyPressesSeen();
+
 // Whether the toolkit shows the button pressed: clicked by the mouse or a key, its click not
 // yet sent.
 bool IsButtonBeingPressed(wxWindow* button);

@@ -3,11 +3,13 @@
 //                       (and were released again), 1 when someone else holds either
 //   try_grab hold SECS [pointer]
 //                       holds the keyboard (or the pointer) for SECS seconds, as a program
-//                       that keeps it would
+//                       that keeps it would; says "held" on its output, or "refused", once
+//                       the server has answered, so a test knows when to go on
 // Exit status 2 without a display.
 #include <X11/Xlib.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -25,6 +27,8 @@ int main(int argc, char** argv) {
                       : XGrabKeyboard(display, root, False, GrabModeAsync, GrabModeAsync,
                                       CurrentTime)) == GrabSuccess;
         XSync(display, False);
+        std::puts(bHeld ? "held" : "refused");
+        std::fflush(stdout);
         usleep(static_cast<useconds_t>(std::atof(argv[2]) * 1e6));
         XCloseDisplay(display);
         return bHeld ? 0 : 1;

@@ -37,8 +37,9 @@ namespace {
 // A sound starts with its first part converted and queued at the key; the rest follows a part
 // at a time while it plays, always well ahead of the device, so the key never waits for a
 // long sound's conversion.
-constexpr double kFirstPartSeconds = 0.5;
+constexpr double kFirstPartSeconds = 1.0;
 constexpr double kPartSeconds = 0.5;
+constexpr double kWholeSound = double(kMaxConversionBytes);  // more seconds than any sound has
 constexpr unsigned kQueuedAhead = kDeviceRate * kDeviceChannels * 2;  // a second
 constexpr int kFeedMilliseconds = 100;
 
@@ -66,8 +67,9 @@ bool ReadWave(const std::string& path, std::vector<std::uint8_t>& bytes,
     return file.Read(bytes.data(), bytes.size()) == bytes.size();
 }
 
-// The start of a file read at the key: at 48 kHz stereo, well over a second.
-constexpr std::uint64_t kStartBytes = 256u << 10;
+// The start of a file read at the key: at 48 kHz stereo, over two and a half seconds. A
+// sound no longer than that is converted whole at once.
+constexpr std::uint64_t kStartBytes = 512u << 10;
 
 void Queue(const std::string& pcm) {
     if (!pcm.empty()) {
@@ -209,8 +211,11 @@ static bool PlayLoaded(
     try {
         std::vector<std::uint8_t> wave;
         bLoaded =
-            load(wave, bStart) && (device.id == 0 || (stream->Open(wave.data(), wave.size()) &&
-                                                      stream->Next(kFirstPartSeconds, pcm)));
+            load(wave, bStart) &&
+            (device.id == 0 ||
+             (stream->Open(wave.data(), wave.size()) &&
+              stream->Next(bStart || wave.size() > kStartBytes ? kFirstPartSeconds : kWholeSound,
+                           pcm)));
     } catch (...) {
         // Memory ran out: the sound is one that cannot be played.
         bLoaded = false;

@@ -364,11 +364,19 @@ private:
     std::vector<std::uint64_t> m_tiles;  // the items tiled pictures are made of
 };
 
-// The number of scans of a JPEG: every start-of-scan marker from the first scan on (the
-// compressed data stuffs each 0xFF with a zero, so the marker cannot occur inside it).
+// The number of scans of a JPEG: every start-of-scan marker from the first scan to the end
+// of the image (the compressed data stuffs each 0xFF with a zero, so a marker cannot occur
+// inside it; data a phone appends after the end, a motion photo's video, is not counted).
 std::size_t JpegScans(const std::vector<guchar>& data) {
+    std::size_t at = 2;
+    while (at + 4 <= data.size() && data[at] == 0xFF && data[at + 1] != 0xDA) {
+        at += data[at + 1] == 0xFF ? 1 : 2 + (std::size_t(data[at + 2]) << 8 | data[at + 3]);
+    }
     std::size_t scans = 0;
-    for (std::size_t i = 0; i + 1 < data.size(); ++i) {
+    for (std::size_t i = at; i + 1 < data.size(); ++i) {
+        if (data[i] == 0xFF && data[i + 1] == 0xD9) {
+            break;
+        }
         scans += data[i] == 0xFF && data[i + 1] == 0xDA;
     }
     return scans;
@@ -406,10 +414,11 @@ bool WebpFits(const std::vector<guchar>& data) {
     }
     double canvas = 0;
     std::uint64_t frames = 0;
-    for (std::size_t at = 12; at + 8 <= data.size();) {
+    const std::size_t end = static_cast<std::size_t>(u32(4) + 8);  // what follows is no part
+    for (std::size_t at = 12; at + 8 <= end;) {
         const std::string_view type(reinterpret_cast<const char*>(&data[at]), 4);
         const std::uint64_t size = u32(at + 4);
-        if (at + 8 + size > data.size()) {
+        if (at + 8 + size > end) {
             return false;
         }
         if (type == "VP8X" && size >= 10) {
@@ -438,12 +447,13 @@ void OnAreaUpdated(GdkPixbufLoader* loader, int, int y, int, int height, gpointe
 
 // The decoded picture, or null when the bytes are not one the loaders can read.
 Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
-    if (data.empty() || !JpegComplete(data) || JpegScans(data) > kMaxJpegScans) {
+    if (data.empty() || !JpegComplete(data)) {
         return nullptr;
     }
     const std::vector<const char*> loaders = PhotoLoaders(data);
     const std::string_view kind = loaders.empty() ? "" : loaders.front();
-    if ((kind == "heif/avif" && !HeifSizesFit(data)) || (kind == "png" && !PngComplete(data)) ||
+    if ((kind == "jpeg" && JpegScans(data) > kMaxJpegScans) ||
+        (kind == "heif/avif" && !HeifSizesFit(data)) || (kind == "png" && !PngComplete(data)) ||
         (kind == "webp" && !WebpFits(data))) {
         return nullptr;
     }

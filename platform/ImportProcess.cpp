@@ -39,16 +39,24 @@ constexpr int kExitShortened = 2;
     const rlimit cpu{static_cast<rlim_t>(kImportCpuSeconds),
                      static_cast<rlim_t>(kImportCpuSeconds + 1)};
     const rlimit noCore{0, 0};
-    if (::setrlimit(RLIMIT_AS, &memory) != 0 || ::setrlimit(RLIMIT_CPU, &cpu) != 0 ||
-        ::setrlimit(RLIMIT_CORE, &noCore) != 0 || ::dup2(channel, STDIN_FILENO) < 0 ||
-        ::dup2(channel, STDOUT_FILENO) < 0) {
+    // The socket is first moved above the standard descriptors, should it be one of them (a
+    // program started with its input closed), so that the copies made of it stay open.
+    const int above = ::fcntl(channel, F_DUPFD, 3);
+    if (above < 0 || ::setrlimit(RLIMIT_AS, &memory) != 0 || ::setrlimit(RLIMIT_CPU, &cpu) != 0 ||
+        ::setrlimit(RLIMIT_CORE, &noCore) != 0 || ::dup2(above, STDIN_FILENO) < 0 ||
+        ::dup2(above, STDOUT_FILENO) < 0) {
         ::_exit(127);
     }
     const int null = ::open("/dev/null", O_WRONLY);
     if (null >= 0) {
         ::dup2(null, STDERR_FILENO);
     }
-    ::close_range(3, ~0u, 0);
+    // Nothing else of the program's open files reaches the program that reads a hostile file.
+    if (::close_range(3, ~0u, 0) != 0) {
+        for (int fd = 3; fd < 65536; ++fd) {
+            ::close(fd);
+        }
+    }
     ::execv(program, argv);
     ::_exit(127);
 }
@@ -103,12 +111,41 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
         StartChild(channel[1], program.c_str(), argv.data());
     }
     ::close(channel[1]);
-    const int fd = channel[0];
     if (pid < 0) {
-        ::close(fd);
+        ::close(channel[0]);
         return ImportResult::NotReadable;
     }
+    // Whatever happens from here, even an exception (no memory for what comes back), the
+    // socket is closed and the program ended and waited for.
+    struct Child {
+        pid_t pid;
+        int fd;
+        bool bReaped = false;
+        int status = 0;
+        ~Child() {
+            if (fd >= 0) {
+                ::close(fd);
+            }
+            if (!bReaped) {
+                ::kill(pid, SIGKILL);
+                while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+                }
+            }
+        }
+    } child{pid, channel[0]};
+    const int fd = child.fd;
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+
+    // The waiter is asked about every 50 ms, however often the program's data comes.
+    auto asked = std::chrono::steady_clock::now();
+    const auto keepWaiting = [&asked] {
+        const auto now = std::chrono::steady_clock::now();
+        if (now - asked < std::chrono::milliseconds(kWaitMilliseconds)) {
+            return true;
+        }
+        asked = now;
+        return CImportWaiter::KeepWaiting();
+    };
 
     std::size_t sent = 0;
     bool bSentAll = input.empty();
@@ -153,25 +190,29 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
                 break;
             }
         }
-        if (!bEnded && !CImportWaiter::KeepWaiting()) {
+        if (!bEnded && !keepWaiting()) {
             bCancelled = bEnded = true;
         } else if (!bEnded && std::chrono::steady_clock::now() > deadline) {
             bEnded = true;
             bTooMuch = true;
         }
     }
-    ::close(fd);
+    ::close(child.fd);
+    child.fd = -1;
     if (bCancelled || bTooMuch) {
         ::kill(pid, SIGKILL);
     }
     // A program that closed its output is ending; it is still held to the clock.
-    int status = 0;
     for (;;) {
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
-        if (done == pid || (done < 0 && errno != EINTR)) {
+        const pid_t done = ::waitpid(pid, &child.status, WNOHANG);
+        if (done == pid) {
+            child.bReaped = true;
             break;
         }
-        if (!bCancelled && !CImportWaiter::KeepWaiting()) {
+        if (done < 0 && errno != EINTR) {
+            break;  // not ours to wait for: nothing it gave is trusted
+        }
+        if (!bCancelled && !keepWaiting()) {
             bCancelled = true;
             ::kill(pid, SIGKILL);
         } else if (!bTooMuch && std::chrono::steady_clock::now() > deadline) {
@@ -184,10 +225,10 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
     if (bCancelled) {
         return ImportResult::Cancelled;
     }
-    if (bTooMuch || !WIFEXITED(status)) {
+    if (bTooMuch || !child.bReaped || !WIFEXITED(child.status)) {
         return ImportResult::NotReadable;
     }
-    switch (WEXITSTATUS(status)) {
+    switch (WEXITSTATUS(child.status)) {
         case kExitDone:
             output = std::move(received);
             return ImportResult::Done;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/TextEncoding.h"
 #include "platform/File.h"
+#include "platform/TextEncoding.h"
 
 CArchive::CArchive(CFile& file, Mode mode) : m_file(file), m_mode(mode) {}
 

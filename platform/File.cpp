@@ -80,11 +80,13 @@ int OpenRegularFile(const std::string& path, int flags, struct stat& st) {
     return fd;
 }
 
-// The name of a temporary for `name`: the name, cut so that the temporary's name is no longer
-// than the folder takes, then ".tmp-" and six random letters or digits.
-std::string TemporaryPrefix(const std::string& name) {
-    constexpr std::size_t kRoom = NAME_MAX - (sizeof kTempSuffix - 1);
-    return name.substr(0, std::min(name.size(), kRoom)) + ".tmp-";
+// The name of a temporary for `name` in `folder`: the name, cut so that the temporary's name
+// is no longer than the folder takes, then ".tmp-" and six random letters or digits.
+std::string TemporaryPrefix(const std::string& folder, const std::string& name) {
+    const long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    const std::size_t limit = longest > 0 ? static_cast<std::size_t>(longest) : NAME_MAX;
+    const std::size_t room = limit > sizeof kTempSuffix ? limit - (sizeof kTempSuffix - 1) : 1;
+    return name.substr(0, std::min(name.size(), room)) + ".tmp-";
 }
 
 // Whether a name is that of a temporary of ours, for the target whose temporaries begin with
@@ -190,7 +192,7 @@ bool CFile::OpenForWrite(const std::string& path, bool bReplaceEntry) {
         m_nError = errno;
         return false;
     }
-    const std::string prefix = TemporaryPrefix(PathFindFileName(m_strPath));
+    const std::string prefix = TemporaryPrefix(FolderOf(m_strPath), PathFindFileName(m_strPath));
     const std::string pattern = PathJoin(FolderOf(m_strPath), prefix + "XXXXXX");
     std::vector<char> tmpl(pattern.begin(), pattern.end());
     tmpl.push_back('\0');
@@ -259,6 +261,15 @@ std::size_t CFile::Read(void* buffer, std::size_t count) {
     }
     m_nPosition += done;
     return done;
+}
+
+bool CFile::Seek(std::uint64_t position) {
+    if (m_fd < 0 || m_bWriting || position > m_nLength ||
+        ::lseek(m_fd, static_cast<off_t>(position), SEEK_SET) < 0) {
+        return false;
+    }
+    m_nPosition = position;
+    return true;
 }
 
 bool CFile::Write(const void* buffer, std::size_t count) {

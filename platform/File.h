@@ -37,6 +37,8 @@ public:
     // Reads up to `count` bytes; fewer at the end of the file (as long as it was when opened)
     // or on an error.
     std::size_t Read(void* buffer, std::size_t count);
+    // Reading: goes on from byte `position`; false past the end or on a failure.
+    bool Seek(std::uint64_t position);
     bool Write(const void* buffer, std::size_t count);
 
     // Size of a file opened for reading, and how much of it has been read.

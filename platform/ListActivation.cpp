@@ -39,7 +39,10 @@ gboolean OnWindowEvent(GtkWidget* window, GdkEvent* any, gpointer data) {
 }  // namespace
 
 void ActivateRowOnEnterOnly(wxWindow* list, std::function<void()> onEnter) {
-    wxWindow* top = list != nullptr ? wxGetTopLevelParent(list) : nullptr;
+    if (list == nullptr) {
+        return;
+    }
+    wxWindow* top = wxGetTopLevelParent(list);
     GtkWidget* window = top != nullptr ? top->GetHandle() : nullptr;
     GtkWidget* scrolled = list->GetHandle();
     GtkWidget* tree = scrolled != nullptr && GTK_IS_BIN(scrolled)

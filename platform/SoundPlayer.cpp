@@ -37,7 +37,7 @@ namespace {
 // A sound starts with its first part converted and queued at the key; the rest follows a part
 // at a time while it plays, always well ahead of the device, so the key never waits for a
 // long sound's conversion.
-constexpr double kFirstPartSeconds = 1.0;
+constexpr double kFirstPartSeconds = 1.0;  // of a sound longer than the start read at its key
 constexpr double kPartSeconds = 0.5;
 constexpr double kWholeSound = double(kMaxConversionBytes);  // more seconds than any sound has
 constexpr unsigned kQueuedAhead = kDeviceRate * kDeviceChannels * 2;  // a second
@@ -48,27 +48,36 @@ std::unique_ptr<CWaveStream>& Feeding() {
     static std::unique_ptr<CWaveStream> stream;
     return stream;
 }
-// When only the start of the sound's file was read for its first part: the file, whose
-// whole is read while it plays.
-std::string& FeedingFrom() {
-    static std::string path;
-    return path;
-}
-
 // Reads a wave file, or its first `maxBytes` when it is longer; false if it cannot be read.
 bool ReadWave(const std::string& path, std::vector<std::uint8_t>& bytes,
-              std::uint64_t maxBytes = kMaxWaveBytes) {
+              std::uint64_t maxBytes = kMaxWaveBytes, std::uint64_t* fileSize = nullptr) {
     CFile file;
     if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone) || file.GetLength() == 0 ||
         file.GetLength() > kMaxWaveBytes) {
         return false;
     }
+    if (fileSize != nullptr) {
+        *fileSize = file.GetLength();
+    }
     bytes.resize(static_cast<std::size_t>(std::min(file.GetLength(), maxBytes)));
     return file.Read(bytes.data(), bytes.size()) == bytes.size();
 }
 
+// Reads `length` bytes of a wave file from `offset`, for the next part of a long sound.
+bool ReadWavePart(const std::string& path, std::uint64_t offset, std::size_t length,
+                  std::string& bytes) {
+    CFile file;
+    if (!file.Open(path, CFile::modeRead | CFile::shareDenyNone) || !file.Seek(offset)) {
+        return false;
+    }
+    bytes.resize(length);
+    bytes.resize(file.Read(bytes.data(), length));
+    return bytes.size() == length;
+}
+
 // The start of a file read at the key: at 48 kHz stereo, over two and a half seconds. A
-// sound no longer than that is converted whole at once.
+// sound no longer than that is converted whole at once; a longer one starts with its first
+// second.
 constexpr std::uint64_t kStartBytes = 512u << 10;
 
 void Queue(const std::string& pcm) {
@@ -77,27 +86,10 @@ void Queue(const std::string& pcm) {
     }
 }
 
-// When only the start of the sound's file was read: the whole, going on where the start
-// ended.
-void ReadWholeSound() {
-    std::unique_ptr<CWaveStream>& stream = Feeding();
-    if (stream && !FeedingFrom().empty()) {
-        std::vector<std::uint8_t> wave;
-        auto whole = std::make_unique<CWaveStream>();
-        if (!ReadWave(FeedingFrom(), wave) || !whole->Open(wave.data(), wave.size()) ||
-            !whole->SkipTo(stream->Position())) {
-            whole.reset();
-        }
-        stream = std::move(whole);
-        FeedingFrom().clear();
-    }
-}
-
 // Queues parts of the sound being fed until a second is queued ahead, or it is all queued.
 void Feed() noexcept {
     std::unique_ptr<CWaveStream>& stream = Feeding();
     try {
-        ReadWholeSound();
         while (stream && Device().id != 0 && SDL_GetQueuedAudioSize(Device().id) < kQueuedAhead) {
             std::string pcm;
             if (!stream->Next(kPartSeconds, pcm)) {
@@ -132,7 +124,6 @@ std::unique_ptr<CFeedTimer>& FeedTimer() {
 // Lets the sound being fed go, and what is queued of it.
 void StopFeeding() {
     Feeding().reset();
-    FeedingFrom().clear();
     if (FeedTimer()) {
         FeedTimer()->Stop();
     }
@@ -193,35 +184,25 @@ void StopSound() {
     }
 }
 
-// Plays the wave whose bytes `load` gives, cutting off what was playing: its first part at
-// once, the rest while it plays (all at once without an event loop to feed it). Gives the
-// default sound when `load` fails or the bytes are no playable wave. Without a device `load`
-// only checks the sound.
-// `load` says in `bStart` when it gave only the start of the file at `path`.
-static bool PlayLoaded(
-    const std::function<bool(std::vector<std::uint8_t>& wave, bool& bStart)>& load,
-    const std::string& path = {}) noexcept {
+// Plays the sound `open` opens, cutting off what was playing: its first part at once, the
+// rest while it plays (all at once without an application to feed it). Gives the default
+// sound when `open` fails. Without a device `check` only says whether the sound is there.
+static bool PlayOpened(const std::function<bool(CWaveStream& stream)>& open,
+                       const std::function<bool()>& check) noexcept {
     InitSoundDevice();
     SoundDevice& device = Device();
     StopFeeding();
     auto stream = std::make_unique<CWaveStream>();
     std::string pcm;
     bool bLoaded = false;
-    bool bStart = false;
     try {
-        std::vector<std::uint8_t> wave;
-        bLoaded =
-            load(wave, bStart) &&
-            (device.id == 0 ||
-             (stream->Open(wave.data(), wave.size()) &&
-              stream->Next(bStart || wave.size() > kStartBytes ? kFirstPartSeconds : kWholeSound,
-                           pcm)));
+        if (device.id == 0) {
+            return check();
+        }
+        bLoaded = open(*stream) && stream->Next(kFirstPartSeconds, pcm);
     } catch (...) {
         // Memory ran out: the sound is one that cannot be played.
         bLoaded = false;
-    }
-    if (device.id == 0) {
-        return bLoaded;
     }
     if (!bLoaded) {
         StopSound();
@@ -236,7 +217,6 @@ static bool PlayLoaded(
     SDL_UnlockAudioDevice(device.id);
     if (!stream->AtEnd()) {
         Feeding() = std::move(stream);
-        FeedingFrom() = bStart ? path : std::string();
         // The program's timers run whenever an event loop does.
         if (wxTheApp != nullptr) {
             if (!FeedTimer()) {
@@ -244,11 +224,9 @@ static bool PlayLoaded(
             }
             FeedTimer()->Start(kFeedMilliseconds);
         } else {
-            // No event loop to feed it: the rest of the sound now.
             try {
-                ReadWholeSound();
                 std::string rest;
-                if (Feeding() && Feeding()->Next(double(kMaxConversionBytes), rest)) {
+                if (Feeding()->Next(kWholeSound, rest)) {
                     Queue(rest);
                 }
             } catch (...) {
@@ -261,37 +239,38 @@ static bool PlayLoaded(
 }
 
 bool PlaySound(const std::string& path) noexcept {
-    // A long sound's first part needs only the start of its file; the rest is read while it
-    // plays. A start too short for the first part (a wave of many channels at a high rate) is
-    // read whole at once.
-    return PlayLoaded(
-        [&path](std::vector<std::uint8_t>& wave, bool& bStartOnly) {
-            if (Device().id == 0) {
-                // No audio device: check the file all the same, so a missing one is noticed.
-                return PathFileExists(path);
-            }
-            if (!ReadWave(path, wave, kStartBytes)) {
+    return PlayOpened(
+        [&path](CWaveStream& stream) {
+            // A long sound's first part needs only the start of its file; the rest is read
+            // a part at a time while it plays. A wave whose samples are not stored as they
+            // play is read whole.
+            std::vector<std::uint8_t> start;
+            std::uint64_t fileSize = 0;
+            if (!ReadWave(path, start, kStartBytes, &fileSize)) {
                 return false;
             }
-            bStartOnly = wave.size() == kStartBytes;
-            CWaveStream start;
-            if (bStartOnly && start.Open(wave.data(), wave.size()) &&
-                start.Seconds() < 2 * kFirstPartSeconds) {
-                bStartOnly = false;
-                return ReadWave(path, wave);
+            if (fileSize > start.size() &&
+                stream.OpenStart(
+                    start.data(), start.size(), fileSize,
+                    [path](std::uint64_t offset, std::size_t length, std::string& bytes) {
+                        return ReadWavePart(path, offset, length, bytes);
+                    })) {
+                return true;
             }
-            return true;
+            std::vector<std::uint8_t> whole;
+            const std::vector<std::uint8_t>& wave =
+                fileSize > start.size() && ReadWave(path, whole) ? whole : start;
+            return stream.Open(wave.data(), wave.size());
         },
-        path);
+        [&path] { return PathFileExists(path); });  // a missing file is noticed all the same
 }
 
 bool PlayWave(const std::vector<std::uint8_t>& wave) noexcept {
-    return PlayLoaded([&wave](std::vector<std::uint8_t>& bytes, bool&) {
-        if (Device().id == 0) {
-            std::string pcm;
-            return DecodeWave(wave.data(), wave.size(), pcm);
-        }
-        bytes = wave;
-        return true;
+    const auto open = [&wave](CWaveStream& stream) {
+        return stream.Open(wave.data(), wave.size());
+    };
+    return PlayOpened(open, [&open] {
+        CWaveStream stream;
+        return open(stream);
     });
 }

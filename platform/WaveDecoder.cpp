@@ -69,10 +69,12 @@ CWaveStream::~CWaveStream() {
 void CWaveStream::Release() {
     SDL_FreeWAV(m_pData);
     m_pData = nullptr;
+    m_read = nullptr;
     m_nFrames = m_nAt = 0;
 }
 
-bool CWaveStream::Open(const unsigned char* data, std::size_t size) {
+// Reads the wave's format and decodes its samples into m_pData; `length` is their bytes.
+bool CWaveStream::ReadSpec(const unsigned char* data, std::size_t size, std::size_t& length) {
     Release();
     // Only a RIFF wave: its chunks are known to start at byte 12.
     if (data == nullptr || size < 12 || size > static_cast<std::size_t>(INT_MAX) ||
@@ -83,18 +85,15 @@ bool CWaveStream::Open(const unsigned char* data, std::size_t size) {
     SDL_RWops* rw = SDL_RWFromConstMem(
         honest.empty() ? static_cast<const void*>(data) : honest.data(), static_cast<int>(size));
     SDL_AudioSpec spec;
-    Uint32 length = 0;
-    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &spec, &m_pData, &length) == nullptr) {
+    Uint32 decoded = 0;
+    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &spec, &m_pData, &decoded) == nullptr) {
         m_pData = nullptr;
         return false;
     }
+    length = decoded;
     // A rate of a few hertz stretches every byte over thousands of output samples.
-    SDL_AudioCVT cvt;
     if (spec.freq < kMinWaveRate || spec.freq > kMaxWaveRate || spec.channels < 1 ||
-        spec.channels > kMaxWaveChannels ||
-        SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
-                          kDeviceChannels, kDeviceRate) < 0 ||
-        cvt.len_mult < 1 || length > kMaxConversionBytes / static_cast<std::size_t>(cvt.len_mult)) {
+        spec.channels > kMaxWaveChannels) {
         Release();
         return false;
     }
@@ -102,7 +101,6 @@ bool CWaveStream::Open(const unsigned char* data, std::size_t size) {
     m_nChannels = spec.channels;
     m_nRate = spec.freq;
     m_nFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
-    m_nFrames = length / m_nFrameBytes;
     const std::size_t common = std::gcd<std::size_t>(spec.freq, kDeviceRate);
     m_nStepIn = static_cast<std::size_t>(spec.freq) / common;
     m_nStepOut = static_cast<std::size_t>(kDeviceRate) / common;
@@ -110,14 +108,53 @@ bool CWaveStream::Open(const unsigned char* data, std::size_t size) {
     return true;
 }
 
-bool CWaveStream::SkipTo(std::size_t frame) {
-    if (frame > m_nFrames || frame % m_nStepIn != 0) {
+// The whole sound converted may take no more than the limit.
+static bool WithinConversionLimit(SDL_AudioFormat format, int channels, int rate,
+                                  std::uint64_t bytes) {
+    SDL_AudioCVT cvt;
+    return SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS,
+                             kDeviceChannels, kDeviceRate) >= 0 &&
+           cvt.len_mult >= 1 &&
+           bytes <= kMaxConversionBytes / static_cast<std::size_t>(cvt.len_mult);
+}
+
+bool CWaveStream::Open(const unsigned char* data, std::size_t size) {
+    std::size_t length = 0;
+    if (!ReadSpec(data, size, length) ||
+        !WithinConversionLimit(m_nFormat, m_nChannels, m_nRate, length)) {
+        Release();
         return false;
     }
-    m_nAt = frame;
-    if (AtEnd()) {
+    m_nFrames = length / m_nFrameBytes;
+    return true;
+}
+
+bool CWaveStream::OpenStart(const unsigned char* start, std::size_t size, std::uint64_t fileSize,
+                            Reader read) {
+    std::size_t length = 0;
+    if (!ReadSpec(start, size, length) || length == 0 || length > size) {
         Release();
+        return false;
     }
+    // The samples run to the end of the start, right after the data chunk's header, and are
+    // the very bytes the file holds there.
+    const std::size_t offset = size - length;
+    if (offset < 20 || std::memcmp(start + offset - 8, "data", 4) != 0 ||
+        std::memcmp(start + offset, m_pData, length) != 0) {
+        Release();
+        return false;
+    }
+    const std::uint64_t declared = U32(start + offset - 4);
+    const std::uint64_t bytes = std::min<std::uint64_t>(declared, fileSize - offset);
+    if (!WithinConversionLimit(m_nFormat, m_nChannels, m_nRate, bytes)) {
+        Release();
+        return false;
+    }
+    SDL_FreeWAV(m_pData);
+    m_pData = nullptr;
+    m_read = std::move(read);
+    m_nDataOffset = offset;
+    m_nFrames = static_cast<std::size_t>(bytes / m_nFrameBytes);
     return true;
 }
 
@@ -134,9 +171,20 @@ bool CWaveStream::Next(double seconds, std::string& pcm) {
     const std::size_t overlap = steps(kPartOverlap);
     const std::size_t from = begin > overlap ? begin - overlap : 0;
     const std::size_t to = std::min(m_nFrames, end + overlap);
-    std::string converted;
-    if (!Convert(m_pData + from * m_nFrameBytes, (to - from) * m_nFrameBytes,
-                 static_cast<SDL_AudioFormat>(m_nFormat), m_nChannels, m_nRate, converted)) {
+    std::string samples, converted;
+    const unsigned char* part = nullptr;
+    if (!m_read) {
+        part = m_pData + from * m_nFrameBytes;
+    } else {
+        if (!m_read(m_nDataOffset + from * m_nFrameBytes, (to - from) * m_nFrameBytes, samples) ||
+            samples.size() != (to - from) * m_nFrameBytes) {
+            Release();  // the file changed under the sound: it ends here
+            return false;
+        }
+        part = reinterpret_cast<const unsigned char*>(samples.data());
+    }
+    if (!Convert(part, (to - from) * m_nFrameBytes, static_cast<SDL_AudioFormat>(m_nFormat),
+                 m_nChannels, m_nRate, converted)) {
         Release();
         return false;
     }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string>
 
 constexpr int kDeviceRate = 44100;
@@ -30,21 +32,27 @@ public:
     // Reads the bytes of a wave file (they are not needed afterwards); false when they are
     // not a playable wave within the limits above.
     bool Open(const unsigned char* data, std::size_t size);
+    // Reads the start of a wave file of `fileSize` bytes, whose samples are then read from
+    // the file a part at a time through `read` (offset, length, bytes), so a long sound is
+    // never held whole. False when the start is not that of a playable wave whose samples
+    // lie in the file as they are played (plain PCM); such a wave is opened whole.
+    using Reader = std::function<bool(std::uint64_t offset, std::size_t length, std::string&)>;
+    bool OpenStart(const unsigned char* start, std::size_t size, std::uint64_t fileSize,
+                   Reader read);
     // Converts about the next `seconds` of the sound and appends them to `pcm`; false when
     // the conversion fails.
     bool Next(double seconds, std::string& pcm);
     // Whether every sample has been converted.
     bool AtEnd() const { return m_nAt == m_nFrames; }
-    // The frames converted so far, and the seconds the opened bytes hold in all.
-    std::size_t Position() const { return m_nAt; }
-    double Seconds() const { return m_nRate > 0 ? double(m_nFrames) / m_nRate : 0; }
-    // Goes on from frame `frame` (as Position gave it for the same sound); false past its end.
-    bool SkipTo(std::size_t frame);
 
 private:
     void Release();
 
+    bool ReadSpec(const unsigned char* data, std::size_t size, std::size_t& length);
+
     unsigned char* m_pData = nullptr;  // the samples in the file's format
+    Reader m_read;                     // or, when null, where they are read from
+    std::uint64_t m_nDataOffset = 0;   // the file's byte of the first sample
     std::size_t m_nFrames = 0;         // the sound's length, in frames
     std::size_t m_nAt = 0;             // the first frame not yet converted
     std::size_t m_nFrameBytes = 0;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "app/MainDialog.h"
+#include "platform/ProcessMemory.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TerminationSignals.h"
 #include "platform/TopLevelWindow.h"
@@ -10,8 +11,10 @@
 wxIMPLEMENT_APP(CApp);
 
 bool CApp::Initialize(int& argc, wxChar** argv) {
-    // Before the toolkit starts: nothing of the program is drawn with OpenGL.
+    // Before the toolkit starts: nothing of the program is drawn with OpenGL, and what the
+    // program frees of its large blocks is given back.
     DoWithoutOpenGL();
+    ReturnLargeBlocksWhenFreed();
     return wxApp::Initialize(argc, argv);
 }
 

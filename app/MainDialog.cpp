@@ -12,6 +12,7 @@
 #include "platform/HelpKey.h"
 #include "platform/InputLock.h"
 #include "platform/MessageBox.h"
+#include "platform/ProcessMemory.h"
 #include "platform/ScreenMetrics.h"
 #include "platform/TopLevelWindow.h"
 #include "play/KeyboardHook.h"
@@ -170,6 +171,8 @@ void CMainDialog::StartGame(bool bShortcutsRequired) {
         return;
     }
     m_wndGame.ShowBackBuffer();
+    // What the dialogs before the game freed is given back, not held through it.
+    ReturnFreeMemory();
     const int limit = TimeLimitPeriod(theSettings.m_nTimeLimit);
     if (theSettings.m_bTimeLimit && limit != kTimeLimitNever) {
         SetTimer(TIMER_TIME_LIMIT, limit);

@@ -21,8 +21,10 @@ template <class T>
 using Ref = std::unique_ptr<T, Unref>;
 
 // The most pixels a picture may have before it is scaled: a picture file that claims more is
-// refused rather than let fill the memory.
+// refused rather than let fill the memory. A JPEG is decoded at a reduced size to begin with;
+// every other kind is decoded whole, four bytes a pixel, within the import's 512 MB.
 constexpr double kMaxSourcePixels = 100e6;
+constexpr double kMaxWholePixels = 64e6;
 
 // The factor that makes width x height fit within the box, never above 1.
 double FitScale(double width, double height, double maxWidth, double maxHeight) {
@@ -33,6 +35,7 @@ struct Box {
     int maxWidth, maxHeight;
     bool bRefused = false;    // too large
     bool bCountRows = false;  // the rows are counted, and so the loader may not scale
+    bool bJpeg = false;       // decoded at a reduced size
     std::vector<bool> rows;   // the rows of the picture the loader has filled
 };
 
@@ -86,7 +89,8 @@ std::vector<const char*> PhotoLoaders(const std::vector<guchar>& data) {
 // picture is in memory (a GIF of 85 bytes claiming 26900 x 24941 took 2.6 GB that way).
 void OnSizePrepared(GdkPixbufLoader* loader, int width, int height, gpointer data) {
     auto* box = static_cast<Box*>(data);
-    if (width <= 0 || height <= 0 || double(width) * height > kMaxSourcePixels) {
+    if (width <= 0 || height <= 0 ||
+        double(width) * height > (box->bJpeg ? kMaxSourcePixels : kMaxWholePixels)) {
         box->bRefused = true;
         gdk_pixbuf_loader_set_size(loader, 0, 0);
         return;
@@ -199,7 +203,7 @@ private:
     }
 
     void Claim(std::uint64_t width, std::uint64_t height) {
-        m_bFit = m_bFit && double(width) * double(height) <= kMaxSourcePixels;
+        m_bFit = m_bFit && double(width) * double(height) <= kMaxWholePixels;
     }
 
     void ReadMeta(Span meta) {
@@ -423,12 +427,22 @@ bool WebpFits(const std::vector<guchar>& data) {
         }
         if (type == "VP8X" && size >= 10) {
             canvas = double(u24(at + 12) + 1) * double(u24(at + 15) + 1);
+        } else if (type == "VP8 " && size >= 10 && canvas == 0) {
+            // A lossy picture's frame header: its 14-bit width and height. The loader
+            // allocates them before it tells anyone the size.
+            const double width = (data[at + 14] | data[at + 15] << 8) & 0x3FFF;
+            const double height = (data[at + 16] | data[at + 17] << 8) & 0x3FFF;
+            canvas = width * height;
+        } else if (type == "VP8L" && size >= 5 && canvas == 0) {
+            // A lossless picture's header: 14 bits of width and of height, each less one.
+            const std::uint64_t bits = u32(at + 9);
+            canvas = double((bits & 0x3FFF) + 1) * double((bits >> 14 & 0x3FFF) + 1);
         } else if (type == "ANMF") {
             ++frames;
         }
         at += 8 + size + (size & 1);
     }
-    return canvas * double(std::max<std::uint64_t>(frames, 1)) <= kMaxSourcePixels;
+    return canvas * double(std::max<std::uint64_t>(frames, 1)) <= kMaxWholePixels;
 }
 
 // Every row the loader fills: a picture with rows it never filled was cut short, or its data
@@ -461,6 +475,7 @@ Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
     // each row they decode.
     const bool bRowsCounted = kind == "png" || kind == "bmp";
     box.bCountRows = bRowsCounted;
+    box.bJpeg = kind == "jpeg";
     Ref<GdkPixbufLoader> loader;
     for (const char* name : loaders) {
         if (!loader) {
@@ -528,7 +543,7 @@ bool HeifSizesFit(const std::vector<unsigned char>& data) {
 
 ImportResult DecodePicture(const std::vector<std::uint8_t>& data, int maxWidth, int maxHeight,
                            std::vector<std::uint8_t>& bmp) {
-    Box box{std::max(1, maxWidth), std::max(1, maxHeight), false, false, {}};
+    Box box{std::max(1, maxWidth), std::max(1, maxHeight), false, false, false, {}};
     Ref<GdkPixbuf> decoded = Decode(data, box);
     if (!decoded) {
         return ImportResult::NotReadable;

@@ -160,9 +160,10 @@ TEST_F(PictureImportTest, WhatIsNotAPictureIsRefusedAndNothingPartialIsLeft) {
 // import, whatever their kind.
 TEST_F(PictureImportTest, FilesMadeToExhaustTheDecodersAreRefused) {
     const std::string corpus = FUZZ_CORPUS_DIR;
-    for (const char* name : {"fuzz_picture_import/bomb-animated.webp",
-                             "fuzz_picture_import/heif-grid-repeated-tile.heic",
-                             "fuzz_picture_import/jpeg-many-scans.jpg"}) {
+    for (const char* name :
+         {"fuzz_picture_import/bomb-animated.webp",
+          "fuzz_picture_import/heif-grid-repeated-tile.heic",
+          "fuzz_picture_import/jpeg-many-scans.jpg", "fuzz_picture_import/webp-claiming-much"}) {
         EXPECT_EQ(Import(ReadBytes(corpus + "/" + name), 960, 768), ImportResult::NotReadable)
             << name;
     }

@@ -355,6 +355,8 @@ private:
                 const std::size_t size = flags & 1 ? 4 : 2;
                 const std::uint64_t width = f.Get(size);
                 Claim(width, f.Get(size));
+                // Data too short to say a size hides the size the loader will take.
+                m_bFit = m_bFit && f.ok;
             }
         }
         return m_bFit;

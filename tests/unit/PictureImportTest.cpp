@@ -246,6 +246,8 @@ TEST(HeifSizes, TiledPicturesClaimingTooMuchAreRefusedBeforeTheyAreDecoded) {
         {"an overlay claiming 20000 x 20000", TiledHeif("iovl", overlayHuge, false, 64, 64), false},
         {"a picture claiming 20000 x 10000", TiledHeif("grid", grid12mp, false, 20000, 10000),
          false},
+        {"a grid whose data is cut before its size",
+         TiledHeif("grid", Bytes(grid12mp.begin(), grid12mp.begin() + 5), false, 64, 64), false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(HeifSizesFit(c.file), c.bFits) << c.what;

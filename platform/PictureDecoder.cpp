@@ -103,15 +103,19 @@ void OnSizePrepared(GdkPixbufLoader* loader, int width, int height, gpointer dat
     }
 }
 
-// Whether a JPEG holds its end: the loaders fill the rows of a file cut short with grey and
-// call it a picture. The end-of-image marker cannot occur inside the compressed data, so
-// it is looked for after the first scan, whose header is found by walking the segments
-// before it (an EXIF thumbnail has an end marker of its own inside them). Data a phone
-// appends after the end (a motion photo) does not matter.
-bool JpegComplete(const std::vector<guchar>& data) {
-    if (data.size() < 4 || data[0] != 0xFF || data[1] != 0xD8) {
-        return true;  // not a JPEG
-    }
+// A JPEG's scans, and whether its end-of-image marker follows them: the loaders fill the
+// rows of a file cut short with grey and call it a picture, and each scan costs the decoder a
+// pass over the whole picture. The markers cannot occur inside the compressed data (it
+// stuffs each 0xFF with a zero), so they are looked for after the first scan, whose header is
+// found by walking the segments before it (an EXIF thumbnail has an end marker of its own
+// inside them). Data a phone appends after the end (a motion photo's video) does not count.
+struct JpegScans {
+    std::size_t count = 0;
+    bool bEnded = false;
+};
+
+JpegScans ReadJpegScans(const std::vector<guchar>& data) {
+    JpegScans scans;
     std::size_t at = 2;
     while (at + 4 <= data.size() && data[at] == 0xFF) {
         const guchar marker = data[at + 1];
@@ -122,15 +126,15 @@ bool JpegComplete(const std::vector<guchar>& data) {
         const std::size_t length = std::size_t(data[at + 2]) << 8 | data[at + 3];
         at += 2 + length;
         if (marker == 0xDA) {  // the first scan: its compressed data follows
-            for (std::size_t i = at; i + 1 < data.size(); ++i) {
-                if (data[i] == 0xFF && data[i + 1] == 0xD9) {
-                    return true;
-                }
+            scans.count = 1;
+            for (std::size_t i = at; i + 1 < data.size() && !scans.bEnded; ++i) {
+                scans.bEnded = data[i] == 0xFF && data[i + 1] == 0xD9;
+                scans.count += data[i] == 0xFF && data[i + 1] == 0xDA;
             }
-            return false;
+            break;
         }
     }
-    return false;
+    return scans;
 }
 
 // HEIF's sizes, read from its boxes before its loader sees the file. The loader decodes a
@@ -370,24 +374,6 @@ private:
     std::vector<std::uint64_t> m_tiles;  // the items tiled pictures are made of
 };
 
-// The number of scans of a JPEG: every start-of-scan marker from the first scan to the end
-// of the image (the compressed data stuffs each 0xFF with a zero, so a marker cannot occur
-// inside it; data a phone appends after the end, a motion photo's video, is not counted).
-std::size_t JpegScans(const std::vector<guchar>& data) {
-    std::size_t at = 2;
-    while (at + 4 <= data.size() && data[at] == 0xFF && data[at + 1] != 0xDA) {
-        at += data[at + 1] == 0xFF ? 1 : 2 + (std::size_t(data[at + 2]) << 8 | data[at + 3]);
-    }
-    std::size_t scans = 0;
-    for (std::size_t i = at; i + 1 < data.size(); ++i) {
-        if (data[i] == 0xFF && data[i + 1] == 0xD9) {
-            break;
-        }
-        scans += data[i] == 0xFF && data[i + 1] == 0xDA;
-    }
-    return scans;
-}
-
 // Whether a PNG holds every chunk its lengths announce, up to its end chunk: a file cut
 // short is filled with grey or black by the loader and called a picture.
 bool PngComplete(const std::vector<guchar>& data) {
@@ -463,12 +449,13 @@ void OnAreaUpdated(GdkPixbufLoader* loader, int, int y, int, int height, gpointe
 
 // The decoded picture, or null when the bytes are not one the loaders can read.
 Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
-    if (data.empty() || !JpegComplete(data)) {
+    if (data.empty()) {
         return nullptr;
     }
     const std::vector<const char*> loaders = PhotoLoaders(data);
     const std::string_view kind = loaders.empty() ? "" : loaders.front();
-    if ((kind == "jpeg" && JpegScans(data) > kMaxJpegScans) ||
+    const JpegScans scans = kind == "jpeg" ? ReadJpegScans(data) : JpegScans{1, true};
+    if (!scans.bEnded || scans.count > kMaxJpegScans ||
         (kind == "heif/avif" && !HeifSizesFit(data)) || (kind == "png" && !PngComplete(data)) ||
         (kind == "webp" && !WebpFits(data))) {
         return nullptr;

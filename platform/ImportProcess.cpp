@@ -239,3 +239,24 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
             return ImportResult::NotReadable;
     }
 }
+
+ImportResult ImportThroughProgram(
+    const std::string& source, const std::string& target, const std::vector<std::string>& arguments,
+    std::uint64_t maxOutputBytes,
+    const std::function<bool(const std::vector<std::uint8_t>&)>& valid, std::string& reason) {
+    std::vector<std::uint8_t> data, made;
+    if (!ReadWholeFile(source, data, kMaxImportSourceBytes) || data.empty()) {
+        return ImportResult::NotReadable;
+    }
+    const ImportResult result = RunImportProgram(arguments, data, made, maxOutputBytes);
+    if (result == ImportResult::Cancelled) {
+        return result;
+    }
+    if ((result != ImportResult::Done && result != ImportResult::Shortened) || !valid(made)) {
+        return ImportResult::NotReadable;
+    }
+    if (!WriteWholeFile(target, made, &reason)) {
+        return ImportResult::WriteFailed;
+    }
+    return result;
+}

@@ -29,6 +29,15 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
                               const std::vector<std::uint8_t>& input,
                               std::vector<std::uint8_t>& output, std::uint64_t maxOutputBytes);
 
+// Reads `source` (a regular file only, never blocking), runs the import program with
+// `arguments` on it and writes what comes back to `target`, under a temporary name renamed
+// into place, once `valid` (the game's own reader) takes it. NotReadable for a file the
+// program or `valid` refuses; on WriteFailed, `reason` says why.
+ImportResult ImportThroughProgram(
+    const std::string& source, const std::string& target, const std::vector<std::string>& arguments,
+    std::uint64_t maxOutputBytes,
+    const std::function<bool(const std::vector<std::uint8_t>&)>& valid, std::string& reason);
+
 // While one lives, an import calls `waiting` about every 50 ms until the import program is
 // done, so that the caller's window keeps answering; when it returns false the import is
 // cancelled. Waiters nest: the newest one is asked.

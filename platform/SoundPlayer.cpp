@@ -30,10 +30,6 @@ SoundDevice& Device() {
 // Wave files larger than this are not sounds for a child's key press.
 constexpr std::uint64_t kMaxWaveBytes = 64u << 20;
 
-}  // namespace
-
-namespace {
-
 // A sound starts with its first part converted and queued at the key; the rest follows a part
 // at a time while it plays, always well ahead of the device, so the key never waits for a
 // long sound's conversion.

@@ -32,14 +32,11 @@ std::string WithHonestChunks(const unsigned char* data, std::size_t size) {
     return {};
 }
 
-}  // namespace
-
-namespace {
 // Each part is converted with this many frames of the sound on either side of it, which the
 // resampler reads and which are then left out: the parts join as the whole converted at once.
 constexpr std::size_t kPartOverlap = 64;
 
-// Converts `frames` frames of `format` into the device's format, appending to `pcm`.
+// Converts `bytes` bytes of samples of `format` into the device's format, into `converted`.
 bool Convert(const unsigned char* samples, std::size_t bytes, SDL_AudioFormat format, int channels,
              int rate, std::string& converted) {
     SDL_AudioCVT cvt;
@@ -60,6 +57,15 @@ bool Convert(const unsigned char* samples, std::size_t bytes, SDL_AudioFormat fo
     converted.resize(static_cast<std::size_t>(cvt.len_cvt));
     return true;
 }
+// The whole sound converted may take no more than the limit.
+bool WithinConversionLimit(SDL_AudioFormat format, int channels, int rate, std::uint64_t bytes) {
+    SDL_AudioCVT cvt;
+    return SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS,
+                             kDeviceChannels, kDeviceRate) >= 0 &&
+           cvt.len_mult >= 1 &&
+           bytes <= kMaxConversionBytes / static_cast<std::size_t>(cvt.len_mult);
+}
+
 }  // namespace
 
 CWaveStream::~CWaveStream() {
@@ -74,7 +80,7 @@ void CWaveStream::Release() {
 }
 
 // Reads the wave's format and decodes its samples into m_pData; `length` is their bytes.
-bool CWaveStream::ReadSpec(const unsigned char* data, std::size_t size, std::size_t& length) {
+bool CWaveStream::ReadFormat(const unsigned char* data, std::size_t size, std::size_t& length) {
     Release();
     // Only a RIFF wave: its chunks are known to start at byte 12.
     if (data == nullptr || size < 12 || size > static_cast<std::size_t>(INT_MAX) ||
@@ -84,43 +90,33 @@ bool CWaveStream::ReadSpec(const unsigned char* data, std::size_t size, std::siz
     const std::string honest = WithHonestChunks(data, size);
     SDL_RWops* rw = SDL_RWFromConstMem(
         honest.empty() ? static_cast<const void*>(data) : honest.data(), static_cast<int>(size));
-    SDL_AudioSpec spec;
+    SDL_AudioSpec found;
     Uint32 decoded = 0;
-    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &spec, &m_pData, &decoded) == nullptr) {
+    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &found, &m_pData, &decoded) == nullptr) {
         m_pData = nullptr;
         return false;
     }
     length = decoded;
     // A rate of a few hertz stretches every byte over thousands of output samples.
-    if (spec.freq < kMinWaveRate || spec.freq > kMaxWaveRate || spec.channels < 1 ||
-        spec.channels > kMaxWaveChannels) {
+    if (found.freq < kMinWaveRate || found.freq > kMaxWaveRate || found.channels < 1 ||
+        found.channels > kMaxWaveChannels) {
         Release();
         return false;
     }
-    m_nFormat = spec.format;
-    m_nChannels = spec.channels;
-    m_nRate = spec.freq;
-    m_nFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
-    const std::size_t common = std::gcd<std::size_t>(spec.freq, kDeviceRate);
-    m_nStepIn = static_cast<std::size_t>(spec.freq) / common;
+    m_nFormat = found.format;
+    m_nChannels = found.channels;
+    m_nRate = found.freq;
+    m_nFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(found.format) / 8) * found.channels;
+    const std::size_t common = std::gcd<std::size_t>(found.freq, kDeviceRate);
+    m_nStepIn = static_cast<std::size_t>(found.freq) / common;
     m_nStepOut = static_cast<std::size_t>(kDeviceRate) / common;
     m_nAt = 0;
     return true;
 }
 
-// The whole sound converted may take no more than the limit.
-static bool WithinConversionLimit(SDL_AudioFormat format, int channels, int rate,
-                                  std::uint64_t bytes) {
-    SDL_AudioCVT cvt;
-    return SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS,
-                             kDeviceChannels, kDeviceRate) >= 0 &&
-           cvt.len_mult >= 1 &&
-           bytes <= kMaxConversionBytes / static_cast<std::size_t>(cvt.len_mult);
-}
-
 bool CWaveStream::Open(const unsigned char* data, std::size_t size) {
     std::size_t length = 0;
-    if (!ReadSpec(data, size, length) ||
+    if (!ReadFormat(data, size, length) ||
         !WithinConversionLimit(m_nFormat, m_nChannels, m_nRate, length)) {
         Release();
         return false;
@@ -132,7 +128,7 @@ bool CWaveStream::Open(const unsigned char* data, std::size_t size) {
 bool CWaveStream::OpenStart(const unsigned char* start, std::size_t size, std::uint64_t fileSize,
                             Reader read) {
     std::size_t length = 0;
-    if (!ReadSpec(start, size, length) || length == 0 || length > size) {
+    if (!ReadFormat(start, size, length) || length == 0 || length > size) {
         Release();
         return false;
     }

@@ -48,7 +48,7 @@ public:
 private:
     void Release();
 
-    bool ReadSpec(const unsigned char* data, std::size_t size, std::size_t& length);
+    bool ReadFormat(const unsigned char* data, std::size_t size, std::size_t& length);
 
     unsigned char* m_pData = nullptr;  // the samples in the file's format
     Reader m_read;                     // or, when null, where they are read from

@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <initializer_list>
 #include <vector>
 
 #include "FailingAllocations.h"
@@ -65,27 +64,17 @@ protected:
     }
     // Presses and releases each key, with `modifiers` held, and waits until the program has
     // had every press.
-    static void Press(std::initializer_list<int> keys, int modifiers = wxMOD_NONE) {
+    static void Press(const std::vector<int>& keys, int modifiers = wxMOD_NONE) {
         wxUIActionSimulator sim;
         const int before = KeyPressesSeen();
-        int presses = 0;
         for (int key : keys) {
             sim.Char(key, modifiers);
-            presses += 1 + (modifiers != wxMOD_NONE);
             wxYield();
         }
+        const int presses = int(keys.size()) * (modifiers != wxMOD_NONE ? 2 : 1);
         ASSERT_TRUE(WaitFor([&] { return KeyPressesSeen() >= before + presses; }, 10));
     }
-    static void Type(const char* keys) {
-        std::vector<int> codes(keys, keys + std::strlen(keys));
-        wxUIActionSimulator sim;
-        const int before = KeyPressesSeen();
-        for (int key : codes) {
-            sim.Char(key);
-            wxYield();
-        }
-        ASSERT_TRUE(WaitFor([&] { return KeyPressesSeen() >= before + int(codes.size()); }, 10));
-    }
+    static void Type(const char* keys) { Press(std::vector<int>(keys, keys + std::strlen(keys))); }
 
     std::string m_group;
     CMainDialog m_dialog;

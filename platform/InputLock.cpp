@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <ranges>
 #include <utility>
 #include <vector>
 
@@ -196,8 +197,9 @@ void KeepFocus() {
     IgnoreXErrorsUntilHere(display);
 }
 
+// The covers first and the play window last, so that no cover ever comes above it.
 void RaiseAll() {
-    for (const auto& locked : s_windows) {
+    for (const auto& locked : s_windows | std::views::reverse) {
         if (GdkWindow* window = gtk_widget_get_window(locked->widget)) {
             GdkDisplay* display = gdk_window_get_display(window);
             IgnoreXErrorsFrom(display);
@@ -397,6 +399,12 @@ void RemoveFromInputLock(wxWindow* window) {
         std::remove_if(first, s_windows.end(),
                        [widget](const auto& locked) { return locked->widget == widget; }),
         s_windows.end());
+}
+
+void RenewInputLock() {
+    if (s_nHandle != 0 && !s_windows.empty()) {
+        OnMapOrGrabBroken(nullptr, nullptr, nullptr);
+    }
 }
 
 void ReleaseInputLock(int handle) {

@@ -38,6 +38,10 @@ bool GrabInputFor(wxWindow* window, wxEvtHandler* owner, std::function<void(Lock
 void AddToInputLock(wxWindow* window);
 void RemoveFromInputLock(wxWindow* window);
 
+// The game's windows moved (to another monitor): the lock is looked at again at once rather
+// than at the watch's next slow look.
+void RenewInputLock();
+
 // Releases the lock and every grab it holds.
 void ReleaseInputLock(int handle);
 

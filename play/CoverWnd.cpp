@@ -29,6 +29,7 @@ CCoverWnd::~CCoverWnd() {
 
 void CCoverWnd::DestroyWindow() {
     if (m_pFrame != nullptr) {
+        StopWatchingCloseRequests(m_pFrame);
         RemoveFromInputLock(m_pFrame);
         m_pFrame->Destroy();
         m_pFrame = nullptr;
@@ -52,6 +53,10 @@ bool CCoverWnd::Create(const CoverPlace& place, COLORREF crBack) {
     AskForFullScreen(m_pFrame, place.nMonitor);
     m_pFrame->Show();
     AddToInputLock(m_pFrame);
+    // Another program may destroy the window behind the toolkit's back: the frame then goes
+    // the usual way, and the game makes the cover anew. A close request is the toolkit's.
+    WatchCloseRequests(
+        m_pFrame, this, [this] { DestroyWindow(); }, false);
     return true;
 }
 

@@ -145,7 +145,8 @@ void CMyGameWnd::ShowWindow(bool bShortcutsRequired) {
     }
     // Nothing of ours but the game's windows can have the focus during a game.
     m_hiddenWindows.HideAll();
-    AskForFullScreen(m_pFrame);
+    m_playMonitor = CMonitorRef(GetPrimaryMonitorNumber());
+    AskForFullScreen(m_pFrame, m_playMonitor.GetNumber());
     m_pFrame->Show();
     m_pFrame->Raise();
     m_pView->SetFocus();
@@ -164,12 +165,19 @@ void CMyGameWnd::ShowWindow(bool bShortcutsRequired) {
 }
 
 // Every monitor but the play window's is covered, as the monitors are now. A monitor plugged
-// in or removed, or a cover another program closed, makes the covers anew.
+// in or removed, the primary role moved, or a cover another program closed or destroyed makes
+// the covers anew. The play window's monitor is the one it was shown on, wherever the primary
+// role goes; when that monitor is removed, the play window goes to the primary one.
 void CMyGameWnd::UpdateCovers() {
     if (m_pFrame == nullptr) {
         return;
     }
-    std::vector<CoverPlace> places = CoverPlaces(GetMonitorRects(), GetPrimaryMonitorNumber());
+    int nPlay = m_playMonitor.GetNumber();
+    if (nPlay < 0 && !GetMonitorRects().empty()) {
+        nPlay = GetPrimaryMonitorNumber();
+        MoveToMonitor(nPlay);
+    }
+    std::vector<CoverPlace> places = CoverPlaces(GetMonitorRects(), nPlay);
     const bool bAllThere =
         std::ranges::all_of(m_covers, [](const auto& cover) { return cover->IsWindow(); });
     if (places == m_coverPlaces && bAllThere) {
@@ -183,6 +191,27 @@ void CMyGameWnd::UpdateCovers() {
             m_covers.push_back(std::move(cover));
         }
     }
+}
+
+// The play window's monitor was removed (a laptop's lid closed, a projector's cable pulled):
+// the game goes on full screen on another one, from a clean screen of that monitor's size,
+// and takes the focus back from the cover that was there.
+void CMyGameWnd::MoveToMonitor(int nMonitor) {
+    const std::vector<wxRect> monitors = GetMonitorRects();
+    if (nMonitor < 0 || nMonitor >= static_cast<int>(monitors.size())) {
+        return;
+    }
+    const wxRect& rect = monitors[nMonitor];
+    m_playMonitor = CMonitorRef(nMonitor);
+    m_nScreenWidth = rect.GetWidth();
+    m_nScreenHeight = rect.GetHeight();
+    m_pFrame->SetSize(rect);  // without a window manager nothing else moves it
+    m_pView->SetSize(rect.GetSize());
+    AskForFullScreen(m_pFrame, nMonitor);
+    m_pFrame->Raise();
+    CreateBackBuffer();
+    m_pView->Refresh();
+    RenewInputLock();
 }
 
 // A cover may be the window whose key ends the game: its object stays until its window is

@@ -15,6 +15,7 @@
 #include "platform/BmpImage.h"
 #include "platform/HiddenWindows.h"
 #include "platform/LockDeadline.h"
+#include "platform/MonitorRef.h"
 #include "platform/RuntimeRandom.h"
 #include "platform/WinTypes.h"
 #include "play/CoverLayout.h"
@@ -120,6 +121,7 @@ private:
     void OnLockFailed(unsigned game, LockLoss loss);
     void OnCloseRequest(unsigned game);
     void UpdateCovers();
+    void MoveToMonitor(int nMonitor);
     void RetireCovers();
 
     void OnDestroy(wxWindowDestroyEvent& event);
@@ -139,6 +141,7 @@ private:
     std::vector<std::unique_ptr<CCoverWnd>> m_covers;
     std::vector<std::unique_ptr<CCoverWnd>> m_oldCovers;  // until their windows are gone
     std::vector<CoverPlace> m_coverPlaces;                // where the covers were made
+    CMonitorRef m_playMonitor;                            // the play window's
     wxTimer m_timerMonitors;  // looks for monitors plugged in or removed
 
     wxDECLARE_EVENT_TABLE();

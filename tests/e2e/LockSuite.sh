@@ -190,6 +190,7 @@ cover_at() {
         xdotool getwindowgeometry "$id" | tr -s ' ' | tr '\n' ' ' | grep -q "Position: $1 .*Geometry: $2" &&
             echo "$id"
     done
+    return 0
 }
 colour_at() { import -window root -crop "1x1+$1+$2" -format '%[pixel:p{0,0}]' info: 2>/dev/null; }
 if [ "$desktop" = openbox-dual ]; then
@@ -245,6 +246,72 @@ if [ "$desktop" = openbox-dual ]; then
     $xprobe keys $code
     ended || fail "the quit code did not end the game"
     ok "a monitor plugged in during a game is covered within a second and let go when removed"
+
+    # The desktop changes under a game: the primary role moves, another program destroys a
+    # cover, the play window's monitor is switched off. Every monitor but the play window's
+    # stays covered, the chords and clicks reach no one else, the quit code works after.
+    within() { # SECONDS COMMAND...: polls, and says how long it took
+        local limit=$(($1 * 10)) tenths
+        shift
+        for tenths in $(seq "$limit"); do
+            eval "$*" && { echo "after about $(((tenths - 1) * 100)) ms: $*"; return 0; }
+            sleep 0.1
+        done
+        return 1
+    }
+    locked_after() {
+        counting
+        xdotool mousemove 640 512 click 1 mousemove 1900 512 click 1 mousemove 640 1200 click 1
+        for chord in alt+Tab super+d ctrl+Escape alt+Escape alt+F4 ctrl+alt+t ctrl+alt+Right; do
+            xdotool key "$chord"
+        done
+        counted
+        [ "$records" = 0 ] && [ "$witnessed" = 0 ] ||
+            fail "$records key presses or clicks reached another client, $witnessed the witness, $1"
+        ls "$work"/escaped-* >/dev/null 2>&1 && fail "shortcuts fired $1: $(ls "$work" | grep escaped)"
+        "$trygrab" && fail "the input is free $1"
+        [ -n "$(playing)" ] || fail "the game was left $1"
+    }
+    start
+    xrandr --output DUMMY1 --primary
+    # A monitor plugged in after the move: once the game covers it, it has seen the move too.
+    xrandr --output DUMMY2 --mode 1024x768 --below DUMMY0
+    xrandr >/dev/null
+    within 5 '[ -n "$(cover_at 0,1024 1024x768)" ]' || fail "the monitor plugged in was not covered"
+    [ -n "$(cover_at 1280,0 1280x1024)" ] || fail "the new primary monitor lost its cover"
+    [ -z "$(cover_at 0,0 1280x1024)" ] || fail "a cover was put over the play window"
+    [ "$(covers | wc -l)" = 2 ] || fail "$(covers | wc -l) covers for two monitors"
+    locked_after "after the primary role moved"
+    cover=$(cover_at 1280,0 1280x1024)
+    xdotool windowclose "$cover"
+    within 5 '[ -n "$(cover_at 1280,0 1280x1024)" ] && [ "$(cover_at 1280,0 1280x1024)" != "$cover" ]' ||
+        fail "a destroyed cover was not made again"
+    locked_after "after a cover was destroyed"
+    $xprobe keys $code
+    ended || fail "the quit code did not end the game after the desktop changed"
+    [ -z "$(covers)" ] || fail "a cover stayed after the game"
+    ok "the primary role moved and a cover destroyed: the covers follow, the play window stays uncovered"
+
+    # The next game is on the new primary monitor; it is switched off during the game.
+    start
+    geometry=$(xdotool getwindowgeometry "$(playing)" | tr -s ' ' | tr '\n' ' ')
+    [[ "$geometry" = *"Position: 1280,0 "* ]] || fail "the game is not on the primary monitor: $geometry"
+    xrandr --output DUMMY1 --off
+    xrandr >/dev/null
+    # It goes on full screen on the monitor the server makes the primary one, or the first.
+    within 5 '[ -z "$(cover_at 0,0 1280x1024)" ] && xdotool getwindowgeometry "$(playing)" | grep -q "Position: 0,0"' ||
+        fail "the game did not move to a remaining monitor: $(xdotool getwindowgeometry "$(playing)" | tr -s ' \n' ' ')"
+    within 5 '[ -n "$(cover_at 0,1024 1024x768)" ]' || fail "the remaining monitor lost its cover"
+    locked_after "after the play window's monitor was switched off"
+    $xprobe keys $code
+    ended || fail "the quit code did not end the game after its monitor was switched off"
+    free || fail "the input is held after the quit code"
+    xrandr --output DUMMY2 --off
+    xrandr --output DUMMY1 --mode 1280x1024 --right-of DUMMY0
+    xrandr --output DUMMY0 --primary
+    xrandr >/dev/null
+    ! grep CRITICAL "$work/stderr.log" || fail "the toolkit complained"
+    ok "a game whose monitor is switched off goes on on another one, locked"
     start  # for what follows
 fi
 

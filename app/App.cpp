@@ -30,7 +30,11 @@ int CApp::OnRun() {
     SetTopWindow(&dialog);
     // Asked to end (logout, shutdown), whatever dialog is open over the welcome dialog: a
     // running game ends, releasing the lock, and the program exits, which saves the settings.
-    CallOnTerminationSignals([&dialog] {
+    // With the display gone there is no window left to close and no lock left to release.
+    CallOnTerminationSignals([&dialog](Termination why) {
+        if (why == Termination::DisplayLost) {
+            std::exit(1);
+        }
         dialog.Game().DestroyWindow();  // nothing to do without a game
         std::exit(0);
     });

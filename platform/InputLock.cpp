@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/ShortcutsInhibitor.h"
+#include "platform/TerminationSignals.h"
 
 namespace {
 
@@ -191,6 +192,11 @@ void KeepFocus() {
             return;
         }
     }
+    // On Wayland the toolkit waits in a loop of its own for the compositor's answer to a
+    // present, which never comes from a compositor that has gone.
+    if (DisplayConnectionLost()) {
+        return;
+    }
     GdkDisplay* display = gtk_widget_get_display(play);
     IgnoreXErrorsFrom(display);
     gtk_window_present(GTK_WINDOW(play));
@@ -290,7 +296,7 @@ gboolean OnFocusOut(GtkWidget*, GdkEvent*, gpointer) {
 // with it, rather than leaving the child free input until the lock gives up.
 void Restore(GtkWidget* widget) {
     // A window the toolkit hides itself (the game is ending) is no longer visible to it.
-    if (!GTK_IS_WINDOW(widget) || !gtk_widget_get_visible(widget)) {
+    if (!GTK_IS_WINDOW(widget) || !gtk_widget_get_visible(widget) || DisplayConnectionLost()) {
         return;
     }
     GdkDisplay* display = gtk_widget_get_display(widget);

@@ -2,9 +2,11 @@
 # The lock of a game on Wayland desktops, tried as a child and a parent would, and counted:
 # the compositor's own shortcuts are bound to commands that leave a file behind, and another
 # program's window counts the keys and clicks that reach it.
-#   WaylandLock.sh APPLICATION_DIRECTORY sway-one|sway-two|weston|mutter|gnome-shell
+#   WaylandLock.sh APPLICATION_DIRECTORY sway-one|sway-two|sway-unplug|weston|mutter|gnome-shell
 # sway-one / sway-two: sway, headless, with one or two outputs; clicks on a grid over every
 #   output, each followed by the compositor's chords, with a virtual keyboard (wtype).
+# sway-unplug: sway nested in sway, whose outputs are windows: the play window's output is
+#   removed after a click on the other one, then the compositor is killed during a game.
 # weston: a compositor that does not hold its shortcuts for anyone (nested in sway, which
 #   lends it the keyboard): the parent is told at Start and chooses.
 # mutter: GNOME's compositor, headless, typed into through its RemoteDesktop interface;
@@ -114,6 +116,17 @@ def walk(node, output):
 walk(json.load(sys.stdin), "")' 2>/dev/null || true
 }
 shown() { windows | grep -q "$1"; }
+# The name of the window that has the focus.
+focused() {
+    swaymsg -t get_tree | /usr/bin/python3 -c '
+import json, sys
+def walk(node):
+    if node.get("focused"):
+        print(node.get("name"))
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))' 2>/dev/null || true
+}
 game() { shown 'HEADLESS-1|Plinkapad|1'; }
 click() {
     swaymsg "seat - cursor set $1 $2" >/dev/null
@@ -239,6 +252,81 @@ sway_suite() {
     typing kolo479
     await eval '! game' || fail "the quit code did not end the game played anyway"
     ok "when sway refuses to hold its shortcuts the parent is told, and going back or playing anyway works"
+}
+
+# sway nested in sway: its two outputs are windows of the outer one, and closing one removes
+# that output for real, as a laptop's lid or a projector's cable does.
+sway_unplug_suite() {
+    start_sway 1
+    local outer=$WAYLAND_DISPLAY outer_ipc=$SWAYSOCK
+    WLR_BACKENDS=wayland WLR_WL_OUTPUTS=2 WLR_RENDERER=pixman sway -d -c "$work/sway.config" \
+        >"$work/inner.log" 2>&1 &
+    local inner_pid=$!
+    pids+=("$inner_pid")
+    await eval 'socket=$(ls "$work/run" | grep -E "^wayland-[0-9]+\$" | grep -vx "$outer" | head -n 1) && [ -n "$socket" ] && [ -S "$work/run/sway-ipc.$(id -u).$inner_pid.sock" ]' ||
+        fail "the nested sway did not start"
+    export WAYLAND_DISPLAY=$socket SWAYSOCK=$work/run/sway-ipc.$(id -u).$inner_pid.sock
+    await eval '[ "$(swaymsg -t get_outputs | grep -c "\"name\": \"WL-")" = 2 ]' ||
+        fail "the nested sway has not two outputs"
+    # The middle of an output, in the layout's coordinates.
+    middle() {
+        swaymsg -t get_outputs | /usr/bin/python3 -c '
+import json, sys
+for o in json.load(sys.stdin):
+    if o["name"] == sys.argv[1]:
+        r = o["rect"]; print(r["x"] + r["width"] // 2, r["y"] + r["height"] // 2)' "$1"
+    }
+    swaymsg "focus output WL-2" >/dev/null
+    $wlprobe witness "$work/witnessed" &
+    pids+=($!)
+    await shown 'WL-2|Witness' || fail "the witness window did not open"
+    swaymsg "focus output WL-1" >/dev/null
+    launch
+    await shown 'Welcome to Plinkapad' || fail "the welcome dialog did not open"
+    sleep 1
+    press_start
+    await shown 'WL-1|Plinkapad|1' || fail "no full-screen game on WL-1 after Start"
+    await shown 'WL-2|Plinkapad cover|1' || fail "WL-2 is not covered"
+
+    # The child clicks the cover; the play window's output goes.
+    click $(middle WL-2)
+    local mark
+    mark=$(wc -l <"$work/app.log")
+    swaymsg -s "$outer_ipc" '[title="wlroots - WL-1"] kill' >/dev/null
+    await eval '[ "$(swaymsg -t get_outputs | grep -c "\"name\": \"WL-")" = 1 ]' ||
+        fail "the output was not removed"
+    await shown 'WL-2|Plinkapad|1' || fail "the game did not come to the remaining output: $(windows | tr '\n' ' ')"
+    await eval '! shown "Plinkapad cover"' || fail "a cover stayed over the game"
+    await eval '[ "$(focused)" = Plinkapad ]' || fail "the game does not have the focus: $(focused)"
+    await eval 'tail -n +"$mark" "$work/app.log" | grep -q "zwp_keyboard_shortcuts_inhibitor_v1@[0-9]*\.active()"' ||
+        fail "sway does not hold its shortcuts for the game on the remaining output"
+    ok "the play window's output removed: the game is full screen on the other one, holding the shortcuts"
+
+    for _ in 1 2 3; do
+        click $(middle WL-2)
+        typing -M logo -k d -m logo -M alt -k Tab -m alt -M ctrl -M alt -k t -m alt -m ctrl \
+            -M logo -M shift -k e -m shift -m logo
+    done
+    sleep 0.5
+    [ -z "$(escaped)" ] || fail "shortcuts fired after the output went: $(escaped)"
+    [ ! -s "$work/witnessed" ] || fail "$(wc -l <"$work/witnessed") keys or clicks reached the other program"
+    shown 'WL-2|Plinkapad|1' || fail "the game was left"
+    typing kolo479
+    await eval '! shown "Plinkapad|1"' || fail "the quit code did not end the game"
+    await shown 'Welcome to Plinkapad' || fail "the welcome dialog is not back after the game"
+    kill -0 "$app" || fail "the program ended"
+    ok "Super+D, Alt+Tab, Ctrl+Alt+T and Super+Shift+E reach nothing after, and the quit code ends the game"
+
+    # The compositor dies during a game: the program ends, without spinning on the lost
+    # display.
+    press_start
+    await shown 'WL-2|Plinkapad|1' || fail "no game after Start"
+    rm "$work/Plinkapad/Nuv.ini"
+    kill "$inner_pid"
+    await eval '! kill -0 "$app" 2>/dev/null' || fail "the program runs on without its compositor"
+    [ "$(stat -c %s "$work/Plinkapad/Nuv.ini" 2>/dev/null)" = 36 ] ||
+        fail "the settings were not saved when the compositor died: $(tail -n 3 "$work/app.log")"
+    ok "the program ends when its compositor dies during a game, saving its settings"
 }
 
 weston_suite() {
@@ -372,6 +460,7 @@ mutter_suite() {
 case $mode in
 sway-one) sway_suite 1 ;;
 sway-two) sway_suite 2 ;;
+sway-unplug) sway_unplug_suite ;;
 weston) weston_suite ;;
 mutter) mutter_suite ;;
 gnome-shell) mutter_suite gnome-shell ;;

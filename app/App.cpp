@@ -7,6 +7,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/TerminationSignals.h"
 #include "platform/TopLevelWindow.h"
+#include "res/StringTable.h"
 
 wxIMPLEMENT_APP(CApp);
 
@@ -26,6 +27,10 @@ bool CApp::OnInit() {
 }
 
 int CApp::OnRun() {
+    // The framework makes each new window's X11 class its "display name" (captions name the
+    // program with AppName() instead).
+    NameTheProgram(AppId());
+    SetAppDisplayName(AppId());
     CMainDialog dialog;
     SetTopWindow(&dialog);
     // Asked to end (logout, shutdown), whatever dialog is open over the welcome dialog: a

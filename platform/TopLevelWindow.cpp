@@ -116,6 +116,12 @@ void SurviveWindowsDestroyedByOthers() {
 #endif
 }
 
+void NameTheProgram(const std::string& appId) {
+    g_set_prgname(appId.c_str());
+    // Left alone, the toolkit would make the class the name with a capital first letter.
+    gdk_set_program_class(appId.c_str());
+}
+
 void DoWithoutOpenGL() {
     ::setenv("GDK_GL", "disable", 0);  // a setting of the user's own stands
 }

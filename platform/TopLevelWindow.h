@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 class wxEvtHandler;
 class wxWindow;
@@ -34,6 +35,11 @@ void StopWatchingCloseRequests(wxWindow* topLevel);
 // of the program. From this call on, an X error that no request of ours was watching for is
 // let pass instead. Called once, at the start.
 void SurviveWindowsDestroyedByOthers();
+
+// Called once the toolkit has started, before the first window: the program's windows carry
+// `appId` as their Wayland application id and X11 window class, so the desktop finds its
+// desktop entry (its name and icon, and what the desktop remembers for it).
+void NameTheProgram(const std::string& appId);
 
 // Called before the toolkit starts: the program draws nothing with OpenGL, so the toolkit is
 // told not to load a GL driver for it (Mesa's software driver alone holds about 48 MB).

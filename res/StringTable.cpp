@@ -114,6 +114,10 @@ std::string AppName() {
     return "Plinkapad";
 }
 
+std::string AppId() {
+    return "io.github.plinkapad.Plinkapad";
+}
+
 namespace {
 std::string FormatText(const std::string& text, const std::string& arg1,
                        const std::string& arg2 = {}, const std::string& arg3 = {}) {

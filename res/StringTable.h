@@ -21,3 +21,6 @@ std::string FormatStringS(int id, std::initializer_list<std::string> args);
 
 // The program's name, the caption of the framework's own messages.
 std::string AppName();
+// The program's identity on the desktop: its desktop entry's name (with ".desktop"), its
+// AppStream id, its Wayland application id and its X11 window class.
+std::string AppId();

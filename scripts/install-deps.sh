@@ -14,8 +14,9 @@ packages=(
     clang-14 libclang-rt-14-dev
     desktop-file-utils appstream dpkg-dev fakeroot man-db
 )
-# The other desktops the lock is tried on, without what their full sessions recommend.
-desktops=(xserver-xorg-core xserver-xorg-video-dummy weston mutter gnome-shell)
+# The other desktops the lock is tried on, without what their full sessions recommend, and
+# the permission store where GNOME keeps its users' answers.
+desktops=(xserver-xorg-core xserver-xorg-video-dummy weston mutter gnome-shell xdg-desktop-portal)
 
 missing() {
     for p in "$@"; do

@@ -1,6 +1,7 @@
 // Makes the program's icon files for the hicolor icon theme in the folder given as the only
-// argument: FOLDER/SIZExSIZE/apps/plinkapad.png, painted from the drawing the program shows
-// in its windows (res/AppIcon.cpp).
+// argument: FOLDER/SIZExSIZE/apps/io.github.plinkapad.Plinkapad.png (named by the program's
+// desktop identity), painted from the drawing the program shows in its windows
+// (res/AppIcon.cpp).
 #include <wx/image.h>
 
 #include <cstdio>
@@ -35,7 +36,7 @@ int main(int argc, char** argv) {
         Canvas canvas(size, size, 0xFFFFFF);
         CanvasPainter painter(canvas);
         DrawAppIcon(painter, size);
-        const std::string path = PathJoin(dir, "plinkapad.png");
+        const std::string path = PathJoin(dir, "io.github.plinkapad.Plinkapad.png");
         if (!CreateDirectories(dir) || !WritePng(path, canvas)) {
             std::fprintf(stderr, "makeicons: cannot write %s\n", path.c_str());
             bFailed = true;

@@ -17,12 +17,13 @@ fail() {
 
 prefix=$work/usr
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null
-id=org.example.plinkapad.Plinkapad
+id=io.github.plinkapad.Plinkapad
 for file in lib/plinkapad/plinkapad lib/plinkapad/libhelpviewer.so lib/plinkapad/plinkapad-import \
     bin/plinkapad \
     share/plinkapad/Nuv.ini share/plinkapad/NUV2Help.chm share/plinkapad/Hello.wav \
     share/plinkapad/GoodBye.wav share/plinkapad/DefVoice/Pop.wav \
-    share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/plinkapad.6.gz; do
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/plinkapad.6.gz \
+    share/doc/plinkapad/LICENSE; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
 [ "$(find "$prefix/share/plinkapad" -name '*-*-*-*-*.ini' | wc -l)" = 2 ] ||
@@ -44,6 +45,13 @@ readelf -d "$prefix/lib/plinkapad/plinkapad-import" | grep -q 'NEEDED.*libavcode
 desktop-file-validate --no-hints "$prefix/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$work/as.log" 2>&1 ||
     { cat "$work/as.log"; fail "metainfo"; }
+# The identity is one name everywhere: the entry's name, its window class, the AppStream id,
+# the icon.
+grep -qx "StartupWMClass=$id" "$prefix/share/applications/$id.desktop" || fail "StartupWMClass"
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || fail "the icon is not named by the id"
+grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" || fail "the AppStream id"
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the licence"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/plinkapad.6.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "manual page: $warnings"
 

@@ -31,7 +31,7 @@ listing >"$work/before"
 home=$work/home
 mkdir "$home"
 appdir=$home/.local/share/plinkapad
-exec_line=$(sed -n 's/^Exec=//p' "$work/usr/share/applications/org.example.plinkapad.Plinkapad.desktop")
+exec_line=$(sed -n 's/^Exec=//p' "$work/usr/share/applications/io.github.plinkapad.Plinkapad.desktop")
 
 env -i DISPLAY="$DISPLAY" ${XAUTHORITY:+XAUTHORITY="$XAUTHORITY"} HOME="$home" PATH="$work/usr/bin:/usr/bin:/bin" \
     SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" sh -c "exec $exec_line" &
@@ -47,6 +47,10 @@ grep -v '^Only in .*: .plinkapad-filled$' "$work/copy.diff" &&
 [ "$(cat "$home/.config/SOFTWARE/Quorvel/Plinkapad/2.0/AppPath")" = "$appdir" ] ||
     fail "the application folder was not recorded"
 inode=$(stat -c %i "$appdir/Nuv.ini")
+# The desktop finds the window's entry by its class.
+class=$(sed -n 's/^StartupWMClass=//p' "$work/usr/share/applications/io.github.plinkapad.Plinkapad.desktop")
+[ "$(xprop -id "$dialog" WM_CLASS)" = "WM_CLASS(STRING) = \"$class\", \"$class\"" ] ||
+    fail "the window's class is not the desktop entry's: $(xprop -id "$dialog" WM_CLASS)"
 
 focus "$dialog"
 xdotool key Return

@@ -14,6 +14,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProcessMemory.h"
 #include "platform/ScreenMetrics.h"
+#include "platform/ShortcutsPermission.h"
 #include "platform/TopLevelWindow.h"
 #include "play/KeyboardHook.h"
 #include "play/PlayTimers.h"
@@ -150,6 +151,12 @@ void CMainDialog::OnStart() {
             return;
         }
         bShortcutsRequired = false;
+    } else if (ShortcutsDeniedForGood()) {
+        // GNOME would refuse without asking: the parent hears it now, and how to undo it.
+        if (!PlayWithoutShortcutsHeld(IDS_SHORTCUTS_DENIED)) {
+            return;
+        }
+        bShortcutsRequired = false;
     }
     StartGame(bShortcutsRequired);
 }
@@ -190,10 +197,18 @@ bool CMainDialog::PlayWithoutShortcutsHeld(int nIDPrompt) {
                       MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES;
 }
 
+// Whether the desktop keeps a Deny for the game's hold of its shortcuts (given at its
+// question, perhaps by a child's Escape).
+bool CMainDialog::ShortcutsDeniedForGood() {
+    return DesktopKeepsShortcutsAnswer() && KeptShortcutsAnswer(AppId()) == ShortcutsAnswer::Denied;
+}
+
 // The game has ended without its lock.
 void CMainDialog::OnLockFailed(LockLoss loss) {
     if (loss == LockLoss::NotGranted) {
-        if (PlayWithoutShortcutsHeld(IDS_SHORTCUTS_NOT_GRANTED)) {
+        const int nIDPrompt =
+            ShortcutsDeniedForGood() ? IDS_SHORTCUTS_DENIED : IDS_SHORTCUTS_NOT_GRANTED;
+        if (PlayWithoutShortcutsHeld(nIDPrompt)) {
             StartGame(false);
         }
         return;

@@ -45,6 +45,7 @@ private:
     void OnDestroyedByOthers();
     void StartGame(bool bShortcutsRequired);
     bool PlayWithoutShortcutsHeld(int nIDPrompt);
+    static bool ShortcutsDeniedForGood();
     void OnLockFailed(LockLoss loss);
 
     void SetTimer(int nIDEvent, int period);

@@ -70,6 +70,8 @@ constexpr int IDC_RECORD_PLAY = 1037;
 constexpr int IDC_RECORD_KEEP = 1038;
 constexpr int IDC_RECORD_LEVEL = 1039;
 constexpr int IDC_RECORD_TIME = 1040;
+// Setup, on a desktop that keeps its answer about holding its shortcuts.
+constexpr int IDC_ALLOW_KEYBOARD_LOCK = 1041;
 // About box controls
 constexpr int IDC_LINK1 = 1045;
 constexpr int IDC_LINK2 = 1046;
@@ -134,6 +136,10 @@ constexpr int IDS_ADDING_FILE = 156;
 constexpr int IDS_PICTURES_AND_SOUNDS_FILTER = 157;
 constexpr int IDS_NOTHING_HEARD = 158;
 constexpr int IDS_SOUNDS_WITHOUT_PICTURE = 159;
+constexpr int IDS_SHORTCUTS_DENIED = 160;
+constexpr int IDS_KEYBOARD_LOCK_NOTE = 161;
+constexpr int IDS_KEYBOARD_LOCK_ALLOWED = 162;
+constexpr int IDS_KEYBOARD_LOCK_FAILED = 163;
 
 // The framework's own messages of the data exchange
 constexpr int AFX_IDP_PARSE_INT = 0xF110;

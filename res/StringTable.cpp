@@ -70,8 +70,9 @@ std::string LoadString(int id) {
          "desktop still takes the Super (Windows) key, Alt+Tab, Alt+F4 and its other "
          "shortcuts, so your child could switch to other programs or close the game.\n\n"
          "For a full lock, allow Plinkapad to inhibit the desktop's shortcuts when the "
-         "desktop asks (GNOME asks once, and its question may lie behind the game), or log "
-         "in to an X11 session.\n\nPlay anyway?"},
+         "desktop asks (its question may lie behind the game), or log in to an X11 session. "
+         "On GNOME, Allow the Keyboard Lock in Setup gives the answer for good, so GNOME "
+         "never asks again.\n\nPlay anyway?"},
         {IDS_ALL_PICTURES_FILTER,
          "All pictures (*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif) | "
          "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif |"},
@@ -102,6 +103,18 @@ std::string LoadString(int id) {
          "Nothing was heard. Is the microphone switched on? Press Record to try again."},
         {IDS_SOUNDS_WITHOUT_PICTURE,
          "These sounds have no picture of the same name in the group, and were not added:\n%1"},
+        {IDS_SHORTCUTS_DENIED,
+         "GNOME remembers that Plinkapad may not hold its keyboard shortcuts: Deny was "
+         "chosen, or Escape pressed, when it asked. During the game the desktop still takes "
+         "the Super (Windows) key, Alt+Tab, Alt+F4 and its other shortcuts, so your child "
+         "could switch to other programs or close the game.\n\nTo give the lock back, press "
+         "Allow the Keyboard Lock in Setup.\n\nPlay anyway?"},
+        {IDS_KEYBOARD_LOCK_NOTE,
+         "GNOME asks once whether Plinkapad may lock the keyboard, and keeps the answer."},
+        {IDS_KEYBOARD_LOCK_ALLOWED,
+         "GNOME now lets Plinkapad lock the keyboard for every game, without asking."},
+        {IDS_KEYBOARD_LOCK_FAILED,
+         "GNOME's answer could not be changed: its permission store did not take it (%1)."},
         {AFX_IDP_PARSE_INT, "Please enter an integer."},
         {AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2."},
         {AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters."},

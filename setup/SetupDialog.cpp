@@ -26,6 +26,7 @@
 #include "platform/OwnerDrawButton.h"
 #include "platform/QuickListFill.h"
 #include "platform/ShellServices.h"
+#include "platform/ShortcutsPermission.h"
 #include "platform/SpinButtonCtrl.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
@@ -48,6 +49,7 @@ wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
     EVT_LISTBOX(IDC_GROUP_LIST, CSetupDialog::OnGroupSelChangeEvent)
     EVT_LISTBOX_DCLICK(IDC_GROUP_LIST, CSetupDialog::OnManageGroupEvent)
     EVT_BUTTON(wxID_HELP, CSetupDialog::OnHelp)
+    EVT_BUTTON(IDC_ALLOW_KEYBOARD_LOCK, CSetupDialog::OnAllowKeyboardLock)
     EVT_HELP(wxID_ANY, CSetupDialog::OnHelpInfo)
 wxEND_EVENT_TABLE()
 
@@ -98,6 +100,17 @@ void CSetupDialog::CreateControls() {
     time->Add(rows, wxSizerFlags().Border(wxALL, 4));
     options->Add(time, wxSizerFlags(1).Expand());
     top->Add(options, wxSizerFlags().Expand().Border(wxALL, 8));
+
+    // GNOME keeps its user's answer to whether the game may hold the desktop's shortcuts: the
+    // parent can give it here, ahead of the first game or after a Deny.
+    if (DesktopKeepsShortcutsAnswer()) {
+        auto* lock = new wxBoxSizer(wxHORIZONTAL);
+        lock->Add(new wxStaticText(this, wxID_ANY, LoadString(IDS_KEYBOARD_LOCK_NOTE)),
+                  wxSizerFlags(1).CenterVertical().Border(wxRIGHT, 6));
+        lock->Add(new wxButton(this, IDC_ALLOW_KEYBOARD_LOCK, "Allow the &Keyboard Lock"),
+                  wxSizerFlags().CenterVertical());
+        top->Add(lock, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 8));
+    }
 
     auto* library = new wxStaticBoxSizer(wxVERTICAL, this, "Sounds and Pictures");
     wxWindow* libraryBox = library->GetStaticBox();
@@ -458,6 +471,16 @@ void CSetupDialog::OnAddGroup(wxCommandEvent&) {
 void CSetupDialog::OnManageSounds(wxCommandEvent&) {
     CManageVoiceDialog sounds(nullptr);
     sounds.ShowModal();
+}
+
+void CSetupDialog::OnAllowKeyboardLock(wxCommandEvent&) {
+    std::string error;
+    if (KeepShortcutsAllowed(AppId(), error)) {
+        MessageBox(this, LoadString(IDS_KEYBOARD_LOCK_ALLOWED), AppName(), MB_ICONINFORMATION);
+    } else {
+        MessageBox(this, FormatString(IDS_KEYBOARD_LOCK_FAILED, error), LoadString(IDS_ERROR),
+                   MB_ICONHAND);
+    }
 }
 
 void CSetupDialog::OnHelp(wxCommandEvent&) {

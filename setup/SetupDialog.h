@@ -75,6 +75,7 @@ private:
     void DeleteGroupFiles(const std::string& folder, const std::string& folderName);
     void SelectFirstRowOrSayEmpty();
     void OnHelp(wxCommandEvent& event);
+    void OnAllowKeyboardLock(wxCommandEvent& event);
     void OnHelpInfo(wxHelpEvent& event);
 
     wxDECLARE_EVENT_TABLE();

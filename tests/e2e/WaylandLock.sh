@@ -25,6 +25,7 @@ if [ "$(id -u)" = 0 ] && [ -z "${WAYLAND_LOCK_WORK:-}" ]; then
     # The checkout may not be readable by nobody.
     cp "$0" "$work/WaylandLock.sh"
     cp "$here/../tools/wlprobe.py" "$work/wlprobe.py"
+    cp "$here/../../data/desktop/io.github.plinkapad.Plinkapad.desktop" "$work/"
     chown -R nobody:nogroup "$work"
     setpriv --reuid=nobody --regid=nogroup --clear-groups \
         env WAYLAND_LOCK_WORK="$work" "$work/WaylandLock.sh" "$work/Plinkapad" "$mode"
@@ -33,12 +34,36 @@ fi
 work=${WAYLAND_LOCK_WORK:-$(mktemp -d)}
 [ "$appdir" = "$work/Plinkapad" ] || cp -r "$appdir" "$work/Plinkapad"
 [ -e "$work/wlprobe.py" ] || cp "$here/../tools/wlprobe.py" "$work/wlprobe.py"
+app_id=io.github.plinkapad.Plinkapad
+[ -e "$work/$app_id.desktop" ] || cp "$here/../../data/desktop/$app_id.desktop" "$work/"
 wlprobe="/usr/bin/python3 $work/wlprobe.py"
 
 # mutter serves its RemoteDesktop interface on the session bus: the test runs in its own.
 if [[ "$mode" = mutter || "$mode" = gnome-shell ]] && [ -z "${WAYLAND_LOCK_BUS:-}" ]; then
-    exec env WAYLAND_LOCK_WORK="$work" WAYLAND_LOCK_BUS=1 \
-        dbus-run-session -- "$0" "$appdir" "$mode"
+    # The bus starts the desktop's services as a session's would, but for the portals:
+    # the documents portal would mount a file system of its own in the test's folder. What
+    # it starts (the permission store) keeps its data under the test's home.
+    mkdir -p "$work/services"
+    for service in /usr/share/dbus-1/services/*.service; do
+        [[ "$(basename "$service")" = org.freedesktop.portal.* ]] || ln -s "$service" "$work/services/"
+    done
+    cat >"$work/session.conf" <<CONF
+<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
+ "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
+<busconfig>
+  <type>session</type>
+  <listen>unix:tmpdir=$work</listen>
+  <auth>EXTERNAL</auth>
+  <servicedir>$work/services</servicedir>
+  <policy context="default">
+    <allow send_destination="*" eavesdrop="true"/>
+    <allow eavesdrop="true"/>
+    <allow own="*"/>
+  </policy>
+</busconfig>
+CONF
+    exec env HOME="$work" WAYLAND_LOCK_WORK="$work" WAYLAND_LOCK_BUS=1 \
+        dbus-run-session --config-file="$work/session.conf" -- "$0" "$appdir" "$mode"
 fi
 
 pids=()
@@ -73,10 +98,12 @@ unset DISPLAY WAYLAND_DISPLAY
 printf '\0\0\0\0\1\0\0\0\0\0\0\0\12\0\0\0\0\0\0\0\0\0\377\0\1\0\0\0\0\0\0\0\5\0\0\0' \
     >"$work/Plinkapad/Nuv.ini"
 socket_in() { ls "$work/run" | grep -E "^$1\$" | head -n 1; }
+desktop=sway
 
 # The program, its protocol log beside it.
 launch() {
-    WAYLAND_DEBUG=${WAYLAND_LOCK_DEBUG:-1} GDK_BACKEND=wayland "$work/Plinkapad/plinkapad" >"$work/app.log" 2>&1 &
+    WAYLAND_DEBUG=${WAYLAND_LOCK_DEBUG:-1} GDK_BACKEND=wayland XDG_CURRENT_DESKTOP=$desktop \
+        "$work/Plinkapad/plinkapad" >"$work/app.log" 2>&1 &
     app=$!
     pids+=("$app")
 }
@@ -375,7 +402,15 @@ weston_suite() {
 
 mutter_suite() {
     local compositor=${1:-mutter}
+    desktop=GNOME
     if [ "$compositor" = gnome-shell ]; then
+        # The shell finds the program's desktop entry, under which it keeps its user's answer
+        # in the permission store (started by the bus, keeping its data under $HOME).
+        # (An entry whose command is not found is no entry.)
+        mkdir -p "$work/share/applications"
+        sed "s|^Exec=.*|Exec=$work/Plinkapad/plinkapad|" "$work/$app_id.desktop" \
+            >"$work/share/applications/$app_id.desktop"
+        export XDG_DATA_DIRS=$work/share:/usr/local/share:/usr/share
         # The shell asks the system bus for the login manager; a bus of our own stands in.
         dbus-daemon --session --nofork --address="unix:path=$work/run/system_bus" &
         pids+=($!)
@@ -455,6 +490,59 @@ mutter_suite() {
     sleep 1
     kill -0 "$app" || fail "the program ended"
     ok "the quit code ends the game, the welcome dialog is back and the program runs on"
+    [ "$compositor" = gnome-shell ] || return 0
+
+    # What the shell keeps for the program, and answers the shell would give for it.
+    store() {
+        gdbus call --session --dest org.freedesktop.impl.portal.PermissionStore \
+            --object-path /org/freedesktop/impl/portal/PermissionStore \
+            --method "org.freedesktop.impl.portal.PermissionStore.$@" 2>&1
+    }
+    kept() { store Lookup gnome shortcuts-inhibitor | grep -o "'$app_id.desktop': \[[^]]*\]"; }
+    allowed() { [ "$(kept)" = "'$app_id.desktop': ['GRANTED']" ]; }
+    allowed || fail "the shell did not keep Allow: $(kept)"
+    # A game started from here holds the shortcuts without a question to answer.
+    game_without_question() {
+        local mark
+        mark=$(wc -l <"$work/app.log")
+        keys chord Alt_L s
+        await eval 'tail -n +"$mark" "$work/app.log" | grep -q "zwp_keyboard_shortcuts_inhibitor_v1@[0-9]*\.active()"' ||
+            fail "the shell did not hold its shortcuts without asking $1"
+        keys type kolo479
+        await eval '[ "$(tail -n +"$mark" "$work/app.log" | grep -c -- "-> xdg_toplevel@[0-9]*\.destroy()")" -ge 1 ]' ||
+            fail "the quit code did not end the game $1"
+        keys sleep 1
+    }
+    game_without_question "at the second Start"
+    ok "the shell asked at the first Start, kept Allow, and the second Start goes through without asking"
+
+    # A Deny kept (a child pressed Escape at the question): Start says so and how to undo it.
+    store SetPermission gnome true shortcuts-inhibitor "$app_id.desktop" "['DENIED']" >/dev/null
+    local warnings games
+    warnings=$(titled Warning)
+    games=$(titled Plinkapad)
+    keys chord Alt_L s
+    await titled_at_least Warning $((warnings + 1)) || fail "no message at Start with Deny kept"
+    [ "$(titled Plinkapad)" = "$games" ] || fail "a game started before the parent chose"
+    keys chord Return  # No, the default: go back
+    ok "with Deny kept, Start tells the parent at once, before any game"
+
+    # Setup's action gives the answer back.
+    local setups
+    setups=$(titled Setup)
+    keys sleep 1
+    keys chord Alt_L t
+    await titled_at_least Setup $((setups + 1)) || fail "Setup did not open"
+    keys sleep 1
+    keys chord Alt_L k
+    await allowed || fail "Allow the Keyboard Lock kept no Allow: $(kept)"
+    keys sleep 1
+    keys chord Return  # the message
+    keys sleep 1
+    keys chord Escape  # Setup
+    keys sleep 1
+    game_without_question "after Setup's Allow the Keyboard Lock"
+    ok "Setup's Allow the Keyboard Lock gives the shell Allow, and the next Start does not ask"
 }
 
 case $mode in

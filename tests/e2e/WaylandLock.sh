@@ -499,6 +499,9 @@ mutter_suite() {
             --method "org.freedesktop.impl.portal.PermissionStore.$@" 2>&1
     }
     kept() { store Lookup gnome shortcuts-inhibitor | grep -o "'$app_id.desktop': \[[^]]*\]"; }
+    # The shell knows the windows by their application id: the desktop entry's name.
+    ! grep -o 'set_app_id("[^"]*")' "$work/app.log" | grep -v "set_app_id(\"$app_id\")" ||
+        fail "a window's application id is not the desktop entry's"
     allowed() { [ "$(kept)" = "'$app_id.desktop': ['GRANTED']" ]; }
     allowed || fail "the shell did not keep Allow: $(kept)"
     # A game started from here holds the shortcuts without a question to answer.

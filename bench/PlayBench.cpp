@@ -23,11 +23,11 @@
 
 #include "app/MainDialog.h"
 #include "common/Settings.h"
+#include "core/BmpImage.h"
+#include "core/PcmClip.h"
 #include "library/PictureGroupStorage.h"
 #include "platform/BackBitmap.h"
-#include "platform/BmpImage.h"
 #include "platform/ImportProcess.h"
-#include "platform/PcmClip.h"
 #include "platform/PictureImport.h"
 #include "platform/SoundPlayer.h"
 #include "platform/TopLevelWindow.h"

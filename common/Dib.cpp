@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/LittleEndian.h"
 #include "platform/BackBitmap.h"
 #include "platform/File.h"
-#include "platform/LittleEndian.h"
 
 namespace {
 constexpr std::size_t kFileHeaderSize = 14;

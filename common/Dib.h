@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
 #include "platform/WinTypes.h"
 
 class CBackBitmap;

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ImportResult.h"
+#include "core/ImportResult.h"
 
 class wxListCtrl;
 class wxWindow;

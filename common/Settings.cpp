@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "common/AppDirectory.h"
-#include "platform/Archive.h"
+#include "core/Archive.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyStore.h"

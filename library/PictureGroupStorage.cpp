@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/Archive.h"
-#include "platform/TextEncoding.h"
+#include "core/Archive.h"
+#include "core/TextEncoding.h"
 #include "platform/File.h"
 #include "platform/FileFind.h"
 #include "platform/FileSystem.h"

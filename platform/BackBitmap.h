@@ -14,7 +14,6 @@
 class CBmpImage;
 class wxDC;
 class wxWindow;
-struct _cairo_surface;
 
 class CBackBitmap {
 public:
@@ -64,7 +63,7 @@ private:
     void BeginPixels() const;
     void EndPixels() const;
 
-    _cairo_surface* m_pSurface = nullptr;
+    void* m_pSurface = nullptr;  // the system's image surface, known only behind the seam
     int m_nWidth = 0;
     int m_nHeight = 0;
     // Parts the window has not received yet; everything when m_bAllDirty.

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "platform/TextEncoding.h"
+#include "core/TextEncoding.h"
 
 class wxString;
 

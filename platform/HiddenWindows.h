@@ -7,15 +7,13 @@
 #pragma once
 
 #include <functional>
-#include <vector>
+#include <memory>
 
-typedef struct _GtkWidget GtkWidget;
-typedef struct _cairo cairo_t;
 class wxEvtHandler;
 
 class CHiddenWindows {
 public:
-    CHiddenWindows() = default;
+    CHiddenWindows();
     ~CHiddenWindows();
     CHiddenWindows(const CHiddenWindows&) = delete;
     CHiddenWindows& operator=(const CHiddenWindows&) = delete;
@@ -31,17 +29,6 @@ public:
     void WhenShown(wxEvtHandler* owner, std::function<void()> then);
 
 private:
-    struct Hidden {
-        GtkWidget* widget;  // a reference of ours
-        int x, y;
-    };
-    static int OnDraw(GtkWidget* widget, cairo_t*, void* self);
-    static int OnTimeout(void* self);
-    void Flush();
-
-    std::vector<Hidden> m_hidden;
-    std::vector<GtkWidget*> m_returning;  // shown again, not drawn yet; references of ours
-    std::vector<std::function<void()>> m_waiting;
-    wxEvtHandler* m_pOwner = nullptr;
-    unsigned m_nTimeout = 0;
+    struct Windows;  // the system's windows, hidden and on their way back
+    std::unique_ptr<Windows> m_windows;
 };

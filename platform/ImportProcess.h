@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ImportResult.h"
+#include "core/ImportResult.h"
 
 // What one import may take: address space, and processor time.
 constexpr std::uint64_t kImportMemoryBytes = 512u << 20;

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "platform/LockDeadline.h"
+#include "core/LockDeadline.h"
 
 class wxEvtHandler;
 class wxWindow;

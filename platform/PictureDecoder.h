@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/ImportResult.h"
+#include "core/ImportResult.h"
 
 // The bytes of a picture file turned upright from its EXIF orientation, scaled down with
 // good quality to fit within `maxWidth` x `maxHeight` (never up; a large JPEG is decoded at a

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
 #include "platform/ImportProcess.h"
 
 ImportResult ImportPicture(const std::string& source, const std::string& target, int maxWidth,

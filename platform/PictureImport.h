@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/ImportResult.h"
+#include "core/ImportResult.h"
 
 // Reads `source` (a regular file only, never blocking), has the import program turn it
 // upright from its EXIF orientation, scale it down with good quality to fit within

@@ -15,8 +15,8 @@ extern "C" {
 #include <memory>
 #include <vector>
 
-#include "platform/PcmClip.h"
-#include "platform/WaveDecoder.h"
+#include "core/PcmClip.h"
+#include "core/WaveDecoder.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/ImportResult.h"
+#include "core/ImportResult.h"
 
 // The longest sound kept, in seconds; a longer one keeps its start.
 constexpr int kMaxImportedSoundSeconds = 60;

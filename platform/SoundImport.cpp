@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/WaveDecoder.h"
 #include "platform/ImportProcess.h"
-#include "platform/WaveDecoder.h"
 
 namespace {
 // A minute of 48 kHz stereo and its header, with room to spare.

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/ImportResult.h"
+#include "core/ImportResult.h"
 
 // Reads `source` (a regular file only, never blocking), has the import program make it a
 // 16-bit PCM WAV (mono or stereo as the source, at 44.1 or 48 kHz as the source has it,

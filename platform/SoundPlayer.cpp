@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "core/WaveDecoder.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
-#include "platform/WaveDecoder.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/PcmClip.h"
 #include "platform/FileSystem.h"
-#include "platform/PcmClip.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/ImportResult.h"
+#include "core/ImportResult.h"
 
 constexpr int kMaxRecordingSeconds = 10;
 constexpr int kRecordingRate = 44100;

@@ -12,11 +12,11 @@
 
 #include <wx/timer.h>
 
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
+#include "core/LockDeadline.h"
+#include "core/RuntimeRandom.h"
 #include "platform/HiddenWindows.h"
-#include "platform/LockDeadline.h"
 #include "platform/MonitorRef.h"
-#include "platform/RuntimeRandom.h"
 #include "platform/WinTypes.h"
 #include "play/CoverLayout.h"
 #include "play/Stopwatch.h"

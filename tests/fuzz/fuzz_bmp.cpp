@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     CBmpImage image;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
 #include "platform/PictureDecoder.h"
 
 namespace {

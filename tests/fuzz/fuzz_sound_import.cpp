@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/WaveDecoder.h"
 #include "platform/SoundDecoder.h"
-#include "platform/WaveDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::uint8_t> input(data, data + size);

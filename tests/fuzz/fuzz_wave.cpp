@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/WaveDecoder.h"
+#include "core/WaveDecoder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string pcm;

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "TestFolder.h"
-#include "platform/Archive.h"
+#include "core/Archive.h"
 #include "platform/File.h"
 
 namespace {

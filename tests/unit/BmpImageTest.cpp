@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFolder.h"
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "PlayFixture.h"
+#include "core/RuntimeRandom.h"
 #include "library/PictureGroupStorage.h"
-#include "platform/RuntimeRandom.h"
 
 class ContentLists : public PlayFixture {
 protected:

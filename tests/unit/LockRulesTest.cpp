@@ -2,7 +2,7 @@
 // missing lock ends the game.
 #include <gtest/gtest.h>
 
-#include "platform/LockDeadline.h"
+#include "core/LockDeadline.h"
 #include "play/CoverLayout.h"
 
 namespace {

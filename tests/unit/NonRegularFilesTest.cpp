@@ -6,8 +6,8 @@
 
 #include "TestFolder.h"
 #include "common/Settings.h"
+#include "core/BmpImage.h"
 #include "library/PictureGroupStorage.h"
-#include "platform/BmpImage.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/SoundPlayer.h"

@@ -10,8 +10,8 @@
 #include <set>
 
 #include "TestFolder.h"
+#include "core/TextEncoding.h"
 #include "library/PictureGroupStorage.h"
-#include "platform/TextEncoding.h"
 
 namespace {
 

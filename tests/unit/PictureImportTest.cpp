@@ -6,7 +6,7 @@
 
 #include "PhoneMedia.h"
 #include "TestFolder.h"
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
 #include "platform/PictureDecoder.h"
 #include "platform/PictureImport.h"
 #include "platform/SoundImport.h"

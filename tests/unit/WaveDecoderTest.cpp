@@ -6,7 +6,7 @@
 
 #include "TestFolder.h"
 #include "WaveFile.h"
-#include "platform/WaveDecoder.h"
+#include "core/WaveDecoder.h"
 
 namespace {
 

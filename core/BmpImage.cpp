@@ -1,10 +1,10 @@
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "core/LittleEndian.h"
 #include "platform/File.h"
-#include "platform/LittleEndian.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/ShortcutsInhibitor.h"
+#include "platform/linux/ShortcutsInhibitor.h"
 
 #include <gtk/gtk.h>
 #ifdef GDK_WINDOWING_WAYLAND

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/BmpImage.h"
+#include "core/BmpImage.h"
 
 namespace {
 // COLORREF (0x00BBGGRR) to the surface's 0x00RRGGBB, and back.
@@ -25,19 +25,23 @@ void SetSource(cairo_t* cr, COLORREF c) {
 constexpr double kHintFontSize = 15.0;
 // More separate parts than this are not worth keeping apart.
 constexpr std::size_t kMaxParts = 16;
+
+cairo_surface_t* Cairo(void* surface) {
+    return static_cast<cairo_surface_t*>(surface);
+}
 }  // namespace
 
 CBackBitmap::CBackBitmap() = default;
 
 CBackBitmap::~CBackBitmap() {
     if (m_pSurface != nullptr) {
-        cairo_surface_destroy(m_pSurface);
+        cairo_surface_destroy(Cairo(m_pSurface));
     }
 }
 
 bool CBackBitmap::Create(int width, int height, wxWindow* window) {
     if (m_pSurface != nullptr) {
-        cairo_surface_destroy(m_pSurface);
+        cairo_surface_destroy(Cairo(m_pSurface));
         m_pSurface = nullptr;
     }
     m_nWidth = m_nHeight = 0;
@@ -87,16 +91,16 @@ void CBackBitmap::Changed(const Rect& rect) {
 }
 
 std::uint32_t* CBackBitmap::Row(int y) const {
-    unsigned char* data = cairo_image_surface_get_data(m_pSurface);
-    return reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) *
-                                                       cairo_image_surface_get_stride(m_pSurface));
+    unsigned char* data = cairo_image_surface_get_data(Cairo(m_pSurface));
+    return reinterpret_cast<std::uint32_t*>(
+        data + static_cast<std::size_t>(y) * cairo_image_surface_get_stride(Cairo(m_pSurface)));
 }
 
 void CBackBitmap::BeginPixels() const {
-    cairo_surface_flush(m_pSurface);
+    cairo_surface_flush(Cairo(m_pSurface));
 }
 void CBackBitmap::EndPixels() const {
-    cairo_surface_mark_dirty(m_pSurface);
+    cairo_surface_mark_dirty(Cairo(m_pSurface));
 }
 
 void CBackBitmap::Fill(COLORREF colour) {
@@ -136,7 +140,7 @@ void CBackBitmap::TextOut(int x, int y, const std::string& text, COLORREF backgr
     if (m_pSurface == nullptr) {
         return;
     }
-    cairo_t* cr = cairo_create(m_pSurface);
+    cairo_t* cr = cairo_create(Cairo(m_pSurface));
     cairo_select_font_face(cr, "Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, kHintFontSize);
     cairo_font_extents_t font;
@@ -263,7 +267,7 @@ static cairo_t* NativeContext(wxDC& dc) {
 
 void CBackBitmap::CopyTo(wxDC& dc) const {
     if (cairo_t* cr = NativeContext(dc); cr != nullptr && m_pSurface != nullptr) {
-        Paint(cr, m_pSurface, nullptr);
+        Paint(cr, Cairo(m_pSurface), nullptr);
     }
 }
 
@@ -281,7 +285,7 @@ void CBackBitmap::CopyTo(wxWindow* window) {
     {
         wxClientDC dc(window);
         if (cairo_t* cr = NativeContext(dc)) {
-            Paint(cr, m_pSurface, m_bAllDirty ? nullptr : &parts);
+            Paint(cr, Cairo(m_pSurface), m_bAllDirty ? nullptr : &parts);
         }
     }
     gdk_display_flush(gdk_display_get_default());

@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/ShortcutsInhibitor.h"
 #include "platform/TerminationSignals.h"
+#include "platform/linux/ShortcutsInhibitor.h"
 
 namespace {
 

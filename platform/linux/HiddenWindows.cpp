@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <ranges>
+#include <vector>
 
 namespace {
 
@@ -38,14 +39,32 @@ bool StillThere(GdkWindow* window) {
 // How long a message waits at most for the windows shown again to be drawn.
 constexpr guint kWaitForDrawMs = 500;
 
+struct CHiddenWindows::Windows {
+    struct Hidden {
+        GtkWidget* widget;  // a reference of ours
+        int x, y;
+    };
+    std::vector<Hidden> hidden;
+    std::vector<GtkWidget*> returning;  // shown again, not drawn yet; references of ours
+    std::vector<std::function<void()>> waiting;
+    wxEvtHandler* pOwner = nullptr;
+    guint nTimeout = 0;
+
+    static gboolean OnDraw(GtkWidget* widget, cairo_t*, gpointer self);
+    static gboolean OnTimeout(gpointer self);
+    void Flush();
+};
+
+CHiddenWindows::CHiddenWindows() : m_windows(std::make_unique<Windows>()) {}
+
 CHiddenWindows::~CHiddenWindows() {
     ShowAgain();
-    m_waiting.clear();  // the owner may be going too
-    Flush();
+    m_windows->waiting.clear();  // the owner may be going too
+    m_windows->Flush();
 }
 
 void CHiddenWindows::HideAll() {
-    Flush();
+    m_windows->Flush();
     GList* windows = gtk_window_list_toplevels();
     for (GList* item = windows; item != nullptr; item = item->next) {
         GtkWidget* widget = GTK_WIDGET(item->data);
@@ -54,44 +73,46 @@ void CHiddenWindows::HideAll() {
             gtk_window_get_window_type(GTK_WINDOW(widget)) != GTK_WINDOW_TOPLEVEL) {
             continue;
         }
-        Hidden hidden{GTK_WIDGET(g_object_ref(widget)), 0, 0};
+        Windows::Hidden hidden{GTK_WIDGET(g_object_ref(widget)), 0, 0};
         gtk_window_get_position(GTK_WINDOW(widget), &hidden.x, &hidden.y);
-        m_hidden.push_back(hidden);
+        m_windows->hidden.push_back(hidden);
         gtk_widget_hide(widget);
     }
     g_list_free(windows);
 }
 
 void CHiddenWindows::ShowAgain() {
-    for (const Hidden& hidden : m_hidden | std::views::reverse) {
+    Windows& w = *m_windows;
+    for (const Windows::Hidden& hidden : w.hidden | std::views::reverse) {
         // A window destroyed in the meantime, by us or by another program, does not come back.
         if (!gtk_widget_in_destruction(hidden.widget) &&
             StillThere(gtk_widget_get_window(hidden.widget))) {
             gtk_window_move(GTK_WINDOW(hidden.widget), hidden.x, hidden.y);
-            g_signal_connect_after(hidden.widget, "draw", G_CALLBACK(OnDraw), this);
-            m_returning.push_back(GTK_WIDGET(g_object_ref(hidden.widget)));
+            g_signal_connect_after(hidden.widget, "draw", G_CALLBACK(Windows::OnDraw), &w);
+            w.returning.push_back(GTK_WIDGET(g_object_ref(hidden.widget)));
             gtk_widget_show(hidden.widget);
         }
         g_object_unref(hidden.widget);
     }
-    m_hidden.clear();
+    w.hidden.clear();
 }
 
 void CHiddenWindows::WhenShown(wxEvtHandler* owner, std::function<void()> then) {
-    if (m_returning.empty()) {
+    Windows& w = *m_windows;
+    if (w.returning.empty()) {
         then();
         return;
     }
-    m_pOwner = owner;
-    m_waiting.push_back(std::move(then));
-    if (m_nTimeout == 0) {
-        m_nTimeout = g_timeout_add(kWaitForDrawMs, OnTimeout, this);
+    w.pOwner = owner;
+    w.waiting.push_back(std::move(then));
+    if (w.nTimeout == 0) {
+        w.nTimeout = g_timeout_add(kWaitForDrawMs, Windows::OnTimeout, &w);
     }
 }
 
-int CHiddenWindows::OnDraw(GtkWidget* widget, cairo_t*, void* self) {
-    auto* windows = static_cast<CHiddenWindows*>(self);
-    std::erase_if(windows->m_returning, [widget, self](GtkWidget* returning) {
+gboolean CHiddenWindows::Windows::OnDraw(GtkWidget* widget, cairo_t*, gpointer self) {
+    auto* windows = static_cast<Windows*>(self);
+    std::erase_if(windows->returning, [widget, self](GtkWidget* returning) {
         if (returning != widget) {
             return false;
         }
@@ -99,37 +120,37 @@ int CHiddenWindows::OnDraw(GtkWidget* widget, cairo_t*, void* self) {
         g_object_unref(widget);
         return true;
     });
-    if (windows->m_returning.empty()) {
+    if (windows->returning.empty()) {
         windows->Flush();
     }
     return FALSE;
 }
 
-int CHiddenWindows::OnTimeout(void* self) {
-    auto* windows = static_cast<CHiddenWindows*>(self);
-    windows->m_nTimeout = 0;
+gboolean CHiddenWindows::Windows::OnTimeout(gpointer self) {
+    auto* windows = static_cast<Windows*>(self);
+    windows->nTimeout = 0;
     windows->Flush();
     return G_SOURCE_REMOVE;
 }
 
 // Nothing waits any longer: what waited is queued for the owner, which runs it from its own
 // event queue, never from inside the toolkit's drawing.
-void CHiddenWindows::Flush() {
-    for (GtkWidget* widget : m_returning) {
+void CHiddenWindows::Windows::Flush() {
+    for (GtkWidget* widget : returning) {
         // A window destroyed meanwhile has lost its handlers already.
         g_signal_handlers_disconnect_by_func(widget, reinterpret_cast<gpointer>(OnDraw), this);
         g_object_unref(widget);
     }
-    m_returning.clear();
-    if (m_nTimeout != 0) {
-        g_source_remove(m_nTimeout);
-        m_nTimeout = 0;
+    returning.clear();
+    if (nTimeout != 0) {
+        g_source_remove(nTimeout);
+        nTimeout = 0;
     }
-    std::vector<std::function<void()>> waiting = std::move(m_waiting);
-    m_waiting.clear();
-    for (auto& then : waiting) {
+    std::vector<std::function<void()>> pending = std::move(waiting);
+    waiting.clear();
+    for (auto& then : pending) {
         try {
-            m_pOwner->CallAfter(std::move(then));
+            pOwner->CallAfter(std::move(then));
         } catch (...) {
             // No memory to queue it: the message is not shown; the game has ended all the same.
         }

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/ShortcutsInhibitor.h"
+#include "platform/linux/ShortcutsInhibitor.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/helpviewer/ChmFileSystemHandler.h"
+#include "platform/linux/helpviewer/ChmFileSystemHandler.h"
 
 #include <chm_lib.h>
 #include <wx/filename.h>

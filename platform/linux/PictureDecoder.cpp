@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/BmpImage.h"
-#include "platform/LittleEndian.h"
+#include "core/BmpImage.h"
+#include "core/LittleEndian.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/TextEncoding.h"
+#include "core/TextEncoding.h"
 
 #include <algorithm>
 #include <iterator>

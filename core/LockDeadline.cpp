@@ -1,4 +1,4 @@
-#include "platform/LockDeadline.h"
+#include "core/LockDeadline.h"
 
 CLockDeadline::CLockDeadline(std::int64_t start, std::int64_t nGrant, std::int64_t nKeep,
                              bool bRequired)

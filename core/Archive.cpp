@@ -1,10 +1,10 @@
-#include "platform/Archive.h"
+#include "core/Archive.h"
 
 #include <algorithm>
 #include <cstring>
 
+#include "core/TextEncoding.h"
 #include "platform/File.h"
-#include "platform/TextEncoding.h"
 
 CArchive::CArchive(CFile& file, Mode mode) : m_file(file), m_mode(mode) {}
 

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "platform/helpviewer/ChmFileSystemHandler.h"
-#include "platform/helpviewer/HelpViewerFrame.h"
+#include "platform/linux/helpviewer/ChmFileSystemHandler.h"
+#include "platform/linux/helpviewer/HelpViewerFrame.h"
 
 namespace {
 constexpr unsigned HH_DISPLAY_TOPIC = 0;

@@ -1,10 +1,10 @@
-#include "platform/PcmClip.h"
+#include "core/PcmClip.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/LittleEndian.h"
+#include "core/LittleEndian.h"
 
 namespace {
 constexpr int kLeadMs = 5;

@@ -1,4 +1,4 @@
-#include "platform/WaveDecoder.h"
+#include "core/WaveDecoder.h"
 
 #include <SDL.h>
 
@@ -9,7 +9,7 @@
 #include <memory>
 #include <numeric>
 
-#include "platform/LittleEndian.h"
+#include "core/LittleEndian.h"
 
 namespace {
 

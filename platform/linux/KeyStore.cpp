@@ -1,6 +1,6 @@
 #include "platform/KeyStore.h"
 
-#include "platform/Archive.h"
+#include "core/Archive.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 

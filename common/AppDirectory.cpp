@@ -2,17 +2,11 @@
 
 #include <vector>
 
-#include "common/HelpBinding.h"
 #include "platform/File.h"
 #include "platform/FileSystem.h"
-
-// The install rules give the path of the shipped data relative to the executable's folder.
-#ifndef PLINKAPAD_DATA_FROM_PROGRAM
-#define PLINKAPAD_DATA_FROM_PROGRAM "../../share/plinkapad"
-#endif
+#include "platform/SystemPlaces.h"
 
 const char* const APP_DIR_NAME = "plinkapad";
-const char* const SHIPPED_DATA_FROM_PROGRAM = PLINKAPAD_DATA_FROM_PROGRAM;
 const char* const APP_DIR_FILLED_MARKER = ".plinkapad-filled";
 
 std::string ShippedDataDir(const std::string& exeDir) {
@@ -41,8 +35,8 @@ std::string ChooseAppDir(const std::string& exeDir, const std::string& shippedDi
     }
     const std::string marker = PathJoin(appDir, APP_DIR_FILLED_MARKER);
     // What a portable copy holds beside its data that is the program itself stays there.
-    const std::vector<std::string> programFiles = {"plinkapad", HELP_VIEWER_MODULE,
-                                                   "samples.stamp"};
+    std::vector<std::string> programFiles = ProgramFileNames();
+    programFiles.push_back("samples.stamp");  // the build's own record
     if (!PathFileExists(marker) && PathIsDirectory(shippedDir) &&
         CopyMissingFiles(shippedDir, appDir, programFiles)) {
         WriteMarker(marker);

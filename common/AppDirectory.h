@@ -2,8 +2,8 @@
 //
 // A portable copy of the program (its build folder, or that folder copied anywhere) keeps them
 // beside the executable, as it always has, as long as the user may write there. An installed
-// program keeps its shipped data read-only in a folder of its own (share/plinkapad) and gives
-// every user an application directory under their XDG data home, filled with a copy of the
+// program keeps its shipped data read-only in a folder of its own (platform/SystemPlaces.h) and
+// gives every user an application directory under their data home, filled with a copy of the
 // shipped data at the first start. The executable and the help viewer module stay where they
 // were installed.
 #pragma once
@@ -12,8 +12,6 @@
 
 // The per-user application directory's name in the data home.
 extern const char* const APP_DIR_NAME;
-// Where an installed program's shipped data lies, from the executable's folder.
-extern const char* const SHIPPED_DATA_FROM_PROGRAM;
 // The file that tells a per-user application directory has had its copy of the shipped data.
 extern const char* const APP_DIR_FILLED_MARKER;
 
@@ -22,7 +20,7 @@ extern const char* const APP_DIR_FILLED_MARKER;
 std::string ShippedDataDir(const std::string& exeDir);
 
 // The application directory for a program in `exeDir` whose shipped data is in `shippedDir`,
-// for a user whose XDG data home is `dataHome` (empty when unknown):
+// for a user whose data home is `dataHome` (empty when unknown):
 //  - `exeDir`, when the data is shipped beside the executable and the user may write there;
 //  - otherwise `dataHome`/plinkapad, made as needed. Unless it holds the marker, it first gets
 //    the shipped files it lacks (nothing there is ever replaced), then the marker once every

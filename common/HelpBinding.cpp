@@ -1,7 +1,8 @@
 #include "common/HelpBinding.h"
 
+#include "platform/SystemPlaces.h"
+
 const char* const HELP_VIEWER_KEY = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
-const char* const HELP_VIEWER_MODULE = "libhelpviewer.so";
 const char* const HELP_VIEWER_ENTRY = "HtmlHelpA";
 
 int CHelpBinding::HtmlHelp(void* owner, const std::string& path, unsigned command,

@@ -38,7 +38,7 @@ private:
     HelpLoader& m_loader;
 };
 
-// Where the viewer registers itself, and the names it is found by.
+// Where the viewer registers itself, and the names it is found by (its module's own name is
+// the system's: platform/SystemPlaces.h).
 extern const char* const HELP_VIEWER_KEY;
-extern const char* const HELP_VIEWER_MODULE;
 extern const char* const HELP_VIEWER_ENTRY;

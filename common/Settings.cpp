@@ -7,6 +7,7 @@
 #include "platform/File.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyStore.h"
+#include "platform/SystemPlaces.h"
 
 CSettings theSettings;
 
@@ -41,10 +42,8 @@ void CSettings::ComputePaths() {
         m_strIniPath.clear();
         return;
     }
-    std::size_t slash = module.rfind('/');
-    const std::string exeDir = slash == std::string::npos ? std::string() : module.substr(0, slash);
-    m_strAppDir = ChooseAppDir(exeDir, ShippedDataDir(exeDir),
-                               XdgBaseDirectory("XDG_DATA_HOME", ".local/share"));
+    const std::string exeDir = FolderOf(module);
+    m_strAppDir = ChooseAppDir(exeDir, ShippedDataDir(exeDir), UserDataHome());
     m_strIniPath = PathJoin(m_strAppDir, "Nuv.ini");
 }
 

@@ -9,6 +9,7 @@
 #include "TestFolder.h"
 #include "common/AppDirectory.h"
 #include "platform/FileSystem.h"
+#include "platform/SystemPlaces.h"
 
 namespace fs = std::filesystem;
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/HelpBinding.h"
+#include "platform/SystemPlaces.h"
 
 namespace {
 

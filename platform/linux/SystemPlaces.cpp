@@ -1,0 +1,21 @@
+#include "platform/SystemPlaces.h"
+
+#include "platform/FileSystem.h"
+
+// The install rules give the path of the shipped data relative to the executable's folder:
+// lib/plinkapad to share/plinkapad under one prefix, as the file system hierarchy has it.
+#ifndef PLINKAPAD_DATA_FROM_PROGRAM
+#define PLINKAPAD_DATA_FROM_PROGRAM "../../share/plinkapad"
+#endif
+
+const char* const SHIPPED_DATA_FROM_PROGRAM = PLINKAPAD_DATA_FROM_PROGRAM;
+
+const char* const HELP_VIEWER_MODULE = "libhelpviewer.so";
+
+std::string UserDataHome() {
+    return XdgBaseDirectory("XDG_DATA_HOME", ".local/share");
+}
+
+std::vector<std::string> ProgramFileNames() {
+    return {"plinkapad", HELP_VIEWER_MODULE, "plinkapad-import"};
+}

@@ -15,13 +15,12 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/TemporaryNames.h"
 
 namespace {
 
-constexpr char kTempSuffix[] = ".tmp-XXXXXX";
 // Our own error number for an entry that is there but is no regular file.
 constexpr int kNotRegularFile = -1;
-constexpr std::size_t kTempRandomLength = 6;
 
 // The file a chain of symbolic links ends at; the path itself when it is no link.
 std::string FinalTarget(std::string path) {
@@ -87,20 +86,6 @@ std::string TemporaryPrefix(const std::string& folder, const std::string& name) 
     const std::size_t limit = longest > 0 ? static_cast<std::size_t>(longest) : NAME_MAX;
     const std::size_t room = limit > sizeof kTempSuffix ? limit - (sizeof kTempSuffix - 1) : 1;
     return name.substr(0, std::min(name.size(), room)) + ".tmp-";
-}
-
-// Whether a name is that of a temporary of ours, for the target whose temporaries begin with
-// `prefix` (empty: for any target).
-bool IsTemporaryName(const std::string& name, const std::string& prefix) {
-    constexpr std::size_t kMarker = sizeof ".tmp-" - 1;
-    if (name.size() <= kMarker + kTempRandomLength ||
-        name.compare(name.size() - kTempRandomLength - kMarker, kMarker, ".tmp-") != 0 ||
-        (!prefix.empty() && (name.size() != prefix.size() + kTempRandomLength ||
-                             name.compare(0, prefix.size(), prefix) != 0))) {
-        return false;
-    }
-    return std::all_of(name.end() - kTempRandomLength, name.end(),
-                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 // Removes the temporaries in `folder` that `prefix` names whose writers are gone. A live writer

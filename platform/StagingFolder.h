@@ -4,6 +4,7 @@
 // maker that died, and RemoveLeftovers clears it away.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -33,6 +34,11 @@ public:
                                const std::function<bool(const std::string&)>& isStagedName);
 
 private:
+    // ".<name>.new-XXXXXX": hidden, and never a picture group, which needs <name>/<name>.ini.
+    static constexpr char kPrefix[] = ".";
+    static constexpr char kMarker[] = ".new-";
+    static constexpr std::size_t kRandomLength = 6;
+
     void Discard();
 
     std::string m_strPath;

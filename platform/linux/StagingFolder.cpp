@@ -17,11 +17,6 @@
 
 namespace {
 
-// ".<name>.new-XXXXXX": hidden, and never a picture group, which needs <name>/<name>.ini.
-constexpr char kPrefix[] = ".";
-constexpr char kMarker[] = ".new-";
-constexpr std::size_t kRandomLength = 6;
-
 // Removes every entry directly in the folder (links as links), then the folder.
 void RemoveFolder(int dirFd, const std::string& path) {
     const int fd = ::dup(dirFd);
@@ -121,25 +116,6 @@ void CStagingFolder::Discard() {
         m_fd = -1;
     }
     m_strTempPath.clear();
-}
-
-bool CStagingFolder::IsLeftoverName(const std::string& name,
-                                    const std::function<bool(const std::string&)>& isStagedName) {
-    // mkdtemp's random part is letters and digits.
-    const std::size_t marker =
-        name.size() - std::min(name.size(), std::strlen(kMarker) + kRandomLength);
-    if (name.size() <= std::strlen(kPrefix) + std::strlen(kMarker) + kRandomLength ||
-        name.compare(0, std::strlen(kPrefix), kPrefix) != 0 ||
-        name.compare(marker, std::strlen(kMarker), kMarker) != 0) {
-        return false;
-    }
-    for (std::size_t i = marker + std::strlen(kMarker); i < name.size(); ++i) {
-        if (!std::isalnum(static_cast<unsigned char>(name[i]))) {
-            return false;
-        }
-    }
-    const std::size_t start = std::strlen(kPrefix);
-    return isStagedName(name.substr(start, marker - start));
 }
 
 void CStagingFolder::RemoveLeftovers(const std::string& dir,

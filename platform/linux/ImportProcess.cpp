@@ -21,13 +21,6 @@ namespace {
 constexpr auto kImportWallTime = std::chrono::seconds(6 * kImportCpuSeconds);
 constexpr int kWaitMilliseconds = 50;
 
-CImportWaiter* g_pWaiter = nullptr;
-
-std::string& ChosenProgram() {
-    static std::string path;
-    return path;
-}
-
 // The exit codes of the import program.
 constexpr int kExitDone = 0;
 constexpr int kExitShortened = 2;
@@ -62,31 +55,6 @@ constexpr int kExitShortened = 2;
 }
 
 }  // namespace
-
-CImportWaiter::CImportWaiter(std::function<bool()> waiting)
-    : m_waiting(std::move(waiting)), m_pOuter(g_pWaiter) {
-    g_pWaiter = this;
-}
-
-CImportWaiter::~CImportWaiter() {
-    g_pWaiter = m_pOuter;
-}
-
-bool CImportWaiter::KeepWaiting() {
-    return g_pWaiter == nullptr || !g_pWaiter->m_waiting || g_pWaiter->m_waiting();
-}
-
-std::string ImportProgramPath() {
-    if (!ChosenProgram().empty()) {
-        return ChosenProgram();
-    }
-    std::string exe;
-    return GetModuleFileName(exe) ? PathJoin(FolderOf(exe), kImportProgramName) : std::string();
-}
-
-void UseImportProgram(const std::string& path) {
-    ChosenProgram() = path;
-}
 
 ImportResult RunImportProgram(const std::vector<std::string>& arguments,
                               const std::vector<std::uint8_t>& input,
@@ -238,25 +206,4 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
         default:
             return ImportResult::NotReadable;
     }
-}
-
-ImportResult ImportThroughProgram(
-    const std::string& source, const std::string& target, const std::vector<std::string>& arguments,
-    std::uint64_t maxOutputBytes,
-    const std::function<bool(const std::vector<std::uint8_t>&)>& valid, std::string& reason) {
-    std::vector<std::uint8_t> data, made;
-    if (!ReadWholeFile(source, data, kMaxImportSourceBytes) || data.empty()) {
-        return ImportResult::NotReadable;
-    }
-    const ImportResult result = RunImportProgram(arguments, data, made, maxOutputBytes);
-    if (result == ImportResult::Cancelled) {
-        return result;
-    }
-    if ((result != ImportResult::Done && result != ImportResult::Shortened) || !valid(made)) {
-        return ImportResult::NotReadable;
-    }
-    if (!WriteWholeFile(target, made, &reason)) {
-        return ImportResult::WriteFailed;
-    }
-    return result;
 }

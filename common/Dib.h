@@ -14,9 +14,11 @@
 class CBackBitmap;
 class CFile;
 
+#ifndef _WIN32  // Windows' own there
 struct PALETTEENTRY {
     std::uint8_t peRed, peGreen, peBlue, peFlags;
 };
+#endif
 using CPalette = std::vector<PALETTEENTRY>;
 
 class CDib {

@@ -5,6 +5,9 @@
 
 class wxWindow;
 
+#ifdef _WIN32
+#include "platform/WinTypes.h"  // Windows' own flags and answers
+#else
 enum : unsigned {
     MB_OK = 0x0000,
     MB_YESNOCANCEL = 0x0003,
@@ -17,6 +20,7 @@ enum : unsigned {
 };
 
 enum { IDOK = 1, IDCANCEL = 2, IDYES = 6, IDNO = 7 };
+#endif
 
 // Shows a modal message box over `owner` (null: no owner) and returns the button pressed. The
 // box is never wider than the screen: long paths and words in `text` are given places to

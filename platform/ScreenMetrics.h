@@ -7,9 +7,13 @@
 
 #include <vector>
 
+#ifdef _WIN32
+#include "platform/WinTypes.h"  // Windows' own GetSystemMetrics
+#else
 enum : int { SM_CXSCREEN = 0, SM_CYSCREEN = 1 };
 
 int GetSystemMetrics(int index);
+#endif
 
 // The primary monitor's rectangle on the screen (the first monitor when none is marked
 // primary, the whole display without monitor information).

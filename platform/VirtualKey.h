@@ -7,6 +7,11 @@
 
 class wxKeyEvent;
 
+#ifdef _WIN32
+#include "platform/WinTypes.h"  // Windows' own codes
+
+enum : int { VK_UNKNOWN = 0xFF };
+#else
 enum : int {
     VK_BACK = 0x08,
     VK_TAB = 0x09,
@@ -32,6 +37,7 @@ enum : int {
     VK_RMENU = 0xA5,  // also Alt Gr
     VK_UNKNOWN = 0xFF,
 };
+#endif
 
 int VirtualKeyFromEvent(const wxKeyEvent& event);
 

@@ -1,6 +1,11 @@
-// Windows' small value types: on/off values as 32-bit ints and colours as
-// 0x00BBGGRR.
+// Windows' small value types: on/off values as 32-bit ints, colours as 0x00BBGGRR, and
+// rectangles.
 #pragma once
+
+#ifdef _WIN32
+// On Windows they are Windows' own.
+#include "platform/windows/Windows.h"
+#else
 
 #include <cstdint>
 
@@ -31,3 +36,5 @@ constexpr unsigned GetBValue(COLORREF c) {
 struct RECT {
     std::int32_t left, top, right, bottom;
 };
+
+#endif

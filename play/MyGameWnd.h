@@ -26,9 +26,11 @@ class CCoverWnd;
 class wxFrame;
 class wxWindow;
 
+#ifndef _WIN32  // Windows' own there
 struct RECTL {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
+#endif
 
 class CMyGameWnd : public wxEvtHandler {
 public:
@@ -112,7 +114,7 @@ public:
     int m_nCutNames;
     std::vector<std::string> m_pstrCutNames;
     std::string m_strLastSound;
-    RECTL m_rcPlacement;
+    RECTL m_rcPlacement{};
     std::unique_ptr<CBackBitmap> m_pBackBitmap;
     int m_nCurrent;
 

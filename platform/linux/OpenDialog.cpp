@@ -1,10 +1,10 @@
-#include "platform/ShellServices.h"
+#include "platform/OpenDialog.h"
 
 #include <gtk/gtk.h>
 #include <wx/filedlg.h>
 
 #include "platform/FileSystem.h"
-#include "platform/OpenDialog.h"
+#include "platform/ShellServices.h"
 
 // Windows' filter text separates description and pattern with "|" and ends with "||"; the
 // toolkit wants the pairs alone, trimmed. Windows matches the patterns without regard to

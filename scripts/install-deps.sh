@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Plinkapad needs to build, run and test, when any is
-# missing. Uses sudo unless run as root.
+# missing; with the argument "windows", also what the Windows cross build and its tests under
+# wine need. Uses sudo unless run as root.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,10 @@ packages=(
 # The other desktops the lock is tried on, without what their full sessions recommend, and
 # the permission store where GNOME keeps its users' answers.
 desktops=(xserver-xorg-core xserver-xorg-video-dummy weston mutter gnome-shell xdg-desktop-portal)
+if [ "${1:-}" = windows ]; then
+    desktops+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+        binutils-mingw-w64-x86-64 nasm wine64 wine)
+fi
 
 missing() {
     for p in "$@"; do

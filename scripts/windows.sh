@@ -17,7 +17,6 @@ cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
 cmake --build build-windows --parallel "$(nproc)"
 
 app=build-windows/Plinkapad
-cp "$(prefix sdl)/bin/SDL2.dll" "$app/"
 # The shipped data, made afresh by the Linux build; what a parent changed in the folder stays.
 [ -e build/CMakeCache.txt ] || scripts/configure.sh
 cmake --build build --target shipped >/dev/null

@@ -1,18 +1,24 @@
 #include "TestFolder.h"
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "library/PictureGroupStorage.h"
 
 TestFolder::TestFolder() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "plinkapad-test-XXXXXX").string();
-    m_path = ::mkdtemp(tmpl.data()) != nullptr ? tmpl : std::string();
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+        const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                           ("plinkapad-test-" + std::to_string(random()));
+        std::error_code ec;
+        if (std::filesystem::create_directory(path, ec)) {
+            m_path = path.generic_string();
+        }
+    }
 }
 
 TestFolder::~TestFolder() {

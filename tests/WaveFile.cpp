@@ -57,6 +57,19 @@ double Frequency(const Wave& w) {
 }
 
 namespace {
+// Windows' C runtime has no setenv: an empty value there unsets.
+void SetVariable(const char* name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    _putenv_s(name, value ? value->c_str() : "");
+#else
+    if (value) {
+        setenv(name, value->c_str(), 1);
+    } else {
+        unsetenv(name);
+    }
+#endif
+}
+
 using SavedEnvironment = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
 // Sets each variable (no value: unsets it), after closing the sound device so that the
@@ -68,22 +81,14 @@ void SetSoundEnvironment(
     for (const auto& [name, value] : values) {
         const char* old = std::getenv(name);
         saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        if (value) {
-            setenv(name, value->c_str(), 1);
-        } else {
-            unsetenv(name);
-        }
+        SetVariable(name, value);
     }
 }
 
 void RestoreSoundEnvironment(const SavedEnvironment& saved) {
     CloseSoundDevice();
     for (const auto& [name, value] : saved) {
-        if (value) {
-            setenv(name.c_str(), value->c_str(), 1);
-        } else {
-            unsetenv(name.c_str());
-        }
+        SetVariable(name.c_str(), value);
     }
 }
 }  // namespace

@@ -13,8 +13,13 @@
 class wxEvtHandler;
 class wxWindow;
 
-// Takes the lock (the stand-in for installing the keyboard hook); returns its handle.
-int TakeInputLock();
+// The game's own rule for a key that passed the lock: non-zero swallows it.
+using KeyFilter = int (*)(int vk, bool bCtrlDown);
+
+// Takes the lock; returns its handle. On Windows the lock is a low-level keyboard hook that
+// asks `filter` about every key before any program gets it, from a thread of its own; on
+// Linux the play window's key handler asks it.
+int TakeInputLock(KeyFilter filter = nullptr);
 
 // Whether the desktop can hold its own shortcuts (Super, Alt+Tab, Alt+F4...) for a game: an
 // X11 keyboard grab holds them; a Wayland compositor holds them only if it offers to.

@@ -26,7 +26,7 @@ int KeyboardHookProc(int vk, bool bCtrlDown) {
 }
 
 void InstallKeyboardHook() {
-    g_hKeyboardHook = TakeInputLock();
+    g_hKeyboardHook = TakeInputLock(KeyboardHookProc);
 }
 
 void RemoveKeyboardHook() {

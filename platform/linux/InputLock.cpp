@@ -354,7 +354,7 @@ GtkWidget* WidgetOf(wxWindow* window) {
 
 }  // namespace
 
-int TakeInputLock() {
+int TakeInputLock(KeyFilter) {
     StopWatching();
     Ungrab();
     s_nHandle = s_nNextHandle++;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows build under wine on a virtual display, driven as a parent would: the welcome
 # dialog opens, Start shows the full-screen play window, keys show pictures (the screen
-# changes), and the quit code ends the game and brings the welcome dialog back.
+# changes), the chords that leave or switch programs leave the game running, and the quit
+# code ends the game and brings the welcome dialog back.
 #   WineStart.sh APPLICATION_DIRECTORY
 set -euo pipefail
 appdir=$1
@@ -58,14 +59,30 @@ ok "Start opens the full-screen play window"
 shot() { import -window root "$work/$1.png"; }
 within 10 'shot start && [ "$(convert "$work/start.png" -format "%[fx:mean]" info:)" != 0 ]' ||
     fail "the play window shows nothing"
+# A key, then whether the screen changed (not A, which replays the last picture's sound).
 changed() {
-    xdotool key a
+    xdotool key "$1"
     shot keys
     [ "$(compare -metric AE "$work/start.png" "$work/keys.png" null: 2>&1 || true)" != 0 ]
 }
-within 20 changed || fail "keys changed nothing on the screen"
+within 20 changed b || fail "keys changed nothing on the screen"
 ok "a key shows a picture"
 
+# The keys that leave or switch programs are the hook's: the game goes on, on top, and takes
+# the keys after them (a picture shows, so the chords before it were handled).
+for chord in alt+F4 alt+Tab super alt+Escape Menu; do
+    xdotool key "$chord"
+done
+shot start
+within 20 changed c || fail "keys show nothing after the chords"
+[ -n "$(playing)" ] || fail "a chord ended or hid the game"
+ok "Alt+F4, Alt+Tab, the Windows key, Alt+Esc and the application key leave the game running"
+
+xdotool key ctrl+Escape
+shot start
+within 20 changed d || fail "keys show nothing after Ctrl+Esc"
+[ -n "$(playing)" ] || fail "Ctrl+Esc ended or hid the game"
+ok "Ctrl+Esc leaves the game running"
 xdotool type --delay 80 kolo479
 within 20 '[ -z "$(playing)" ]' || fail "the quit code did not end the game"
 within 20 '[ -n "$(xdotool search --onlyvisible --name "Welcome to Plinkapad" 2>/dev/null)" ]' ||

@@ -19,6 +19,15 @@ COLORREF FromPixel(std::uint32_t p) {
 constexpr std::size_t kMaxParts = 16;
 }  // namespace
 
+void CBackBitmap::Created(int width, int height) {
+    m_nWidth = width;
+    m_nHeight = height;
+    m_bAllDirty = true;
+    m_bUniform = false;
+    m_dirty.clear();
+    m_drawn.clear();
+}
+
 void CBackBitmap::Changed(const Rect& rect) {
     if (rect.left >= rect.right || rect.top >= rect.bottom) {
         return;

@@ -57,6 +57,8 @@ private:
     struct Rect {
         int left, top, right, bottom;
     };
+    // A new surface of that size: everything in it is to be sent.
+    void Created(int width, int height);
     // Records a changed part, already cut to the bitmap.
     void Changed(const Rect& rect);
     std::uint32_t* Row(int y) const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "platform/File.h"
@@ -38,6 +40,33 @@ std::string ToUpper(std::string_view text) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
     return upper;
+}
+
+bool CopyFileData(const std::string& source, const std::string& target, std::string* reason) {
+    auto fail = [reason](const std::string& why) {
+        if (reason != nullptr) {
+            *reason = why;
+        }
+        return false;
+    };
+    CFile in;
+    if (!in.Open(source, CFile::modeRead | CFile::shareDenyNone)) {
+        return fail(in.ErrorText());
+    }
+    CFile out;
+    if (!out.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry)) {
+        return fail(out.ErrorText());
+    }
+    char buffer[65536];
+    while (const std::size_t n = in.Read(buffer, sizeof buffer)) {
+        if (!out.Write(buffer, n)) {
+            return fail(out.ErrorText());
+        }
+    }
+    if (in.ReadFailed()) {
+        return fail(std::strerror(EIO));
+    }
+    return out.Close() || fail(out.ErrorText());
 }
 
 bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& data,

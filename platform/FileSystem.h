@@ -43,6 +43,9 @@ bool WriteWholeFile(const std::string& path, const std::vector<std::uint8_t>& da
                     std::string* reason);
 bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists,
               std::string* reason = nullptr);
+// The copy itself, once the system's side of CopyFile has settled which file goes where: the
+// source read through CFile, the target written whole through a temporary.
+bool CopyFileData(const std::string& source, const std::string& target, std::string* reason);
 // One folder level.
 bool CreateDirectory(const std::string& path, std::string* reason = nullptr);
 // Removes one file; a symbolic link goes as a link, never what it points to.

@@ -2,6 +2,19 @@
 
 #include <algorithm>
 #include <cctype>
+#include <random>
+
+std::string RandomNameLetters(std::size_t count) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static std::random_device device;
+    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+    std::string letters;
+    for (std::size_t i = 0; i < count; ++i) {
+        letters.push_back(kLetters[pick(device)]);
+    }
+    return letters;
+}
 
 bool IsTemporaryName(const std::string& name, const std::string& prefix) {
     constexpr std::size_t kMarker = sizeof ".tmp-" - 1;

@@ -50,12 +50,7 @@ bool CBackBitmap::Create(int width, int height, wxWindow* window) {
         return false;
     }
     m_pSurface = surface;
-    m_nWidth = width;
-    m_nHeight = height;
-    m_bAllDirty = true;
-    m_bUniform = false;
-    m_dirty.clear();
-    m_drawn.clear();
+    Created(width, height);
     return true;
 }
 

@@ -193,46 +193,22 @@ static bool Done(int result, std::string* reason) {
 // The copy replaces the destination's entry, whatever it is, and never writes through it.
 bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists,
               std::string* reason) {
-    auto fail = [reason](const std::string& why) {
-        if (reason != nullptr) {
-            *reason = why;
-        }
-        return false;
-    };
     const std::string source = ResolvePath(from);
     const std::string target = ResolvePathForWrite(to);
     struct stat from_st, to_st;
     if (::lstat(target.c_str(), &to_st) == 0) {
         if (bFailIfExists) {
-            return fail(std::strerror(EEXIST));
+            if (reason != nullptr) {
+                *reason = std::strerror(EEXIST);
+            }
+            return false;
         }
         if (::stat(source.c_str(), &from_st) == 0 && from_st.st_dev == to_st.st_dev &&
             from_st.st_ino == to_st.st_ino) {
             return true;
         }
     }
-    CFile in;
-    if (!in.Open(source, CFile::modeRead | CFile::shareDenyNone)) {
-        return fail(in.ErrorText());
-    }
-    CFile out;
-    if (!out.Open(target, CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry)) {
-        return fail(out.ErrorText());
-    }
-    char buffer[65536];
-    for (;;) {
-        std::size_t n = in.Read(buffer, sizeof buffer);
-        if (n == 0) {
-            break;
-        }
-        if (!out.Write(buffer, n)) {
-            return fail(out.ErrorText());
-        }
-    }
-    if (in.ReadFailed()) {
-        return fail(std::strerror(EIO));
-    }
-    return out.Close() || fail(out.ErrorText());
+    return CopyFileData(source, target, reason);
 }
 
 bool CreateDirectory(const std::string& path, std::string* reason) {

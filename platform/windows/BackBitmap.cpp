@@ -86,12 +86,7 @@ bool CBackBitmap::Create(int width, int height, wxWindow*) {
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
     m_pSurface = surface.release();
-    m_nWidth = width;
-    m_nHeight = height;
-    m_bAllDirty = true;
-    m_bUniform = false;
-    m_dirty.clear();
-    m_drawn.clear();
+    Created(width, height);
     return true;
 }
 

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <random>
 
 #include "platform/FileSystem.h"
 #include "platform/TemporaryNames.h"
@@ -49,18 +48,6 @@ bool WriteAll(int fd, const char* data, std::size_t count) {
         count -= static_cast<std::size_t>(n);
     }
     return true;
-}
-
-std::string RandomLetters() {
-    static constexpr char kLetters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::random_device device;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string letters;
-    for (std::size_t i = 0; i < kTempRandomLength; ++i) {
-        letters.push_back(kLetters[pick(device)]);
-    }
-    return letters;
 }
 
 // Removes the temporaries in `folder` that `prefix` names whose writers are gone. Windows
@@ -139,7 +126,7 @@ bool CFile::OpenForWrite(const std::string& path, bool) {
     const std::string folder = FolderOf(m_strPath);
     const std::string prefix = PathFindFileName(m_strPath) + ".tmp-";
     for (int attempt = 0; attempt < 100 && m_fd < 0; ++attempt) {
-        m_strTempPath = PathJoin(folder, prefix + RandomLetters());
+        m_strTempPath = PathJoin(folder, prefix + RandomNameLetters(kTempRandomLength));
         m_fd =
             _wopen(WidePath(m_strTempPath).c_str(),
                    _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);

@@ -51,37 +51,17 @@ bool PathIsDirectory(const std::string& path) {
 // The copy replaces the destination's entry, whatever it is, and never writes through it.
 bool CopyFile(const std::string& from, const std::string& to, bool bFailIfExists,
               std::string* reason) {
-    auto fail = [reason](const std::string& why) {
+    if (bFailIfExists && PathFileExists(to)) {
         if (reason != nullptr) {
-            *reason = why;
+            *reason = ErrorText(ERROR_FILE_EXISTS);
         }
         return false;
-    };
-    if (bFailIfExists && PathFileExists(to)) {
-        return fail(ErrorText(ERROR_FILE_EXISTS));
     }
     std::error_code ec;
     if (PathFileExists(to) && fs::equivalent(FsPath(from), FsPath(to), ec)) {
         return true;
     }
-    CFile in;
-    if (!in.Open(from, CFile::modeRead | CFile::shareDenyNone)) {
-        return fail(in.ErrorText());
-    }
-    CFile out;
-    if (!out.Open(to, CFile::modeCreate | CFile::modeWrite | CFile::modeReplaceEntry)) {
-        return fail(out.ErrorText());
-    }
-    char buffer[65536];
-    while (const std::size_t n = in.Read(buffer, sizeof buffer)) {
-        if (!out.Write(buffer, n)) {
-            return fail(out.ErrorText());
-        }
-    }
-    if (in.ReadFailed()) {
-        return fail(ErrorText(ERROR_READ_FAULT));
-    }
-    return out.Close() || fail(out.ErrorText());
+    return CopyFileData(from, to, reason);
 }
 
 bool CreateDirectory(const std::string& path, std::string* reason) {

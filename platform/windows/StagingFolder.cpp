@@ -1,25 +1,13 @@
 #include "platform/StagingFolder.h"
 
 #include <filesystem>
-#include <random>
 #include <system_error>
 
 #include "platform/FileSystem.h"
+#include "platform/TemporaryNames.h"
 #include "platform/windows/WideText.h"
 
 namespace {
-
-std::string RandomLetters(std::size_t count) {
-    static constexpr char kLetters[] =
-        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    static std::random_device device;
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
-    std::string letters;
-    for (std::size_t i = 0; i < count; ++i) {
-        letters.push_back(kLetters[pick(device)]);
-    }
-    return letters;
-}
 
 void RemoveFolder(const std::string& path) {
     std::error_code ec;
@@ -38,7 +26,7 @@ bool CStagingFolder::Create(const std::string& path, std::string& reason) {
         std::string name = kPrefix;
         name += PathFindFileName(path);
         name += kMarker;
-        name += RandomLetters(kRandomLength);
+        name += RandomNameLetters(kRandomLength);
         const std::string temp = PathJoin(FolderOf(path), name);
         if (CreateDirectoryW(WidePath(temp).c_str(), nullptr)) {
             m_strPath = path;

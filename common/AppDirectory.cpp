@@ -6,7 +6,6 @@
 #include "platform/FileSystem.h"
 #include "platform/SystemPlaces.h"
 
-const char* const APP_DIR_NAME = "plinkapad";
 const char* const APP_DIR_FILLED_MARKER = ".plinkapad-filled";
 
 std::string ShippedDataDir(const std::string& exeDir) {
@@ -26,7 +25,7 @@ static bool WriteMarker(const std::string& path) {
 
 std::string ChooseAppDir(const std::string& exeDir, const std::string& shippedDir,
                          const std::string& dataHome) {
-    if (shippedDir == exeDir && PathIsWritable(exeDir)) {
+    if (shippedDir == exeDir && PathIsWritable(exeDir) && !IsSharedProgramFolder(exeDir)) {
         return exeDir;
     }
     const std::string appDir = dataHome.empty() ? std::string() : PathJoin(dataHome, APP_DIR_NAME);

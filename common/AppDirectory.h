@@ -10,8 +10,6 @@
 
 #include <string>
 
-// The per-user application directory's name in the data home.
-extern const char* const APP_DIR_NAME;
 // The file that tells a per-user application directory has had its copy of the shipped data.
 extern const char* const APP_DIR_FILLED_MARKER;
 
@@ -21,8 +19,9 @@ std::string ShippedDataDir(const std::string& exeDir);
 
 // The application directory for a program in `exeDir` whose shipped data is in `shippedDir`,
 // for a user whose data home is `dataHome` (empty when unknown):
-//  - `exeDir`, when the data is shipped beside the executable and the user may write there;
-//  - otherwise `dataHome`/plinkapad, made as needed. Unless it holds the marker, it first gets
+//  - `exeDir`, when the data is shipped beside the executable, the user may write there and
+//    it is not a folder the system shares between users (Windows' Program Files);
+//  - otherwise `dataHome`/APP_DIR_NAME, made as needed. Unless it holds the marker, it first gets
 //    the shipped files it lacks (nothing there is ever replaced), then the marker once every
 //    file is in. So a parent's changes survive every start, and a sample group the parent
 //    deleted stays deleted; deleting the marker brings back only what is missing;

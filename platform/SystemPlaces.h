@@ -9,6 +9,9 @@
 // Where an installed program's shipped data lies, relative to the executable's folder.
 extern const char* const SHIPPED_DATA_FROM_PROGRAM;
 
+// The per-user application directory's name in the data home.
+extern const char* const APP_DIR_NAME;
+
 // The help viewer module's file name, loaded by that name from beside the executable.
 extern const char* const HELP_VIEWER_MODULE;
 
@@ -16,6 +19,12 @@ extern const char* const HELP_VIEWER_MODULE;
 // Linux); empty when it cannot be known.
 std::string UserDataHome();
 
+// Whether `folder` is where the system installs programs for every user (Windows' Program
+// Files): a copy there keeps each user's data in their data home, even where the system lets
+// everybody write.
+bool IsSharedProgramFolder(const std::string& folder);
+
 // The program's own files, which a portable copy holds beside its data and a user's copy of
-// that data leaves out: the executable, the help viewer module and the import program.
+// that data leaves out: the executable, the help viewer module, the import program and the
+// libraries beside them.
 std::vector<std::string> ProgramFileNames();

@@ -107,6 +107,7 @@ build_ffmpeg() {
         --cross-prefix=$host- --cc=$host-gcc-posix --cxx=$host-g++-posix \
         --disable-everything --disable-programs --disable-doc --disable-network \
         --disable-autodetect --disable-debug --enable-shared --disable-static \
+        --disable-pthreads --enable-w32threads \
         --disable-avdevice --disable-avfilter --disable-swscale --disable-postproc \
         --enable-swresample \
         --enable-demuxer=mov,mp3,aac,ogg,wav,flac,amr \

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/BmpImage.h"
-#include "core/LittleEndian.h"
+#include "core/BmpWriter.h"
 
 namespace {
 
@@ -489,41 +489,6 @@ Ref<GdkPixbuf> Decode(const std::vector<guchar>& data, Box& box) {
     return Ref<GdkPixbuf>(pixbuf != nullptr ? GDK_PIXBUF(g_object_ref(pixbuf)) : nullptr);
 }
 
-// A 24-bit bottom-up BMP with a 40-byte header; transparent pixels are laid over white.
-std::vector<std::uint8_t> EncodeBmp(const GdkPixbuf* pixbuf) {
-    const int width = gdk_pixbuf_get_width(pixbuf), height = gdk_pixbuf_get_height(pixbuf);
-    const int channels = gdk_pixbuf_get_n_channels(pixbuf);
-    const bool bAlpha = gdk_pixbuf_get_has_alpha(pixbuf);
-    const int rowstride = gdk_pixbuf_get_rowstride(pixbuf);
-    const guchar* pixels = gdk_pixbuf_read_pixels(pixbuf);
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t(3);
-    std::vector<std::uint8_t> b(54 + stride * height, 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    PutU32(&b[2], static_cast<std::uint32_t>(b.size()));
-    PutU32(&b[10], 54);
-    PutU32(&b[14], 40);
-    PutU32(&b[18], static_cast<std::uint32_t>(width));
-    PutU32(&b[22], static_cast<std::uint32_t>(height));
-    PutU16(&b[26], 1);
-    PutU16(&b[28], 24);
-    PutU32(&b[34], static_cast<std::uint32_t>(stride * height));
-    for (int y = 0; y < height; ++y) {
-        const guchar* src = pixels + static_cast<std::size_t>(y) * rowstride;
-        std::uint8_t* dst = &b[54 + stride * (height - 1 - y)];
-        for (int x = 0; x < width; ++x, src += channels, dst += 3) {
-            const unsigned alpha = bAlpha ? src[3] : 255;
-            const auto over = [alpha](unsigned c) {
-                return static_cast<std::uint8_t>((c * alpha + 255 * (255 - alpha) + 127) / 255);
-            };
-            dst[0] = over(src[2]);
-            dst[1] = over(src[1]);
-            dst[2] = over(src[0]);
-        }
-    }
-    return b;
-}
-
 }  // namespace
 
 bool HeifSizesFit(const std::vector<unsigned char>& data) {
@@ -557,6 +522,10 @@ ImportResult DecodePicture(const std::vector<std::uint8_t>& data, int maxWidth, 
         double(CBmpImage::kMaxPixels)) {
         return ImportResult::NotReadable;  // nothing the game could show
     }
-    bmp = EncodeBmp(upright.get());
+    const GdkPixbuf* shown = upright.get();
+    const int channels = gdk_pixbuf_get_n_channels(shown);
+    bmp = EncodeBmp({gdk_pixbuf_read_pixels(shown), std::size_t(gdk_pixbuf_get_rowstride(shown)),
+                     gdk_pixbuf_get_width(shown), gdk_pixbuf_get_height(shown), channels,
+                     gdk_pixbuf_get_has_alpha(shown) != FALSE, false});
     return ImportResult::Done;
 }

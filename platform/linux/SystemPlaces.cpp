@@ -10,10 +10,17 @@
 
 const char* const SHIPPED_DATA_FROM_PROGRAM = PLINKAPAD_DATA_FROM_PROGRAM;
 
+const char* const APP_DIR_NAME = "plinkapad";
+
 const char* const HELP_VIEWER_MODULE = "libhelpviewer.so";
 
 std::string UserDataHome() {
     return XdgBaseDirectory("XDG_DATA_HOME", ".local/share");
+}
+
+// Installed copies are told by their shipped data's own folder.
+bool IsSharedProgramFolder(const std::string&) {
+    return false;
 }
 
 std::vector<std::string> ProgramFileNames() {

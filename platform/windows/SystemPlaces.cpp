@@ -1,25 +1,71 @@
 #include "platform/SystemPlaces.h"
 
+// Windows' headers first through our own, which undoes the macros that rename ours.
 #include "platform/windows/WideText.h"
 
 #include <shlobj.h>
 
+#include <filesystem>
+
+#include "platform/FileSystem.h"
+
 // A Windows program keeps what it ships beside its executable, in its application directory.
 const char* const SHIPPED_DATA_FROM_PROGRAM = ".";
 
-const char* const HELP_VIEWER_MODULE = "helpviewer.dll";
+const char* const APP_DIR_NAME = "Plinkapad";
+
+const char* const HELP_VIEWER_MODULE = "hhctrl.ocx";
+
+namespace {
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+    wchar_t* folder = nullptr;
+    std::wstring path;
+    if (SHGetKnownFolderPath(id, 0, nullptr, &folder) == S_OK) {
+        path = folder;
+    }
+    CoTaskMemFree(folder);
+    return path;
+}
+
+std::wstring Lower(std::wstring text) {
+    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+}  // namespace
 
 // Each user's data of programs lives in their local application data (%LOCALAPPDATA%).
 std::string UserDataHome() {
-    wchar_t* folder = nullptr;
-    std::string home;
-    if (SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder) == S_OK) {
-        home = ProgramPath(folder);
-    }
-    CoTaskMemFree(folder);
-    return home;
+    const std::wstring home = KnownFolder(FOLDERID_LocalAppData);
+    return home.empty() ? std::string() : ProgramPath(home);
 }
 
+bool IsSharedProgramFolder(const std::string& folder) {
+    const std::wstring path = Lower(WidePath(folder)) + L"\\";
+    for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {
+        const std::wstring shared = KnownFolder(id);
+        if (!shared.empty() && path.rfind(Lower(shared) + L"\\", 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The executable, the import program and every library beside them, whatever FFmpeg's
+// libraries are named in this build.
 std::vector<std::string> ProgramFileNames() {
-    return {"plinkapad.exe", HELP_VIEWER_MODULE, "plinkapad-import.exe", "SDL2.dll"};
+    std::vector<std::string> names;
+    std::string exe;
+    if (!GetModuleFileName(exe)) {
+        return names;
+    }
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(WidePath(FolderOf(exe)), error)) {
+        const std::wstring extension = Lower(entry.path().extension().wstring());
+        if (extension == L".exe" || extension == L".dll") {
+            names.push_back(ProgramPath(entry.path().filename().wstring()));
+        }
+    }
+    return names;
 }

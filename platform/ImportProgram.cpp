@@ -4,9 +4,6 @@
 //   plinkapad-import sound
 // Exit code 0: done; 2: done, shortened; 1: not a file the decoders read. The program that
 // starts it sets its limits of memory and time.
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -15,50 +12,12 @@
 #include "platform/ImportProcess.h"
 #include "platform/PictureDecoder.h"
 #include "platform/SoundDecoder.h"
-
-namespace {
-
-bool ReadInput(std::vector<std::uint8_t>& data) {
-    std::uint8_t buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(STDIN_FILENO, buffer, sizeof buffer);
-        if (n == 0) {
-            return true;
-        }
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        data.insert(data.end(), buffer, buffer + n);
-        if (data.size() > kMaxImportSourceBytes) {
-            return false;
-        }
-    }
-}
-
-bool WriteOutput(const std::vector<std::uint8_t>& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(STDOUT_FILENO, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-}  // namespace
+#include "platform/StandardStreams.h"
 
 int main(int argc, char** argv) {
     const std::string kind = argc > 1 ? argv[1] : "";
     std::vector<std::uint8_t> input, output;
-    if (!ReadInput(input)) {
+    if (!ReadStandardInput(input, kMaxImportSourceBytes)) {
         return 1;
     }
     ImportResult result = ImportResult::NotReadable;
@@ -68,7 +27,7 @@ int main(int argc, char** argv) {
         result = DecodeSound(input, output);
     }
     if ((result != ImportResult::Done && result != ImportResult::Shortened) ||
-        !WriteOutput(output)) {
+        !WriteStandardOutput(output)) {
         return 1;
     }
     return result == ImportResult::Shortened ? 2 : 0;

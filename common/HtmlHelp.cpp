@@ -28,7 +28,7 @@ int HtmlHelp(void* owner, const std::string& path, unsigned command, std::uintpt
 }
 
 std::string HelpTopicPath(const char* topic) {
-    return PathJoin(theSettings.m_strAppDir, "NUV2Help.chm") + "::/" + topic;
+    return NarrowSystemPath(PathJoin(theSettings.m_strAppDir, "NUV2Help.chm")) + "::/" + topic;
 }
 
 void OpenHelpTopic(const char* topic) {

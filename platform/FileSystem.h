@@ -70,6 +70,11 @@ std::string CanonicalPath(const std::string& path);
 bool CopyMissingFiles(const std::string& from, const std::string& to,
                       const std::vector<std::string>& skipNames = {});
 
+// The path of an existing file as the system's narrow-character calls take it (the help
+// viewer's): on Windows, in the code page of those calls, through the file's short name where
+// that code page cannot spell it; the path itself elsewhere.
+std::string NarrowSystemPath(const std::string& path);
+
 // An XDG base directory: `variable` when it holds an absolute path, else `homeRelative` in
 // the user's home folder; empty when neither is known.
 std::string XdgBaseDirectory(const char* variable, const char* homeRelative);

@@ -20,7 +20,7 @@ packages=(
 desktops=(xserver-xorg-core xserver-xorg-video-dummy weston mutter gnome-shell xdg-desktop-portal)
 if [ "${1:-}" = windows ]; then
     desktops+=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-        binutils-mingw-w64-x86-64 nasm wine64 wine)
+        binutils-mingw-w64-x86-64 nasm wine64 wine nsis zip)
 fi
 
 missing() {

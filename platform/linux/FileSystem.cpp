@@ -269,6 +269,10 @@ std::string CanonicalPath(const std::string& path) {
     return ec ? path : canonical.string();
 }
 
+std::string NarrowSystemPath(const std::string& path) {
+    return path;
+}
+
 std::string XdgBaseDirectory(const char* variable, const char* homeRelative) {
     const char* value = std::getenv(variable);
     if (value != nullptr && *value == '/') {

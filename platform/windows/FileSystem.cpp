@@ -1,5 +1,6 @@
 #include "platform/FileSystem.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -120,6 +121,34 @@ std::string CanonicalPath(const std::string& path) {
     std::error_code ec;
     const fs::path canonical = fs::weakly_canonical(FsPath(path), ec);
     return ec ? path : ProgramPath(canonical.wstring());
+}
+
+std::string NarrowSystemPath(const std::string& path) {
+    const auto narrow = [](const std::wstring& wide, bool& bExact) {
+        BOOL bLost = FALSE;
+        const int n =
+            WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(),
+                                static_cast<int>(wide.size()), nullptr, 0, nullptr, &bLost);
+        std::string text(static_cast<std::size_t>(std::max(n, 0)), '\0');
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(),
+                            static_cast<int>(wide.size()), text.data(), n, nullptr, &bLost);
+        bExact = !bLost;
+        return text;
+    };
+    const std::wstring wide = WidePath(path);
+    bool bExact = false;
+    std::string text = narrow(wide, bExact);
+    if (bExact) {
+        return text;
+    }
+    std::wstring shortName(MAX_PATH, L'\0');
+    const DWORD n =
+        GetShortPathNameW(wide.c_str(), shortName.data(), static_cast<DWORD>(shortName.size()));
+    if (n == 0 || n >= shortName.size()) {
+        return text;
+    }
+    shortName.resize(n);
+    return narrow(shortName, bExact);
 }
 
 // No XDG on Windows: its places come from platform/windows/SystemPlaces.cpp.

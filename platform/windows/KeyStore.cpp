@@ -2,17 +2,24 @@
 
 #include "platform/windows/WideText.h"
 
-// The key store is the registry, under the user's own part of it (HKEY_CURRENT_USER).
+// The key store is the registry. The program names keys of two of its parts: the classes'
+// (the HTML Help control's "CLSID\..." key) and the machine's software ("SOFTWARE\...",
+// where the application directory is recorded; writing there needs an administrator's
+// rights, and fails quietly without them).
 
 namespace {
+
+HKEY RootOf(const std::string& key) {
+    return key.rfind("CLSID\\", 0) == 0 ? HKEY_CLASSES_ROOT : HKEY_LOCAL_MACHINE;
+}
 
 HKEY OpenKey(const std::string& key, bool bCreate) {
     HKEY handle = nullptr;
     const std::wstring name = WideFromUtf8(key);
-    const LONG result = bCreate
-                            ? RegCreateKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0,
-                                              KEY_READ | KEY_WRITE, nullptr, &handle, nullptr)
-                            : RegOpenKeyExW(HKEY_CURRENT_USER, name.c_str(), 0, KEY_READ, &handle);
+    const HKEY root = RootOf(key);
+    const LONG result = bCreate ? RegCreateKeyExW(root, name.c_str(), 0, nullptr, 0,
+                                                  KEY_READ | KEY_WRITE, nullptr, &handle, nullptr)
+                                : RegOpenKeyExW(root, name.c_str(), 0, KEY_READ, &handle);
     return result == ERROR_SUCCESS ? handle : nullptr;
 }
 

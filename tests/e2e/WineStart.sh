@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# The Windows build under wine on a virtual display, driven as a parent would: the welcome
-# dialog opens, Start shows the full-screen play window, keys show pictures (the screen
-# changes), the chords that leave or switch programs leave the game running, and the quit
-# code ends the game and brings the welcome dialog back.
-#   WineStart.sh APPLICATION_DIRECTORY
+# The Windows build under wine on a virtual display, as a parent gets it: the installer
+# installs it silently (/S) with its Start menu entry; the installed copy's first start fills
+# the user's %LOCALAPPDATA%\Plinkapad; Start shows the full-screen play window; keys show
+# pictures; the chords that leave or switch programs leave the game running, and nothing
+# reaches the window of another program (a witness, which counts what it gets); the quit code
+# ends the game; F1 opens help; the uninstaller leaves the user's folder in place.
+#   WineStart.sh INSTALLER WITNESS
 set -euo pipefail
-appdir=$1
+installer=$1
+witness=$2
 work=$(mktemp -d)
 export WINEPREFIX=$work/wine WINEDEBUG=-all SDL_AUDIODRIVER=dummy
 # No .NET or HTML engine to offer to install in the fresh prefix.
@@ -17,6 +20,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
     echo "FAILED (wine): $*" >&2
+    import -window root /tmp/wine-failed.png 2>/dev/null || true
     exit 1
 }
 passed=0
@@ -35,16 +39,41 @@ within() {
     return 1
 }
 
-cp -r "$appdir" "$work/Plinkapad"
-# Defaults, without the key delay and the automatic display, so every key shows a picture.
-printf '\0\0\0\0\1\0\0\0\0\0\0\0\12\0\0\0\0\0\0\0\0\0\377\0\1\0\0\0\0\0\0\0\5\0\0\0' \
-    >"$work/Plinkapad/Nuv.ini"
-(cd "$work/Plinkapad" && exec wine plinkapad.exe >"$work/wine.log" 2>&1) &
+[ -f "$installer" ] || fail "no installer at $installer: scripts/windows.sh makes it"
+# A fresh wine prefix is made first: this may take a while.
+timeout 300 wine "$installer" /S || fail "the installer failed"
+program="$WINEPREFIX/drive_c/Program Files/Plinkapad"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Plinkapad"
+for file in plinkapad.exe plinkapad-import.exe Uninstall.exe NUV2Help.chm Hello.wav; do
+    [ -f "$program/$file" ] || fail "the installer did not install $file"
+done
+[ -f "$menu/Plinkapad.lnk" ] || fail "no Start menu entry"
+ok "the installer installs silently, with a Start menu entry"
 
-# A fresh wine prefix is made first: the first window may take a while.
+# The user's own folder, with settings without the key delay and the automatic display so
+# that every key shows a picture; the first start adds what is missing.
+user=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Local | grep -v /Public/ | head -n 1)/Plinkapad
+mkdir -p "$user"
+printf '\0\0\0\0\1\0\0\0\0\0\0\0\12\0\0\0\0\0\0\0\0\0\377\0\1\0\0\0\0\0\0\0\5\0\0\0' \
+    >"$user/Nuv.ini"
+shipped=$(md5sum <"$program/Nuv.ini")
+# The witness: another program's window, open before the program.
+counts="$work/witness.txt"
+wine "$witness" "$(winepath -w "$counts")" >/dev/null 2>&1 &
+within 60 '[ -s "$counts" ]' || fail "the witness did not start"
+(cd "$work" && exec wine "C:\\Program Files\\Plinkapad\\plinkapad.exe" >"$work/wine.log" 2>&1) &
+
 dialog=$(timeout 180 xdotool search --sync --onlyvisible --name "Welcome to Plinkapad" | head -n 1) ||
     fail "the welcome dialog did not open: $(tail -n 5 "$work/wine.log")"
 ok "the welcome dialog opens"
+for entry in .plinkapad-filled Hello.wav GoodBye.wav DefVoice NUV2Help.chm \
+    6F1C2A40-8B0E-4C11-9E3A-5D7B2C1A0F01; do
+    [ -e "$user/$entry" ] || fail "the first start did not put $entry in the user's folder"
+done
+[ -e "$user/plinkapad.exe" ] && fail "the program's own files were copied to the user's folder"
+[ "$(md5sum <"$program/Nuv.ini")" = "$shipped" ] || fail "the installed settings were written"
+ok "the first start fills the user's folder and leaves the program's alone"
+
 
 playing() { xdotool search --onlyvisible --name '^Plinkapad$' 2>/dev/null | head -n 1; }
 xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
@@ -54,6 +83,7 @@ play=$(playing)
 geometry=$(xdotool getwindowgeometry "$play" | tr -s ' ' | tr '\n' ' ')
 [[ "$geometry" = *"Geometry: 1280x1024"* ]] || fail "the play window is not full screen: $geometry"
 ok "Start opens the full-screen play window"
+witnessed=$(cat "$counts")
 
 # The screen as the game shows it, then keys until a picture changes it.
 shot() { import -window root "$work/$1.png"; }
@@ -76,16 +106,41 @@ done
 shot start
 within 20 changed c || fail "keys show nothing after the chords"
 [ -n "$(playing)" ] || fail "a chord ended or hid the game"
+xdotool mousemove 600 500 click 1
+[ "$(cat "$counts")" = "$witnessed" ] ||
+    fail "keys or clicks reached another program: $witnessed, then $(cat "$counts")"
 ok "Alt+F4, Alt+Tab, the Windows key, Alt+Esc and the application key leave the game running"
 
 xdotool key ctrl+Escape
 shot start
 within 20 changed d || fail "keys show nothing after Ctrl+Esc"
 [ -n "$(playing)" ] || fail "Ctrl+Esc ended or hid the game"
-ok "Ctrl+Esc leaves the game running"
+[ "$(cat "$counts")" = "$witnessed" ] || fail "Ctrl+Esc reached another program"
+ok "Ctrl+Esc leaves the game running; nothing reached the witness ($witnessed)"
 xdotool type --delay 80 kolo479
 within 20 '[ -z "$(playing)" ]' || fail "the quit code did not end the game"
 within 20 '[ -n "$(xdotool search --onlyvisible --name "Welcome to Plinkapad" 2>/dev/null)" ]' ||
     fail "the welcome dialog is not back"
 ok "the quit code ends the game and the welcome dialog is back"
+
+# F1 in the welcome dialog opens Windows' HTML Help at the help file.
+dialog=$(xdotool search --onlyvisible --name "Welcome to Plinkapad" | head -n 1)
+xdotool windowactivate --sync "$dialog" 2>/dev/null || xdotool windowfocus --sync "$dialog"
+xdotool key F1
+help=$(timeout 30 xdotool search --sync --onlyvisible --name '^Plinkapad Help$' | head -n 1) ||
+    fail "F1 did not open help"
+ok "F1 opens the help file in HTML Help"
+xdotool windowclose "$help" 2>/dev/null || true
+# Without a window manager, wine gives the dialog back its activation on a click.
+xdotool mousemove --window "$dialog" 20 20 click 1
+xdotool key Escape
+within 30 '[ -z "$(xdotool search --onlyvisible --name "Welcome to Plinkapad" 2>/dev/null)" ]' ||
+    fail "Escape did not end the program"
+
+# The uninstaller takes the program away and leaves what the user made.
+timeout 120 wine "$program/Uninstall.exe" /S || fail "the uninstaller failed"
+within 60 '[ ! -e "$program/plinkapad.exe" ] && [ ! -e "$menu" ]' ||
+    fail "the uninstaller left the program or its Start menu entry"
+[ -f "$user/Nuv.ini" ] && [ -d "$user/DefVoice" ] || fail "the uninstaller took the user's folder"
+ok "the uninstaller removes the program and leaves the user's library"
 echo "$passed passed, 0 failed"

@@ -4,18 +4,20 @@
 #include <wx/timer.h>
 #include <wx/window.h>
 
+#include <atomic>
 #include <future>
 #include <memory>
 #include <thread>
 
-#include "platform/windows/WideText.h"
+#include "platform/windows/LowLevelHook.h"
 
 // The lock of a game on Windows: a low-level keyboard hook that swallows the keys that leave
 // or switch the play window before Windows acts on them (the Windows keys, Alt+Tab, Alt+Esc,
 // Ctrl+Esc, Alt+F4, the application key), the pointer kept on the play window's monitor,
 // and the focus taken back to the play window whenever another program has it. Windows
 // silently removes a hook whose thread does not answer in time, so the hook has a thread of
-// its own, with its own message loop, that never waits for the game.
+// its own, with its own message loop, that never waits for the game; should it be removed all
+// the same, the game ends with the lock-lost message.
 
 namespace {
 
@@ -26,10 +28,15 @@ KeyFilter s_filter = nullptr;  // read by the hook's thread while it runs
 std::thread s_hookThread;
 DWORD s_nHookThreadId = 0;
 bool s_bHooked = false;
+std::atomic<bool> s_bHookLost{false};  // set by the hook's thread
 HWND s_play = nullptr;
 std::unique_ptr<wxTimer> s_watch;
+wxEvtHandler* s_pOwner = nullptr;
+std::function<void(LockLoss)> s_onFailed;
 
 constexpr int kWatchMs = 200;
+// How often the hook's thread renews the hook, and so finds one Windows removed.
+constexpr UINT kRenewMs = 1000;
 
 LRESULT CALLBACK OnKey(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION) {
@@ -47,16 +54,21 @@ void HookThread(std::promise<bool> hooked) {
     MSG message;
     // The thread's message queue exists before anyone posts to it.
     PeekMessageW(&message, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    HHOOK hook = SetWindowsHookExW(WH_KEYBOARD_LL, OnKey, GetModuleHandleW(nullptr), 0);
+    CLowLevelHook hook(OnKey);
+    const bool bHooked = hook.Install();
     s_nHookThreadId = GetCurrentThreadId();  // seen by the game once the answer is
-    hooked.set_value(hook != nullptr);
-    if (hook == nullptr) {
+    hooked.set_value(bHooked);
+    if (!bHooked) {
         return;
     }
+    const UINT_PTR renewal = SetTimer(nullptr, 0, kRenewMs, nullptr);
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER && message.wParam == renewal && !hook.Renew()) {
+            s_bHookLost = true;
+        }
         DispatchMessageW(&message);
     }
-    UnhookWindowsHookEx(hook);
+    KillTimer(nullptr, renewal);
 }
 
 void StopHook() {
@@ -66,6 +78,7 @@ void StopHook() {
     }
     s_nHookThreadId = 0;
     s_bHooked = false;
+    s_bHookLost = false;
 }
 
 bool StartHook() {
@@ -98,12 +111,23 @@ void KeepPointerAndFocus() {
     }
 }
 
+// A lost hook ends the game, from the owner's event queue.
+void Watch() {
+    if (s_bHookLost.exchange(false) && s_pOwner != nullptr && s_onFailed) {
+        s_pOwner->CallAfter([onFailed = s_onFailed] { onFailed(LockLoss::Lost); });
+        s_onFailed = nullptr;
+    }
+    KeepPointerAndFocus();
+}
+
 void StopWatching() {
     if (s_watch) {
         s_watch->Stop();
         s_watch.reset();
     }
     s_play = nullptr;
+    s_pOwner = nullptr;
+    s_onFailed = nullptr;
     ClipCursor(nullptr);
 }
 
@@ -133,8 +157,10 @@ bool GrabInputFor(wxWindow* window, wxEvtHandler* owner, std::function<void(Lock
         owner->CallAfter([onFailed = std::move(onFailed)] { onFailed(LockLoss::Lost); });
         return false;
     }
+    s_pOwner = owner;
+    s_onFailed = std::move(onFailed);
     s_watch = std::make_unique<wxTimer>();
-    s_watch->Bind(wxEVT_TIMER, [](wxTimerEvent&) { KeepPointerAndFocus(); });
+    s_watch->Bind(wxEVT_TIMER, [](wxTimerEvent&) { Watch(); });
     s_watch->Start(kWatchMs);
     KeepPointerAndFocus();
     return true;

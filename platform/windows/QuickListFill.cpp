@@ -1,6 +1,5 @@
 #include "platform/QuickListFill.h"
 
-#include <wx/arrstr.h>
 #include <wx/checklst.h>
 
 // Windows' list box takes a long list in one go while it does not redraw.
@@ -14,16 +13,9 @@ CQuickListFill::~CQuickListFill() {
     Attach();
 }
 
-void CQuickListFill::Done(const std::vector<std::string>& rows) {
-    if (m_list == nullptr) {
-        return;
-    }
-    wxArrayString texts;
-    texts.reserve(rows.size());
-    for (const std::string& row : rows) {
-        texts.push_back(wxString::FromUTF8(row));
-    }
-    m_list->Set(texts);
+// The rows are already in, with their check marks and the groups they stand for: setting
+// the texts again would take both away.
+void CQuickListFill::Done(const std::vector<std::string>&) {
     Attach();
 }
 

@@ -10,7 +10,8 @@ set -euo pipefail
 installer=$1
 witness=$2
 work=$(mktemp -d)
-export WINEPREFIX=$work/wine WINEDEBUG=-all SDL_AUDIODRIVER=dummy
+# SDL's disk driver writes what the program plays to a file.
+export WINEPREFIX=$work/wine WINEDEBUG=-all SDL_AUDIODRIVER=disk
 # No .NET or HTML engine to offer to install in the fresh prefix.
 export WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
@@ -61,6 +62,8 @@ shipped=$(md5sum <"$program/Nuv.ini")
 counts="$work/witness.txt"
 wine "$witness" "$(winepath -w "$counts")" >/dev/null 2>&1 &
 within 60 '[ -s "$counts" ]' || fail "the witness did not start"
+export SDL_DISKAUDIOFILE
+SDL_DISKAUDIOFILE=$(winepath -w "$work/played.raw")
 (cd "$work" && exec wine "C:\\Program Files\\Plinkapad\\plinkapad.exe" >"$work/wine.log" 2>&1) &
 
 dialog=$(timeout 180 xdotool search --sync --onlyvisible --name "Welcome to Plinkapad" | head -n 1) ||
@@ -96,7 +99,8 @@ changed() {
     [ "$(compare -metric AE "$work/start.png" "$work/keys.png" null: 2>&1 || true)" != 0 ]
 }
 within 20 changed b || fail "keys changed nothing on the screen"
-ok "a key shows a picture"
+within 20 '[ -s "$work/played.raw" ]' || fail "no sound was played"
+ok "a key shows a picture and plays a sound"
 
 # The keys that leave or switch programs are the hook's: the game goes on, on top, and takes
 # the keys after them (a picture shows, so the chords before it were handled).
@@ -122,6 +126,56 @@ within 20 '[ -z "$(playing)" ]' || fail "the quit code did not end the game"
 within 20 '[ -n "$(xdotool search --onlyvisible --name "Welcome to Plinkapad" 2>/dev/null)" ]' ||
     fail "the welcome dialog is not back"
 ok "the quit code ends the game and the welcome dialog is back"
+
+# A phone's photo, turned by its EXIF orientation 6 (its left half red, its right half blue as
+# stored: red on top once upright), and a voice clip, added through Manage Picture Group:
+# Add Pictures, then Specify Sounds for the new picture.
+convert -size 40x20 xc:red -fill blue -draw "rectangle 20,0 39,19" "$work/plain.jpg"
+python3 - "$work/plain.jpg" "$work/Turned.jpg" <<'PYTHON'
+import sys
+data = open(sys.argv[1], 'rb').read()
+exif = bytes([0xFF, 0xE1, 0, 34]) + b'Exif\0\0MM\0\x2a\0\0\0\x08' + bytes(
+    [0, 1, 1, 0x12, 0, 3, 0, 0, 0, 1, 0, 6, 0, 0, 0, 0, 0, 0])
+open(sys.argv[2], 'wb').write(data[:2] + exif + data[2:])
+PYTHON
+ffmpeg -loglevel error -f lavfi -i sine=frequency=440:duration=1.5 -c:a aac "$work/Turned.m4a"
+group="$user/6F1C2A40-8B0E-4C11-9E3A-5D7B2C1A0F01"
+dialog=$(xdotool search --onlyvisible --name "Welcome to Plinkapad" | head -n 1)
+xdotool mousemove --window "$dialog" 20 20 click 1
+xdotool key alt+t
+setup=$(timeout 30 xdotool search --sync --onlyvisible --name '^Setup$' | head -n 1) ||
+    fail "Setup did not open"
+# The rows and buttons where wine draws them: the second group, then Manage Picture Group.
+xdotool mousemove --window "$setup" 291 198 click 1 mousemove --window "$setup" 103 210 click 1
+manage=$(timeout 30 xdotool search --sync --onlyvisible --name '^Manage Picture Group$' |
+    head -n 1) || fail "Manage Picture Group did not open"
+open_file() {  # types a path into the Open dialog that $1 opens
+    xdotool key "$1"
+    timeout 30 xdotool search --sync --onlyvisible --name '^Open$' >/dev/null ||
+        fail "$1 opened no Open dialog"
+    xdotool type --delay 20 "$(winepath -w "$2")"
+    xdotool key Return
+}
+open_file alt+a "$work/Turned.jpg"
+within 60 '[ -s "$group/Turned.bmp" ]' || fail "Add Pictures did not add the photo"
+xdotool mousemove --window "$manage" 50 170 click 1 key End  # the new picture, the last row
+open_file alt+s "$work/Turned.m4a"
+within 60 '[ -s "$group/Turned.wav" ]' || fail "Specify Sounds did not give the picture its clip"
+[ "$(identify -format %wx%h "$group/Turned.bmp")" = 20x40 ] ||
+    fail "the photo is not upright: $(identify -format %wx%h "$group/Turned.bmp")"
+top=$(convert "$group/Turned.bmp" -format '%[fx:p{10,5}.r > 0.8 && p{10,5}.b < 0.2]' info:)
+bottom=$(convert "$group/Turned.bmp" -format '%[fx:p{10,34}.b > 0.8 && p{10,34}.r < 0.2]' info:)
+[ "$top$bottom" = 11 ] || fail "the upright photo is not red above blue"
+seconds=$(soxi -D "$group/Turned.wav")
+awk -v s="$seconds" 'BEGIN { exit !(s > 1.4 && s < 1.6) }' || fail "the clip lasts $seconds s"
+# What was added stays when the dialogs are left with Escape.
+shown() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+xdotool key Escape
+within 30 '! shown "^Manage Picture Group$"' || fail "Escape did not close Manage Picture Group"
+xdotool mousemove --window "$setup" 20 20 click 1 key Escape
+within 30 '! shown "^Setup$"' || fail "Escape did not close Setup"
+[ -s "$group/Turned.bmp" ] && [ -s "$group/Turned.wav" ] || fail "Escape took the new picture away"
+ok "a photo turned by its camera and an M4A clip come in upright, with their sound, through Manage Picture Group"
 
 # F1 in the welcome dialog opens Windows' HTML Help at the help file.
 dialog=$(xdotool search --onlyvisible --name "Welcome to Plinkapad" | head -n 1)

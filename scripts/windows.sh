@@ -21,7 +21,7 @@ cmake --build build-windows --parallel "$(nproc)"
 app=build-windows/Plinkapad
 # The shipped data, made afresh by the Linux build; what a parent changed in the folder stays.
 [ -e build/CMakeCache.txt ] || scripts/configure.sh
-cmake --build build --target shipped icons >/dev/null
+cmake --build build --target shipped icons library_listing >/dev/null
 cp -rn build/data/shipped/. "$app/"
 echo "built $app"
 

@@ -14,18 +14,14 @@
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "platform/ImportProcess.h"
 #include "platform/PictureImport.h"
 #include "platform/SoundImport.h"
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 namespace {
-
-double Ms(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
 
 // A 4000x3000 photo-like JPEG: smooth gradients with some detail, as a camera saves it.
 void MakePhoto(const std::string& path, int seed) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "Timing.h"
 #include "app/MainDialog.h"
 #include "common/Settings.h"
 #include "core/BmpImage.h"
@@ -34,7 +35,6 @@
 #include "play/KeyboardHook.h"
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
 
 namespace {
 
@@ -94,19 +94,6 @@ bool MakePhotoGroup(const fs::path& dir, const std::string& folder) {
            made.Load(bmp) && made.Width() == 1440 && made.Height() == 810;
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-double Percentile90(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() * 9 / 10];
-}
-
-double Ms(Clock::duration d) {
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
 long ResidentKb() {
     std::ifstream status("/proc/self/status");
     std::string line;
@@ -123,14 +110,6 @@ double CpuSeconds() {
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-void Pump(double seconds) {
-    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
-    while (Clock::now() < end) {
-        wxYield();
-        wxMilliSleep(10);
-    }
 }
 
 void MakeGroup(const fs::path& dir, const std::string& folder, int pictures, bool bBig) {

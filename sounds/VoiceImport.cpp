@@ -19,7 +19,10 @@ std::string RecordingFileName(const std::string& typed) {
         return {};
     }
     std::string name = typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
-    if (name.front() == '.' || name.find('/') != std::string::npos ||
+    // What either system keeps out of a file's name, so the library reads on both: a
+    // name with a backslash made on Linux would be a path into a folder on Windows.
+    static const char kForbidden[] = "/\\:*?\"<>|";
+    if (name.front() == '.' || name.find_first_of(kForbidden) != std::string::npos ||
         name.find('\0') != std::string::npos) {
         return {};
     }

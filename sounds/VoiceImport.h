@@ -11,5 +11,6 @@ FileConversion VoicesToWaves();
 
 // The file name a recorded default sound takes from the name the parent typed: the name
 // without the spaces around it, with ".wav" added unless it ends so; empty when the name
-// cannot be a file's (nothing, a dot first, or a "/").
+// cannot be a file's on Linux and Windows alike (nothing, a dot first, a slash or a
+// backslash, or another character Windows keeps out of names: : * ? " < > |).
 std::string RecordingFileName(const std::string& typed);

@@ -82,6 +82,9 @@ TEST(SoundRecorder, ARecordingIsNamedAfterWhatTheParentTyped) {
         {".hidden", ""},
         {"a/b", ""},
         {"../DefVoice", ""},
+        {"..\\DefVoice", ""},
+        {"a\\b", ""},
+        {"Mum: hi?", ""},
         {"Ünïcödé", "Ünïcödé.wav"},
     };
     for (const auto& [typed, name] : cases) {

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The Windows build under wine on two monitors (run by DummyX.sh): the game fills the primary
+# monitor, the other one gets its cover, the pointer stays on the play window, and the quit
+# code takes the cover away with the game.
+#   DummyX.sh WineCovers.sh APPLICATION_DIRECTORY
+set -euo pipefail
+source "$(dirname "$0")/Driving.sh"
+work=$(mktemp -d)
+export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" SDL_AUDIODRIVER=dummy
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+cp -r "$1" "$work/Plinkapad"
+(cd "$work/Plinkapad" && exec wine plinkapad.exe >"$work/wine.log" 2>&1) &
+dialog=$(timeout 180 xdotool search --sync --onlyvisible --name "Welcome to Plinkapad" |
+    head -n 1) || fail "the welcome dialog did not open"
+xdotool mousemove --window "$dialog" 20 20 click 1 key Return
+await_window '^Plinkapad cover$' || fail "the second monitor got no cover"
+place() { xdotool search --onlyvisible --name "$1" getwindowgeometry %@ | tr -s ' \n' ' '; }
+[[ "$(place '^Plinkapad$')" = *"Position: 0,0 "*"Geometry: 1280x1024"* ]] ||
+    fail "the game does not fill the primary monitor: $(place '^Plinkapad$')"
+[[ "$(place '^Plinkapad cover$')" = *"Position: 1280,0 "*"Geometry: 1280x1024"* ]] ||
+    fail "the cover does not fill the second monitor: $(place '^Plinkapad cover$')"
+echo "ok: the game fills the primary monitor and the other one is covered"
+xdotool mousemove 1800 500
+x=$(xdotool getmouselocation --shell | sed -n 's/^X=//p')
+[ "$x" -lt 1280 ] || fail "the pointer left the play window (x $x)"
+echo "ok: the pointer stays on the play window"
+xdotool type --delay 80 kolo479
+for _ in $(seq 100); do
+    xdotool search --onlyvisible --name '^Plinkapad' >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Plinkapad' >/dev/null 2>&1 &&
+    fail "the quit code left the game or its cover"
+echo "ok: the quit code ends the game and its cover"

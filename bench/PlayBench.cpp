@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "PlayLibrary.h"
 #include "Timing.h"
 #include "app/MainDialog.h"
 #include "common/Settings.h"
@@ -37,34 +38,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-void WriteBmp24(const std::string& path, int width, int height) {
-    const int stride = (width * 3 + 3) & ~3;
-    std::vector<unsigned char> b(54 + static_cast<std::size_t>(stride) * height);
-    auto put32 = [&b](std::size_t at, std::uint32_t v) {
-        for (int i = 0; i < 4; ++i)
-            b[at + i] = v >> (8 * i) & 0xFF;
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put32(2, static_cast<std::uint32_t>(b.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, width);
-    put32(22, height);
-    b[26] = 1;
-    b[28] = 24;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            unsigned char* p = &b[54 + static_cast<std::size_t>(y) * stride + x * 3];
-            bool bKey = (x / 50 + y / 50) % 2 == 0;  // a checkerboard of key colour and paint
-            p[0] = bKey ? 255 : static_cast<unsigned char>(x);
-            p[1] = bKey ? 255 : static_cast<unsigned char>(y);
-            p[2] = bKey ? 255 : 128;
-        }
-    }
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<char*>(b.data()), b.size());
-}
 
 // A group of one photo as Add Pictures makes it for a 1920x1080 screen: a 16:9 JPEG of
 // 4000x2250 with smooth gradients and some detail, as a camera saves it, imported to fit
@@ -112,33 +85,12 @@ double CpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-void MakeGroup(const fs::path& dir, const std::string& folder, int pictures, bool bBig) {
-    fs::create_directories(dir / folder);
-    WriteGroupFile((dir / folder / (folder + ".ini")).string(), folder, "", 1);
-    std::vector<std::string> cut;
-    for (int i = 0; i < pictures; ++i) {
-        const std::string name = "p" + std::to_string(i) + ".bmp";
-        if (bBig) {
-            WriteBmp24((dir / folder / name).string(), 800, 600);
-        } else {
-            std::ofstream(dir / folder / name).put('x');
-        }
-        if (i % 3 == 0) {
-            std::ofstream(dir / folder / ("p" + std::to_string(i) + ".wav")).put('x');
-        }
-        if (i % 2 == 0) {
-            cut.push_back(name);
-        }
-    }
-    WriteCutList((dir / folder).string(), cut);
-}
-
 // A group of one picture whose own sound is a minute of 48 kHz stereo, as the import keeps a
 // phone's long clip.
 void MakeLongSoundGroup(const fs::path& dir, const std::string& folder) {
     fs::create_directories(dir / folder);
     WriteGroupFile((dir / folder / (folder + ".ini")).string(), folder, "", 1);
-    WriteBmp24((dir / folder / "p.bmp").string(), 400, 300);
+    WriteCheckerboard((dir / folder / "p.bmp").string(), 400, 300);
     PcmClip clip;
     clip.rate = 48000;
     clip.channels = 2;
@@ -172,23 +124,6 @@ void MeasureLongSound(CMainDialog& dialog) {
         "key with a 60-s sound: to the screen median %.2f ms (90th percentile %.2f ms), "
         "to the first sample queued median %.2f ms (90th percentile %.2f ms)\n",
         Median(screen), Percentile90(screen), Median(sound), Percentile90(sound));
-}
-
-void MeasureDisplays(CMainDialog& dialog, const char* picture, bool bCut) {
-    CMyGameWnd& game = dialog.Game();
-    game.m_pbCut.assign(game.m_pbCut.size(), bCut ? 1 : 0);
-    std::vector<double> times;
-    for (int i = 0; i < 300; ++i) {
-        const auto start = Clock::now();
-        game.ShowNext();
-        CBackBitmap::WaitForDisplay();
-        times.push_back(Ms(Clock::now() - start));
-        if (i % 20 == 0) {
-            wxYield();
-        }
-    }
-    std::printf("display, %s%s: median %.2f ms, 90th percentile %.2f ms\n", picture,
-                bCut ? ", cut out" : "", Median(times), Percentile90(times));
 }
 
 }  // namespace
@@ -225,8 +160,8 @@ int main(int argc, char** argv) {
         theSettings.m_bPlaying = 1;
         Pump(0.5);
         std::printf("covers of other monitors: %zu\n", dialog.Game().Covers().size());
-        MeasureDisplays(dialog, "800x600 24-bit", false);
-        MeasureDisplays(dialog, "800x600 24-bit", true);
+        MeasureDisplays(dialog.Game(), "800x600 24-bit", false);
+        MeasureDisplays(dialog.Game(), "800x600 24-bit", true);
         std::printf("resident memory of a running game: %ld MB (%ld MB before it)\n",
                     ResidentKb() / 1024, before / 1024);
 
@@ -235,7 +170,7 @@ int main(int argc, char** argv) {
             theSettings.m_strAppDir = (root / "photo").string();
             RemoveKeyboardHook();
             dialog.Game().BeginGame();
-            MeasureDisplays(dialog, "imported photo, 1440x810 24-bit", false);
+            MeasureDisplays(dialog.Game(), "imported photo, 1440x810 24-bit", false);
         } else {
             std::printf("the photo could not be made\n");
         }

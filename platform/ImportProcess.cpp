@@ -41,6 +41,16 @@ void UseImportProgram(const std::string& path) {
     ChosenProgram() = path;
 }
 
+ImportResult ResultOfImportProgram(int exitCode, std::vector<std::uint8_t>& received,
+                                   std::vector<std::uint8_t>& output) {
+    // The import program's exit codes: 0 done, 2 done but shortened, anything else refused.
+    if (exitCode != 0 && exitCode != 2) {
+        return ImportResult::NotReadable;
+    }
+    output = std::move(received);
+    return exitCode == 0 ? ImportResult::Done : ImportResult::Shortened;
+}
+
 ImportResult ImportThroughProgram(
     const std::string& source, const std::string& target, const std::vector<std::string>& arguments,
     std::uint64_t maxOutputBytes,

@@ -29,6 +29,11 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
                               const std::vector<std::uint8_t>& input,
                               std::vector<std::uint8_t>& output, std::uint64_t maxOutputBytes);
 
+// What an import program that ended with `exitCode` gave: Done or Shortened with
+// `received` moved to `output`, NotReadable otherwise.
+ImportResult ResultOfImportProgram(int exitCode, std::vector<std::uint8_t>& received,
+                                   std::vector<std::uint8_t>& output);
+
 // Reads `source` (a regular file only, never blocking), runs the import program with
 // `arguments` on it and writes what comes back to `target`, under a temporary name renamed
 // into place, once `valid` (the game's own reader) takes it. NotReadable for a file the

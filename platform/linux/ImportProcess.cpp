@@ -21,10 +21,6 @@ namespace {
 constexpr auto kImportWallTime = std::chrono::seconds(6 * kImportCpuSeconds);
 constexpr int kWaitMilliseconds = 50;
 
-// The exit codes of the import program.
-constexpr int kExitDone = 0;
-constexpr int kExitShortened = 2;
-
 // The child's side between fork and exec: only calls that are safe there.
 [[noreturn]] void StartChild(int channel, const char* program, char* const* argv) {
     ::prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -196,14 +192,5 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
     if (bTooMuch || !child.bReaped || !WIFEXITED(child.status)) {
         return ImportResult::NotReadable;
     }
-    switch (WEXITSTATUS(child.status)) {
-        case kExitDone:
-            output = std::move(received);
-            return ImportResult::Done;
-        case kExitShortened:
-            output = std::move(received);
-            return ImportResult::Shortened;
-        default:
-            return ImportResult::NotReadable;
-    }
+    return ResultOfImportProgram(WEXITSTATUS(child.status), received, output);
 }

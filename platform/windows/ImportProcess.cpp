@@ -13,10 +13,6 @@ namespace {
 constexpr auto kImportWallTime = std::chrono::seconds(6 * kImportCpuSeconds);
 constexpr DWORD kWaitMilliseconds = 50;
 
-// The exit codes of the import program.
-constexpr DWORD kExitDone = 0;
-constexpr DWORD kExitShortened = 2;
-
 // A handle closed when it goes.
 class Handle {
 public:
@@ -217,14 +213,5 @@ ImportResult RunImportProgram(const std::vector<std::string>& arguments,
     if (bLate || bTooMuch) {
         return ImportResult::NotReadable;
     }
-    switch (status) {
-        case kExitDone:
-            output = std::move(received);
-            return ImportResult::Done;
-        case kExitShortened:
-            output = std::move(received);
-            return ImportResult::Shortened;
-        default:
-            return ImportResult::NotReadable;
-    }
+    return ResultOfImportProgram(static_cast<int>(status), received, output);
 }

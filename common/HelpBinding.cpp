@@ -15,6 +15,10 @@ int CHelpBinding::HtmlHelp(void* owner, const std::string& path, unsigned comman
         if (m_hLibrary == nullptr) {
             m_hLibrary = m_loader.Load(HELP_VIEWER_MODULE);
         }
+        // Where the system's viewer is missing, the program's own, built into it.
+        if (const std::string own = BuiltInHelpViewer(); m_hLibrary == nullptr && !own.empty()) {
+            m_hLibrary = m_loader.Load(own);
+        }
         if (m_hLibrary == nullptr) {
             m_bFailed = TRUE;
             return 0;

@@ -1,5 +1,6 @@
 // The binding to the help viewer, made at the first help request: the viewer module is
-// looked for where the key store says it is registered, then by name; its entry point is
+// looked for where the key store says it is registered, then by name, then (on Windows, whose
+// HTML Help may be missing) in the program itself, which holds its own viewer; its entry point is
 // looked up by name. Once bound it is reused without looking again; once failed it never
 // tries again, for the rest of the run.
 #pragma once

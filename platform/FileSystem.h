@@ -75,6 +75,9 @@ bool CopyMissingFiles(const std::string& from, const std::string& to,
 // that code page cannot spell it; the path itself elsewhere.
 std::string NarrowSystemPath(const std::string& path);
 
+// The other way: a path from the system's narrow-character calls as UTF-8.
+std::string Utf8FromNarrowSystemPath(const std::string& path);
+
 // An XDG base directory: `variable` when it holds an absolute path, else `homeRelative` in
 // the user's home folder; empty when neither is known.
 std::string XdgBaseDirectory(const char* variable, const char* homeRelative);

@@ -9,6 +9,11 @@
 // Where an installed program's shipped data lies, relative to the executable's folder.
 extern const char* const SHIPPED_DATA_FROM_PROGRAM;
 
+// The module that holds the program's own help viewer where the system's viewer comes first
+// (the program itself on Windows, whose HTML Help it stands in for); empty where the viewer
+// module is the program's own already.
+std::string BuiltInHelpViewer();
+
 // The per-user application directory's name in the data home.
 extern const char* const APP_DIR_NAME;
 

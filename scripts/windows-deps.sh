@@ -117,6 +117,16 @@ build_ffmpeg() {
         make -j"$jobs" && make install
 }
 
+build_chmlib() {
+    local source=$1 prefix=$2
+    # The reader of compiled help files behind the help viewer, as a static library.
+    mkdir -p "$prefix/include" "$prefix/lib" &&
+        $host-gcc-posix -O2 -DWIN32 -c "$source/src/chm_lib.c" -o "$source/chm_lib.o" &&
+        $host-gcc-posix -O2 -DWIN32 -c "$source/src/lzx.c" -o "$source/lzx.o" &&
+        $host-ar rcs "$prefix/lib/libchm.a" "$source/chm_lib.o" "$source/lzx.o" &&
+        cp "$source/src/chm_lib.h" "$prefix/include/"
+}
+
 build_gtest() {
     local source=$1 prefix=$2
     cmake -S "$source" -B "$source/build-msw" -DCMAKE_SYSTEM_NAME=Windows \
@@ -131,4 +141,5 @@ mkdir -p "$cache"
 build wx wxwidgets3.2
 build sdl libsdl2
 build ffmpeg ffmpeg
+build chmlib chmlib
 build gtest googletest

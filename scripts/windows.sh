@@ -15,7 +15,7 @@ mapfile -t prefixes < <(scripts/windows-deps.sh)
 prefix() { printf '%s\n' "${prefixes[@]}" | grep "/$1-" | head -n 1; }
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
     -DCMAKE_BUILD_TYPE=Release -DWX_CONFIG="$(prefix wx)/bin/wx-config" \
-    "-DCMAKE_PREFIX_PATH=$(prefix sdl);$(prefix gtest);$(prefix ffmpeg)" >/dev/null
+    "-DCMAKE_PREFIX_PATH=$(prefix sdl);$(prefix gtest);$(prefix ffmpeg);$(prefix chmlib)" >/dev/null
 cmake --build build-windows --parallel "$(nproc)"
 
 app=build-windows/Plinkapad

@@ -273,6 +273,10 @@ std::string NarrowSystemPath(const std::string& path) {
     return path;
 }
 
+std::string Utf8FromNarrowSystemPath(const std::string& path) {
+    return path;
+}
+
 std::string XdgBaseDirectory(const char* variable, const char* homeRelative) {
     const char* value = std::getenv(variable);
     if (value != nullptr && *value == '/') {

@@ -18,6 +18,10 @@ std::string UserDataHome() {
     return XdgBaseDirectory("XDG_DATA_HOME", ".local/share");
 }
 
+std::string BuiltInHelpViewer() {
+    return {};
+}
+
 // Installed copies are told by their shipped data's own folder.
 bool IsSharedProgramFolder(const std::string&) {
     return false;

@@ -151,6 +151,14 @@ std::string NarrowSystemPath(const std::string& path) {
     return narrow(shortName, bExact);
 }
 
+std::string Utf8FromNarrowSystemPath(const std::string& path) {
+    const int n =
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(n, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), static_cast<int>(path.size()), wide.data(), n);
+    return Utf8FromWide(wide);
+}
+
 // No XDG on Windows: its places come from platform/windows/SystemPlaces.cpp.
 std::string XdgBaseDirectory(const char*, const char*) {
     return {};

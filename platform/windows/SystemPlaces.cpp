@@ -41,6 +41,11 @@ std::string UserDataHome() {
     return home.empty() ? std::string() : ProgramPath(home);
 }
 
+std::string BuiltInHelpViewer() {
+    std::string exe;
+    return GetModuleFileName(exe) ? exe : std::string();
+}
+
 bool IsSharedProgramFolder(const std::string& folder) {
     const std::wstring path = Lower(WidePath(folder)) + L"\\";
     for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {

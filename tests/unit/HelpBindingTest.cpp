@@ -77,6 +77,16 @@ TEST(HelpBinding, FallsBackToTheModuleByName) {
     CHelpBinding byName(unregistered);
     EXPECT_EQ(byName.HtmlHelp(nullptr, "x", HH_DISPLAY_TOPIC, 0), 77);
     EXPECT_EQ(unregistered.loaded, std::string(HELP_VIEWER_MODULE) + ";");
+
+    // Where the system's viewer is missing, the program's own is bound (Windows).
+    if (!BuiltInHelpViewer().empty()) {
+        CountingLoader withoutSystemViewer;
+        withoutSystemViewer.available = BuiltInHelpViewer();
+        CHelpBinding own(withoutSystemViewer);
+        EXPECT_EQ(own.HtmlHelp(nullptr, "x", HH_DISPLAY_TOPIC, 0), 77);
+        EXPECT_EQ(withoutSystemViewer.loaded,
+                  std::string(HELP_VIEWER_MODULE) + ";" + BuiltInHelpViewer() + ";");
+    }
 }
 
 TEST(HelpBinding, AFailedBindingNeverTriesAgain) {
@@ -87,7 +97,9 @@ TEST(HelpBinding, AFailedBindingNeverTriesAgain) {
     loader.available = HELP_VIEWER_MODULE;  // installed meanwhile
     EXPECT_EQ(binding.HtmlHelp(nullptr, "x", HH_DISPLAY_TOPIC, 0), 0);
     EXPECT_EQ(loader.lookups, 1);
-    EXPECT_EQ(loader.loads, 1);  // nothing registered: only the name was tried, once
+    // Nothing registered: only the name (and where there is one, the program's own viewer)
+    // was tried, once.
+    EXPECT_EQ(loader.loads, BuiltInHelpViewer().empty() ? 1 : 2);
 
     CountingLoader noEntry;
     noEntry.available = HELP_VIEWER_MODULE;

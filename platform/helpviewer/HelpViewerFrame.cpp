@@ -1,4 +1,4 @@
-#include "platform/linux/helpviewer/HelpViewerFrame.h"
+#include "platform/helpviewer/HelpViewerFrame.h"
 
 #include <wx/button.h>
 #include <wx/html/htmlwin.h>

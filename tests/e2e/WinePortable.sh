@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# The Windows build under wine on two monitors (run by DummyX.sh): the game fills the primary
-# monitor, the other one gets its cover, the pointer stays on the play window, and the quit
-# code takes the cover away with the game.
-#   DummyX.sh WineCovers.sh APPLICATION_DIRECTORY
+# The portable Windows folder under wine on two monitors (run by DummyX.sh): the game fills
+# the primary monitor, the other one gets its cover, the pointer stays on the play window,
+# and the quit code takes the cover away with the game. wine's HTML Help is switched off, as
+# on a Windows without it: F1 opens the program's own viewer at the help's index page.
+#   DummyX.sh WinePortable.sh APPLICATION_DIRECTORY
 set -euo pipefail
 source "$(dirname "$0")/Driving.sh"
 work=$(mktemp -d)
-export WINEPREFIX=$work/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" SDL_AUDIODRIVER=dummy
+export WINEPREFIX=$work/wine WINEDEBUG=-all SDL_AUDIODRIVER=dummy
+export WINEDLLOVERRIDES="mscoree,mshtml=;hhctrl.ocx="
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 cp -r "$1" "$work/Plinkapad"
 (cd "$work/Plinkapad" && exec wine plinkapad.exe >"$work/wine.log" 2>&1) &
@@ -32,3 +34,7 @@ done
 xdotool search --onlyvisible --name '^Plinkapad' >/dev/null 2>&1 &&
     fail "the quit code left the game or its cover"
 echo "ok: the quit code ends the game and its cover"
+xdotool mousemove --window "$dialog" 20 20 click 1 key F1
+await_window '^Plinkapad Help - Welcome to Plinkapad$' ||
+    fail "without HTML Help, F1 did not open the program's own viewer at the index page"
+echo "ok: without HTML Help, F1 opens the program's own viewer at the index page"

@@ -1,4 +1,4 @@
-#include "platform/linux/helpviewer/ChmFileSystemHandler.h"
+#include "platform/helpviewer/ChmFileSystemHandler.h"
 
 #include <chm_lib.h>
 #include <wx/filename.h>
@@ -6,6 +6,8 @@
 
 #include <memory>
 #include <string>
+
+#include "platform/FileSystem.h"
 
 bool CChmFileSystemHandler::CanOpen(const wxString& location) {
     return GetProtocol(location) == "chm";
@@ -17,8 +19,8 @@ wxFSFile* CChmFileSystemHandler::OpenFile(wxFileSystem&, const wxString& locatio
     if (object.empty() || object[0] != '/') {
         object.insert(object.begin(), '/');  // chmlib resolves only rooted names
     }
-    std::unique_ptr<chmFile, void (*)(chmFile*)> chm(chm_open(file.GetFullPath().utf8_str()),
-                                                     chm_close);
+    std::unique_ptr<chmFile, void (*)(chmFile*)> chm(
+        chm_open(NarrowSystemPath(file.GetFullPath().utf8_string()).c_str()), chm_close);
     if (!chm) {
         return nullptr;
     }

@@ -7,16 +7,24 @@
 
 #include <cstdint>
 
-#include "platform/linux/helpviewer/ChmFileSystemHandler.h"
-#include "platform/linux/helpviewer/HelpViewerFrame.h"
+#include "platform/FileSystem.h"
+#include "platform/helpviewer/ChmFileSystemHandler.h"
+#include "platform/helpviewer/HelpViewerFrame.h"
 
 namespace {
 constexpr unsigned HH_DISPLAY_TOPIC = 0;
 }  // namespace
 
-extern "C" __attribute__((visibility("default"))) int HtmlHelpA(void* owner, const char* path,
-                                                                unsigned command,
-                                                                std::uintptr_t data) {
+// Exported from the module on Linux, and from the program itself on Windows, where the
+// program holds the viewer.
+#ifdef _WIN32
+#define HELP_VIEWER_EXPORT __declspec(dllexport)
+#else
+#define HELP_VIEWER_EXPORT __attribute__((visibility("default")))
+#endif
+
+extern "C" HELP_VIEWER_EXPORT int HtmlHelpA(void* owner, const char* path, unsigned command,
+                                            std::uintptr_t data) {
     (void)owner;
     (void)data;
     if (command != HH_DISPLAY_TOPIC || path == nullptr || wxTheApp == nullptr) {
@@ -27,7 +35,7 @@ extern "C" __attribute__((visibility("default"))) int HtmlHelpA(void* owner, con
         wxFileSystem::AddHandler(new CChmFileSystemHandler);  // the file system owns it
         bHandlerAdded = true;
     }
-    const wxString text = wxString::FromUTF8(path);
+    const wxString text = wxString::FromUTF8(Utf8FromNarrowSystemPath(path));
     const int separator = text.Find("::");
     const wxString file = separator == wxNOT_FOUND ? text : text.Left(separator);
     wxString topic = separator == wxNOT_FOUND ? wxString("/index.html") : text.Mid(separator + 2);

@@ -11,7 +11,7 @@ cmake -S . -B build-fuzz -DPLINKAPAD_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-14 \
 cmake --build build-fuzz --parallel "$(nproc)"
 mkdir -p build-fuzz/crashes
 targets=(fuzz_settings fuzz_group_file fuzz_cut_list fuzz_bmp fuzz_dib fuzz_wave
-    fuzz_picture_import fuzz_sound_import)
+    fuzz_picture_import fuzz_sound_import fuzz_exif_orientation)
 for target in "${targets[@]}"; do
     mkdir -p "build-fuzz/corpus/$target"
     echo "== $target, ${seconds} s"

@@ -395,6 +395,18 @@ def hostile_seeds():
          then=lambda m4a: claiming_samples(m4a, 1 << 26))
 
 
+def exif_seeds():
+    """A JPEG's segments up to its scan, with the orientation in each byte order."""
+    jpeg = b"\xff\xd8\xff\xe0\x00\x04\x00\x00\xff\xda\x00\x02"
+    save("fuzz_exif_orientation", "little", exif_orientation(jpeg, 6))
+    big = bytearray(exif_orientation(jpeg, 8))
+    tiff = big.index(b"II*\0")
+    big[tiff:tiff + 8] = b"MM\0*" + struct.pack(">I", 8)
+    big[tiff + 8:tiff + 22] = struct.pack(">HHHIHH", 1, 0x0112, 3, 1, 8, 0)
+    save("fuzz_exif_orientation", "big", bytes(big))
+    save("fuzz_exif_orientation", "none", jpeg)
+
+
 def main():
     defaults = ints(0, 1, 300, 10, 1, 0x00FF0000, 1, 1, 5)
     save("fuzz_settings", "defaults", defaults)
@@ -444,6 +456,7 @@ def main():
     save("fuzz_wave", "device", wave(44100, 2, 16, samples))
     save("fuzz_wave", "empty", wave(8000, 1, 8, b""))
 
+    exif_seeds()
     media_seeds()
     hostile_seeds()
 

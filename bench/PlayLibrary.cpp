@@ -5,9 +5,11 @@
 #include <vector>
 
 #include "Timing.h"
+#include "common/Settings.h"
 #include "data/generator/BmpWriter.h"
 #include "library/PictureGroupStorage.h"
 #include "platform/BackBitmap.h"
+#include "play/KeyboardHook.h"
 #include "play/MyGameWnd.h"
 
 namespace fs = std::filesystem;
@@ -52,6 +54,24 @@ void MakeGroup(const fs::path& dir, const std::string& folder, int pictures, boo
         }
     }
     WriteCutList((dir / folder).generic_string(), cut);
+}
+
+void MeasureBeginGame(CMyGameWnd& game, const fs::path& dir, double settleSeconds) {
+    MakeGroup(dir, "", 0, false);
+    for (int g = 0; g < 100; ++g) {
+        MakeGroup(dir, Numbered("G", g, ""), 100, false);
+    }
+    theSettings.m_strAppDir = dir.generic_string();
+    Pump(settleSeconds);
+    std::vector<double> begin;
+    for (int i = 0; i < 10; ++i) {
+        const auto start = Clock::now();
+        game.BeginGame();
+        begin.push_back(Ms(Clock::now() - start));
+        RemoveKeyboardHook();
+    }
+    std::printf("BeginGame, 100 groups with %d pictures: median %.1f ms\n", game.m_nPictures,
+                Median(begin));
 }
 
 void MeasureDisplays(CMyGameWnd& game, const char* picture, bool bCut) {

@@ -15,6 +15,11 @@ void WriteCheckerboard(const std::string& path, int width, int height);
 void MakeGroup(const std::filesystem::path& dir, const std::string& folder, int pictures,
                bool bBig);
 
+// BeginGame over a library of 100 groups with 100 pictures each, made in `dir`, ten times;
+// prints the median. `settleSeconds` lets a library just written age first (Linux lists a
+// folder changed in the last seconds afresh at every look-up).
+void MeasureBeginGame(CMyGameWnd& game, const std::filesystem::path& dir, double settleSeconds);
+
 // 300 displays of the running game, each until it is on the screen; prints the median and
 // the 90th percentile.
 void MeasureDisplays(CMyGameWnd& game, const char* picture, bool bCut);

@@ -14,7 +14,6 @@
 #include "Timing.h"
 #include "app/MainDialog.h"
 #include "common/Settings.h"
-#include "play/KeyboardHook.h"
 
 namespace fs = std::filesystem;
 
@@ -45,23 +44,7 @@ int main(int argc, char** argv) {
         MeasureDisplays(dialog.Game(), "800x600 24-bit", true);
         dialog.Game().DestroyWindow();
 
-        MakeGroup(root / "library", "", 0, false);
-        for (int g = 0; g < 100; ++g) {
-            std::string folder = "G";
-            folder += std::to_string(g);
-            MakeGroup(root / "library", folder, 100, false);
-        }
-        theSettings.m_strAppDir = (root / "library").generic_string();
-        std::vector<double> begin;
-        for (int i = 0; i < 10; ++i) {
-            const auto start = Clock::now();
-            RemoveKeyboardHook();
-            dialog.Game().BeginGame();
-            begin.push_back(Ms(Clock::now() - start));
-        }
-        RemoveKeyboardHook();
-        std::printf("BeginGame, 100 groups with %d pictures: median %.1f ms\n",
-                    dialog.Game().m_nPictures, Median(begin));
+        MeasureBeginGame(dialog.Game(), root / "library", 0.0);
     }
     std::error_code ec;
     fs::remove_all(root, ec);

@@ -72,6 +72,8 @@ settled welcome
 orange=$(count welcome in "rgb(255,128,64)")
 [ "$orange" -gt 20000 ] || fail "the welcome dialog is not orange ($orange pixels)"
 grabbable || fail "the keyboard is held before a game"
+gl=$("$(dirname "$0")/../tools/gl-libraries.sh" "$pid")
+[ -z "$gl" ] || fail "OpenGL libraries are mapped: $gl"
 [ "$(cat "$work/config/SOFTWARE/Quorvel/Plinkapad/2.0/AppPath")" = "$work/Plinkapad" ] ||
     fail "the application directory was not recorded"
 

@@ -24,7 +24,7 @@ if [ "$(id -u)" = 0 ] && [ -z "${WAYLAND_LOCK_WORK:-}" ]; then
     cp -r "$appdir" "$work/Plinkapad"
     # The checkout may not be readable by nobody.
     cp "$0" "$work/WaylandLock.sh"
-    cp "$here/../tools/wlprobe.py" "$work/wlprobe.py"
+    cp "$here/../tools/wlprobe.py" "$here/../tools/gl-libraries.sh" "$work/"
     cp "$here/../../data/desktop/io.github.plinkapad.Plinkapad.desktop" "$work/"
     chown -R nobody:nogroup "$work"
     setpriv --reuid=nobody --regid=nogroup --clear-groups \
@@ -34,6 +34,7 @@ fi
 work=${WAYLAND_LOCK_WORK:-$(mktemp -d)}
 [ "$appdir" = "$work/Plinkapad" ] || cp -r "$appdir" "$work/Plinkapad"
 [ -e "$work/wlprobe.py" ] || cp "$here/../tools/wlprobe.py" "$work/wlprobe.py"
+[ -e "$work/gl-libraries.sh" ] || cp "$here/../tools/gl-libraries.sh" "$work/gl-libraries.sh"
 app_id=io.github.plinkapad.Plinkapad
 [ -e "$work/$app_id.desktop" ] || cp "$here/../../data/desktop/$app_id.desktop" "$work/"
 wlprobe="/usr/bin/python3 $work/wlprobe.py"
@@ -181,6 +182,8 @@ sway_suite() {
     fi
     launch
     await shown 'Welcome to Plinkapad' || fail "the welcome dialog did not open"
+    gl=$(sh "$work/gl-libraries.sh" "$app")
+    [ -z "$gl" ] || fail "OpenGL libraries are mapped: $gl"
     sleep 1
 
     press_start

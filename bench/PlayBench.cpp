@@ -145,20 +145,8 @@ int main(int argc, char** argv) {
         CMainDialog dialog;
 
         // Displays of one 800x600 picture in a real full-screen game.
-        MakeGroup(root / "display", "Big", 1, true);
-        theSettings.m_strAppDir = (root / "display").string();
-        theSettings.SetDefaults();
-        theSettings.m_bKeyDelay = 0;
-        theSettings.m_nAutoDisplay = 3600;
         const long before = ResidentKb();
-        dialog.Game().BeginGame();
-        dialog.CreatePlayWindow();
-        dialog.Game().ShowWindow();
-        dialog.Game().FitToScreen();
-        dialog.Game().CreateBackBuffer();
-        dialog.Game().ShowBackBuffer();
-        theSettings.m_bPlaying = 1;
-        Pump(0.5);
+        StartDisplayGame(dialog, root / "display");
         std::printf("covers of other monitors: %zu\n", dialog.Game().Covers().size());
         MeasureDisplays(dialog.Game(), "800x600 24-bit", false);
         MeasureDisplays(dialog.Game(), "800x600 24-bit", true);
@@ -191,7 +179,6 @@ int main(int argc, char** argv) {
         tick.Stop();
         dialog.Game().DestroyWindow();
 
-        // BeginGame over 100 groups with 100 pictures each.
         // BeginGame over a library of 10,000 pictures, not just written.
         MeasureBeginGame(dialog.Game(), root / "library", 3.0);
     }

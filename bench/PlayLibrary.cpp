@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Timing.h"
+#include "app/MainDialog.h"
 #include "common/Settings.h"
 #include "data/generator/BmpWriter.h"
 #include "library/PictureGroupStorage.h"
@@ -54,6 +55,23 @@ void MakeGroup(const fs::path& dir, const std::string& folder, int pictures, boo
         }
     }
     WriteCutList((dir / folder).generic_string(), cut);
+}
+
+void StartDisplayGame(CMainDialog& dialog, const fs::path& dir) {
+    MakeGroup(dir, "Big", 1, true);
+    theSettings.m_strAppDir = dir.generic_string();
+    theSettings.SetDefaults();
+    theSettings.m_bKeyDelay = 0;
+    theSettings.m_nAutoDisplay = 3600;
+    CMyGameWnd& game = dialog.Game();
+    game.BeginGame();
+    dialog.CreatePlayWindow();
+    game.ShowWindow();
+    game.FitToScreen();
+    game.CreateBackBuffer();
+    game.ShowBackBuffer();
+    theSettings.m_bPlaying = 1;
+    Pump(0.5);
 }
 
 void MeasureBeginGame(CMyGameWnd& game, const fs::path& dir, double settleSeconds) {

@@ -26,19 +26,7 @@ int main(int argc, char** argv) {
     const fs::path root = fs::temp_directory_path() / "plinkapad-bench";
     {
         CMainDialog dialog;
-        MakeGroup(root / "display", "Big", 1, true);
-        theSettings.m_strAppDir = (root / "display").generic_string();
-        theSettings.SetDefaults();
-        theSettings.m_bKeyDelay = 0;
-        theSettings.m_nAutoDisplay = 3600;
-        dialog.Game().BeginGame();
-        dialog.CreatePlayWindow();
-        dialog.Game().ShowWindow();
-        dialog.Game().FitToScreen();
-        dialog.Game().CreateBackBuffer();
-        dialog.Game().ShowBackBuffer();
-        theSettings.m_bPlaying = 1;
-        Pump(0.5);
+        StartDisplayGame(dialog, root / "display");
         std::printf("screen %dx%d\n", wxGetDisplaySize().x, wxGetDisplaySize().y);
         MeasureDisplays(dialog.Game(), "800x600 24-bit", false);
         MeasureDisplays(dialog.Game(), "800x600 24-bit", true);

@@ -256,7 +256,10 @@ bool Decode(const std::vector<std::uint8_t>& data, Pcm& pcm) {
     }
     // Silence at both ends goes; a sound that is silence throughout stays as it is.
     pcm.bShortened = pcm.TrimSilence(cap) || bCut;
-    return true;
+    // A clip shorter than a millisecond gives the sound device not one sample at its rate:
+    // it is no sound the game could play.
+    return pcm.samples.size() / static_cast<std::size_t>(pcm.channels) >=
+           static_cast<std::size_t>(pcm.rate / 1000);
 }
 
 }  // namespace

@@ -438,10 +438,12 @@ mutter_suite() {
     }
     # Once in a while a loaded machine's shell offers nothing for good: it is started again.
     if ! start_typed; then
-        echo "note: $compositor offered no RemoteDesktop session in 30 s; starting it again" >&2
+        echo "note: $compositor offered no RemoteDesktop session in 30 s ($(tail -n 1 "$work/typist.log")); starting it again" >&2
         exec 3>&-
-        kill "$typist" "$shell" 2>/dev/null || true
+        # A shell stuck this way may not heed a polite end; its socket must not outlive it.
+        kill -KILL "$typist" "$shell" 2>/dev/null || true
         wait "$typist" "$shell" 2>/dev/null || true
+        rm -f "$XDG_RUNTIME_DIR/wayland-0" "$XDG_RUNTIME_DIR/wayland-0.lock"
         start_typed || fail "no RemoteDesktop session: $(cat "$work/typist.log")"
     fi
     keys() {

@@ -20,20 +20,21 @@ wxEND_EVENT_TABLE()
 
 namespace {
 const char* const kPeople[][2] = {
-    {"Designer:", "Ada Lindqvist"},
-    {"Programmer:", "Tomas Brenner"},
-    {"Art and Music:", "Noor Haddad"},
-    {"Tester:", "Pip Lindqvist, aged two"},
+    {wxTRANSLATE("Designer:"), "Ada Lindqvist"},
+    {wxTRANSLATE("Programmer:"), "Tomas Brenner"},
+    {wxTRANSLATE("Art and Music:"), "Noor Haddad"},
+    {wxTRANSLATE("Tester:"), wxTRANSLATE("Pip Lindqvist, aged two")},
 };
 const char* const kMail[] = {"hello@plinkapad.example.org", "help@plinkapad.example.org"};
 const char* const kWeb[] = {"https://plinkapad.example.org/", "https://example.org/plinkapad"};
 
-wxStaticBoxSizer* Group(wxWindow* parent, const char* title) {
+wxStaticBoxSizer* Group(wxWindow* parent, const wxString& title) {
     return new wxStaticBoxSizer(wxVERTICAL, parent, title);
 }
 }  // namespace
 
-CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, IDD_ABOUTBOX, "About Plinkapad") {
+CAboutDialog::CAboutDialog(wxWindow* parent)
+    : wxDialog(parent, IDD_ABOUTBOX, _("About Plinkapad")) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* title = new wxBoxSizer(wxHORIZONTAL);
     title->Add(new wxStaticBitmap(this, wxID_ANY, wxBitmap(LoadAppIcon())),
@@ -43,16 +44,18 @@ CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, IDD_ABOUTBOX, "A
                wxSizerFlags(1).CenterVertical());
     top->Add(title, wxSizerFlags().Expand().Border(wxALL, 10));
 
-    auto* developer = Group(this, "Developer");
+    auto* developer = Group(this, _("Developer"));
     auto* people = new wxFlexGridSizer(2, 4, 16);
     for (const auto& person : kPeople) {
-        people->Add(new wxStaticText(developer->GetStaticBox(), wxID_ANY, person[0]));
-        people->Add(new wxStaticText(developer->GetStaticBox(), wxID_ANY, person[1]));
+        people->Add(
+            new wxStaticText(developer->GetStaticBox(), wxID_ANY, wxGetTranslation(person[0])));
+        people->Add(
+            new wxStaticText(developer->GetStaticBox(), wxID_ANY, wxGetTranslation(person[1])));
     }
     developer->Add(people, wxSizerFlags().Border(wxALL, 6));
     top->Add(developer, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 10));
 
-    auto* mail = Group(this, "E-Mail");
+    auto* mail = Group(this, _("E-Mail"));
     auto* addresses = new wxBoxSizer(wxHORIZONTAL);
     for (const char* address : kMail) {
         addresses->Add(new wxStaticText(mail->GetStaticBox(), wxID_ANY, address),
@@ -61,7 +64,7 @@ CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, IDD_ABOUTBOX, "A
     mail->Add(addresses, wxSizerFlags().Expand());
     top->Add(mail, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
-    auto* visit = Group(this, "Welcome to Visit");
+    auto* visit = Group(this, _("Welcome to Visit"));
     auto* links = new wxBoxSizer(wxHORIZONTAL);
     m_link1 = new CHyperLink(visit->GetStaticBox(), IDC_LINK1, kWeb[0]);
     m_link2 = new CHyperLink(visit->GetStaticBox(), IDC_LINK2, kWeb[1]);
@@ -70,7 +73,7 @@ CAboutDialog::CAboutDialog(wxWindow* parent) : wxDialog(parent, IDD_ABOUTBOX, "A
     visit->Add(links, wxSizerFlags().Expand());
     top->Add(visit, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 10));
 
-    auto* ok = new wxButton(this, wxID_OK, "&OK");
+    auto* ok = new wxButton(this, wxID_OK, wxGETTEXT_IN_CONTEXT("button", "&OK"));
     ok->SetDefault();
     top->Add(ok, wxSizerFlags().Center().Border(wxALL, 10));
 

@@ -7,6 +7,7 @@
 #include "platform/SoundPlayer.h"
 #include "platform/TerminationSignals.h"
 #include "platform/TopLevelWindow.h"
+#include "res/Language.h"
 #include "res/StringTable.h"
 
 wxIMPLEMENT_APP(CApp);
@@ -21,6 +22,7 @@ bool CApp::Initialize(int& argc, wxChar** argv) {
 
 bool CApp::OnInit() {
     // The program takes no arguments; the base class would complain about unknown ones.
+    UseParentsLanguage();
     InitSoundDevice();
     SurviveWindowsDestroyedByOthers();
     return true;

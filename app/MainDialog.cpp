@@ -36,33 +36,33 @@ wxBEGIN_EVENT_TABLE(CMainDialog, wxDialog)
     EVT_CLOSE(CMainDialog::OnClose)
 wxEND_EVENT_TABLE()
 
-static const char kTitle[] = "Welcome to Plinkapad !";
-static const char kHeadline[] = "Create the baby's movie and baby's game!";
-static const char kExplanation[] =
-    "Press the button \"Start\", then your baby can play with the computer,  pressing the "
-    "keyboard and clicking the mouse at will.  And this will make your baby feeling "
-    "satisfied. Be sure that you attend your baby, instead of letting it alone.";
+static const char kTitle[] = wxTRANSLATE("Welcome to Plinkapad!");
+static const char kHeadline[] = wxTRANSLATE("Create the baby's movie and baby's game!");
+static const char kExplanation[] = wxTRANSLATE(
+    "Press the button \"Start\", then your baby can play with the computer, pressing the "
+    "keyboard and clicking the mouse at will. This will make your baby feel satisfied. Be "
+    "sure that you attend your baby, instead of leaving it alone.");
 
 CMainDialog::CMainDialog(wxWindow* parent)
-    : wxDialog(parent, IDD_MAIN, kTitle, wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, IDD_MAIN, wxGetTranslation(kTitle), wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxMINIMIZE_BOX),
       m_timerLimit(this, TIMER_TIME_LIMIT),
       m_timerAuto(this, TIMER_AUTO_DISPLAY) {
     const wxSize minimum = ConvertDialogToPixels(wxSize(230, 127));
     auto* top = new wxBoxSizer(wxVERTICAL);
-    top->Add(new wxStaticText(this, wxID_ANY, kHeadline, wxDefaultPosition, wxDefaultSize,
-                              wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE),
+    top->Add(new wxStaticText(this, wxID_ANY, wxGetTranslation(kHeadline), wxDefaultPosition,
+                              wxDefaultSize, wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE),
              wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxTOP, 12));
-    auto* text = new wxStaticText(this, wxID_ANY, kExplanation);
+    auto* text = new wxStaticText(this, wxID_ANY, wxGetTranslation(kExplanation));
     text->Wrap(minimum.x - 24);
     top->Add(text, wxSizerFlags().Expand().Border(wxALL, 12));
 
     auto* buttons = new wxGridSizer(2, 2, 8, 16);
-    auto* start = new wxButton(this, IDC_START, "&Start...");
+    auto* start = new wxButton(this, IDC_START, _("&Start..."));
     buttons->Add(start, wxSizerFlags().Expand());
-    buttons->Add(new wxButton(this, IDC_SETUP, "Se&tup..."), wxSizerFlags().Expand());
-    buttons->Add(new wxButton(this, wxID_OK, "&Close"), wxSizerFlags().Expand());
-    buttons->Add(new wxButton(this, IDC_HELP_BUTTON, "&Help..."), wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, IDC_SETUP, _("Se&tup...")), wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, wxID_OK, _("&Close")), wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, IDC_HELP_BUTTON, _("&Help...")), wxSizerFlags().Expand());
     top->Add(buttons, wxSizerFlags().Center().Border(wxLEFT | wxRIGHT | wxBOTTOM, 16));
 
     start->SetDefault();

@@ -19,7 +19,7 @@ import time
 from Xlib import X, XK, display
 from Xlib.ext import xtest
 
-DIALOG = "Welcome to Plinkapad !"
+DIALOG = "Welcome to Plinkapad!"
 # The libraries of OpenGL and its software renderer, which the program has no use for.
 GL_LIBRARIES = ("libGL.", "libGLX", "libEGL", "libGLESv2", "swrast_dri", "libLLVM", "libgallium")
 

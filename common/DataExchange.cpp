@@ -147,6 +147,7 @@ void CDataExchange::DDV_MaxChars(const std::string& value, int maximum) {
         return;
     }
     if (static_cast<int>(DisplayText(value).length()) > maximum) {
-        Fail(FormatString(AFX_IDP_PARSE_STRING_SIZE, std::to_string(maximum)));
+        Fail(FormatCountString(AFX_IDP_PARSE_STRING_SIZE, static_cast<std::size_t>(maximum),
+                               std::to_string(maximum)));
     }
 }

@@ -150,7 +150,7 @@ struct ImportReport {
         ++list.count;
     }
     static std::string Format(int id, const List& list) {
-        return FormatListString(id, list.count, list.names);
+        return FormatCountString(id, list.count, list.names);
     }
     void Tell(wxWindow* owner, const FileConversion& conversion) const {
         if (!notReadable.empty()) {
@@ -309,7 +309,7 @@ void CopyFilesInto(wxWindow* owner, const std::vector<std::string>& given,
             // The questions are asked over the dialog that adds: the progress dialog is one
             // the toolkit takes for about to go, and would not be their owner.
             if (PathFileExists(destination)) {
-                const int answer = MessageBox(owner, FormatStringS(idQuestion, {destination}),
+                const int answer = MessageBox(owner, FormatString(idQuestion, destination),
                                               LoadString(IDS_INFORMATION),
                                               MB_YESNOCANCEL | MB_ICONQUESTION | MB_DEFBUTTON2);
                 if (answer == IDCANCEL) {

@@ -5,6 +5,7 @@
 #include "platform/DynamicLibrary.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyStore.h"
+#include "res/Language.h"
 
 namespace {
 class SystemHelpLoader : public HelpLoader {
@@ -28,7 +29,8 @@ int HtmlHelp(void* owner, const std::string& path, unsigned command, std::uintpt
 }
 
 std::string HelpTopicPath(const char* topic) {
-    return NarrowSystemPath(PathJoin(theSettings.m_strAppDir, "NUV2Help.chm")) + "::/" + topic;
+    return NarrowSystemPath(HelpFilePath(theSettings.m_strAppDir, CurrentLanguage())) + "::/" +
+           topic;
 }
 
 void OpenHelpTopic(const char* topic) {

@@ -10,7 +10,8 @@ class CHelpBinding;
 
 int HtmlHelp(void* owner, const std::string& path, unsigned command, std::uintptr_t data);
 
-// "%s\NUV2Help.chm::/topic" with the application directory.
+// "%s\NUV2Help.chm::/topic" with the application directory, the help file in the parent's
+// language where there is one.
 std::string HelpTopicPath(const char* topic);
 void OpenHelpTopic(const char* topic);
 

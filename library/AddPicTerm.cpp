@@ -27,7 +27,7 @@ constexpr int kMaxText = 200;
 }  // namespace
 
 CAddPicTerm::CAddPicTerm(wxWindow* parent)
-    : wxDialog(parent, IDD_ADD_PICTERM, "Add Picture Group") {
+    : wxDialog(parent, IDD_ADD_PICTERM, _("Add Picture Group")) {
     SendHelpOnF1(this);
     CreateControls();
     OnInitDialog();
@@ -40,24 +40,26 @@ void CAddPicTerm::CreateControls() {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* rows = new wxFlexGridSizer(2, 6, 8);
     rows->AddGrowableCol(1);
-    auto addRow = [&](const char* label, int id, long style) {
+    auto addRow = [&](const wxString& label, int id, long style) {
         rows->Add(new wxStaticText(this, wxID_ANY, label), wxSizerFlags().CenterVertical());
         auto* edit = new wxTextCtrl(this, id, "", wxDefaultPosition, wxDefaultSize, style);
         edit->SetMinSize(wxSize(ConvertDialogToPixels(wxSize(229, 12)).x, -1));
         rows->Add(edit, wxSizerFlags().Expand());
         return edit;
     };
-    wxTextCtrl* path = addRow("&Group Path:", IDC_GROUP_PATH, wxTE_READONLY);
+    wxTextCtrl* path = addRow(_("&Group Path:"), IDC_GROUP_PATH, wxTE_READONLY);
     path->DisableFocusFromKeyboard();  // no tab stop: the focus starts in the name
-    addRow("Group &Name:", IDC_GROUP_NAME, 0);
-    addRow("&Description:", IDC_GROUP_DESCRIPTION, 0);
+    addRow(_("Group &Name:"), IDC_GROUP_NAME, 0);
+    addRow(_("&Description:"), IDC_GROUP_DESCRIPTION, 0);
     top->Add(rows, wxSizerFlags().Expand().Border(wxALL, 10));
 
     auto* buttons = new wxGridSizer(3, 0, 12);
-    auto* ok = new wxButton(this, wxID_OK, "&OK");
+    auto* ok = new wxButton(this, wxID_OK, wxGETTEXT_IN_CONTEXT("button", "&OK"));
     buttons->Add(ok, wxSizerFlags().Expand());
-    buttons->Add(new wxButton(this, wxID_CANCEL, "&Cancel"), wxSizerFlags().Expand());
-    buttons->Add(new wxButton(this, wxID_HELP, "&Help"), wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, wxID_CANCEL, wxGETTEXT_IN_CONTEXT("button", "&Cancel")),
+                 wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, wxID_HELP, wxGETTEXT_IN_CONTEXT("button", "&Help")),
+                 wxSizerFlags().Expand());
     top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 10));
     ok->SetDefault();
     SetMinSize(minimum);

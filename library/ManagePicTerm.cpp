@@ -11,6 +11,7 @@
 
 #include "common/DataExchange.h"
 #include "common/DialogColours.h"
+#include "common/DialogLayout.h"
 #include "common/Dib.h"
 #include "common/FolderFiles.h"
 #include "common/HtmlHelp.h"
@@ -51,11 +52,11 @@ constexpr int kMaxText = 200;
 constexpr int kPreviewMargin = 5;
 enum { kNameColumn, kSizeColumn, kCutColumn };
 // The cut button's text while no picture is selected, as the dialog opens with it.
-constexpr char kCutButtonText[] = "Cu&t to Display";
+constexpr char kCutButtonText[] = wxTRANSLATE("Cu&t to Display");
 }  // namespace
 
 CManagePicTerm::CManagePicTerm(wxWindow* parent)
-    : wxDialog(parent, IDD_MANAGE_PICTERM, "Manage Picture Group") {
+    : wxDialog(parent, IDD_MANAGE_PICTERM, _("Manage Picture Group")) {
     SendHelpOnF1(this);
     CreateControls();
     ApplyDialogColours(this);
@@ -69,7 +70,7 @@ void CManagePicTerm::CreateControls() {
     // The group's own fields.
     auto* fields = new wxFlexGridSizer(2, 6, 8);
     fields->AddGrowableCol(1);
-    auto label = [&](const char* text) {
+    auto label = [&](const wxString& text) {
         fields->Add(new wxStaticText(this, wxID_ANY, text), wxSizerFlags().CenterVertical());
     };
     auto edit = [&](int id, long style, int width) {
@@ -77,35 +78,40 @@ void CManagePicTerm::CreateControls() {
         control->SetMinSize(wxSize(du(width, 12).x, -1));
         return control;
     };
-    label("Group &Name:");
+    label(_("Group &Name:"));
     auto* nameRow = new wxBoxSizer(wxHORIZONTAL);
     nameRow->Add(edit(IDC_GROUP_NAME, 0, 179), wxSizerFlags(1).CenterVertical());
-    nameRow->Add(new wxCheckBox(this, IDC_DISPLAY_GROUP, "Display This &Group"),
+    nameRow->Add(new wxCheckBox(this, IDC_DISPLAY_GROUP, _("Display This &Group")),
                  wxSizerFlags().CenterVertical().Border(wxLEFT, 8));
     fields->Add(nameRow, wxSizerFlags().Expand());
-    label("&Description:");
+    label(_("&Description:"));
     fields->Add(edit(IDC_GROUP_DESCRIPTION, 0, 300), wxSizerFlags().Expand());
-    label("Group &Path:");
+    label(_("Group &Path:"));
     fields->Add(edit(IDC_GROUP_PATH, wxTE_READONLY, 300), wxSizerFlags().Expand());
     top->Add(fields, wxSizerFlags().Expand().Border(wxALL, 10));
 
     // The pictures.
-    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, "Pictures");
+    auto* box = new wxStaticBoxSizer(wxVERTICAL, this, _("Pictures"));
     wxWindow* inBox = box->GetStaticBox();
-    auto button = [&](int id, const char* text) {
+    auto button = [&](int id, const wxString& text) {
         auto* control = new wxButton(inBox, id, text);
-        control->SetMinSize(du(73, 14));
+        SetMinSizeForText(control, du(73, 14));
         return control;
     };
     auto* pictureButtons = new wxBoxSizer(wxHORIZONTAL);
     for (const auto& [id, text] :
-         {std::pair<int, const char*>{IDC_ADD_PICTURES, "&Add Pictures..."},
-          {IDC_DELETE_PICTURE, "D&elete Picture..."},
+         {std::pair<int, const char*>{IDC_ADD_PICTURES, wxTRANSLATE("&Add Pictures...")},
+          {IDC_DELETE_PICTURE, wxTRANSLATE("D&elete Picture...")},
           {IDC_CUT_TO_DISPLAY, kCutButtonText}}) {
-        pictureButtons->Add(button(id, text), wxSizerFlags().Border(wxRIGHT, 4));
+        pictureButtons->Add(button(id, wxGetTranslation(text)), wxSizerFlags().Border(wxRIGHT, 4));
     }
+    // The cut button says either of its two texts: it has room for both.
+    wxWindow* cut = FindWindow(IDC_CUT_TO_DISPLAY);
+    cut->SetLabel(wxString::FromUTF8(LoadString(IDS_CANCEL_CUTTING)));
+    SetMinSizeForText(cut, cut->GetMinSize());
+    cut->SetLabel(wxGetTranslation(kCutButtonText));
     pictureButtons->AddStretchSpacer();
-    pictureButtons->Add(new wxStaticText(inBox, wxID_ANY, "Total Pictures:"),
+    pictureButtons->Add(new wxStaticText(inBox, wxID_ANY, _("Total Pictures:")),
                         wxSizerFlags().CenterVertical().Border(wxRIGHT, 6));
     auto* total = new wxTextCtrl(inBox, IDC_TOTAL_PICTURES, "", wxDefaultPosition, wxDefaultSize,
                                  wxTE_READONLY | wxTE_RIGHT);
@@ -124,7 +130,7 @@ void CManagePicTerm::CreateControls() {
     box->Add(listRow, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, 6));
 
     auto* soundRow = new wxBoxSizer(wxHORIZONTAL);
-    soundRow->Add(new wxStaticText(inBox, wxID_ANY, "Current Sou&nd:"),
+    soundRow->Add(new wxStaticText(inBox, wxID_ANY, _("Current Sou&nd:")),
                   wxSizerFlags().CenterVertical().Border(wxRIGHT, 6));
     soundRow->Add(new wxTextCtrl(inBox, IDC_CURRENT_SOUND, "", wxDefaultPosition, wxDefaultSize,
                                  wxTE_READONLY),
@@ -132,20 +138,23 @@ void CManagePicTerm::CreateControls() {
     box->Add(soundRow, wxSizerFlags().Expand().Border(wxALL, 6));
 
     auto* soundButtons = new wxGridSizer(4, 0, 8);
-    for (const auto& [id, text] : {std::pair<int, const char*>{IDC_PLAY_SOUNDS, "P&lay Sounds"},
-                                   {IDC_SPECIFY_SOUNDS, "&Specify Sounds..."},
-                                   {IDC_RECORD_SOUND, "&Record Sound..."},
-                                   {IDC_DELETE_PICTURE_SOUND, "Dele&te Sounds..."}}) {
-        soundButtons->Add(new wxButton(inBox, id, text), wxSizerFlags().Expand());
+    for (const auto& [id, text] :
+         {std::pair<int, const char*>{IDC_PLAY_SOUNDS, wxTRANSLATE("P&lay Sounds")},
+          {IDC_SPECIFY_SOUNDS, wxTRANSLATE("&Specify Sounds...")},
+          {IDC_RECORD_SOUND, wxTRANSLATE("&Record Sound...")},
+          {IDC_DELETE_PICTURE_SOUND, wxTRANSLATE("Dele&te Sounds...")}}) {
+        soundButtons->Add(new wxButton(inBox, id, wxGetTranslation(text)), wxSizerFlags().Expand());
     }
     box->Add(soundButtons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 6));
     top->Add(box, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, 10));
 
     auto* buttons = new wxGridSizer(3, 0, 24);
-    auto* ok = new wxButton(this, wxID_OK, "&OK");
+    auto* ok = new wxButton(this, wxID_OK, wxGETTEXT_IN_CONTEXT("button", "&OK"));
     buttons->Add(ok, wxSizerFlags().Expand());
-    buttons->Add(new wxButton(this, wxID_CANCEL, "&Cancel"), wxSizerFlags().Expand());
-    buttons->Add(new wxButton(this, wxID_HELP, "&Help"), wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, wxID_CANCEL, wxGETTEXT_IN_CONTEXT("button", "&Cancel")),
+                 wxSizerFlags().Expand());
+    buttons->Add(new wxButton(this, wxID_HELP, wxGETTEXT_IN_CONTEXT("button", "&Help")),
+                 wxSizerFlags().Expand());
     top->Add(buttons, wxSizerFlags().Expand().Border(wxALL, 10));
     ok->SetDefault();
     SetMinSize(du(368, 221));
@@ -232,7 +241,7 @@ void CManagePicTerm::RefreshSelection() {
     const long row = FirstSelectedRow();
     if (row < 0) {
         EnableButtons(false, false);
-        FindWindow(IDC_CUT_TO_DISPLAY)->SetLabel(kCutButtonText);
+        FindWindow(IDC_CUT_TO_DISPLAY)->SetLabel(wxGetTranslation(kCutButtonText));
         m_strCurrentSound.clear();
         m_pPreview->BeginDrawing();  // nothing selected, nothing previewed
     } else {
@@ -293,7 +302,7 @@ void CManagePicTerm::OnDeletePicture() {
         const std::string sound = PictureSoundPath(m_strPicturePath);
         const bool bHasSound = PathFileExists(sound);
         const std::string question =
-            FormatStringS(bHasSound ? IDS_DELETE_PICTURE_AND_SOUND : IDS_DELETE_PICTURE, {name});
+            FormatString(bHasSound ? IDS_DELETE_PICTURE_AND_SOUND : IDS_DELETE_PICTURE, name);
         if (MessageBox(this, question, LoadString(IDS_WARNING),
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
             if (DeleteLibraryFile(this, m_strPicturePath) && bHasSound) {
@@ -408,8 +417,8 @@ void CManagePicTerm::OnDeleteSounds() {
     const std::string path = PathJoin(m_strGroupPath, m_strCurrentSound);
     RememberSelectedRow();
     if (!m_strCurrentSound.empty() &&
-        MessageBox(this, FormatStringS(IDS_DELETE_SOUND, {m_strCurrentSound}),
-                   LoadString(IDS_WARNING), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
+        MessageBox(this, FormatString(IDS_DELETE_SOUND, m_strCurrentSound), LoadString(IDS_WARNING),
+                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
         DeleteLibraryFile(this, path);
     }
     LoadCutList();

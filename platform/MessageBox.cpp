@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 
 #include <wx/msgdlg.h>
+#include <wx/translation.h>
 
 #include "platform/DisplayText.h"
 
@@ -68,6 +69,11 @@ int MessageBox(wxWindow* owner, const std::string& text, const std::string& capt
         style |= wxNO_DEFAULT;
     }
     wxMessageDialog dialog(owner, DisplayText(BreakableText(text)), DisplayText(caption), style);
+    // The buttons in the program's own language, whatever the toolkit's.
+    dialog.SetYesNoCancelLabels(wxGETTEXT_IN_CONTEXT("button", "&Yes"),
+                                wxGETTEXT_IN_CONTEXT("button", "&No"),
+                                wxGETTEXT_IN_CONTEXT("button", "&Cancel"));
+    dialog.SetOKLabel(wxGETTEXT_IN_CONTEXT("button", "&OK"));
     switch (dialog.ShowModal()) {
         case wxID_YES:
             return IDYES;

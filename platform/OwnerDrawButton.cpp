@@ -2,6 +2,8 @@
 
 #include <wx/dcbuffer.h>
 
+#include <algorithm>
+
 wxDEFINE_EVENT(wxEVT_DRAW_ITEM, CDrawItemEvent);
 
 CDrawItemEvent::CDrawItemEvent(int id, wxDC& dc, const wxRect& rect)
@@ -16,9 +18,16 @@ wxEND_EVENT_TABLE()
 COwnerDrawButton::COwnerDrawButton(wxWindow* parent, int id, const wxString& label,
                                    const wxSize& size)
     : wxControl(parent, id, wxDefaultPosition, size, wxBORDER_NONE | wxWANTS_CHARS) {
-    SetLabel(label);  // never drawn: the owner draws the whole button
+    SetLabel(label);  // never drawn by the button: the owner draws it, text and all
     SetBackgroundStyle(wxBG_STYLE_PAINT);
-    SetMinSize(size);
+    // At least the size asked for, and room for the text in any language.
+    const wxSize best = GetBestSize();
+    SetMinSize(wxSize(std::max(size.x, best.x), std::max(size.y, best.y)));
+}
+
+wxSize COwnerDrawButton::DoGetBestSize() const {
+    const wxSize text = GetTextExtent(GetLabelText());
+    return wxSize(text.x + 2 * text.y, text.y + text.y / 2);
 }
 
 void COwnerDrawButton::DrawInto(wxDC& dc) {

@@ -34,6 +34,9 @@ public:
     // Draws the button into `dc` as it would on the screen.
     void DrawInto(wxDC& dc);
 
+protected:
+    wxSize DoGetBestSize() const override;
+
 private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftUp(wxMouseEvent& event);

@@ -1,6 +1,7 @@
 #include "platform/SoundRecorder.h"
 
 #include <SDL.h>
+#include <wx/translation.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,7 +24,7 @@ bool StartAudio(std::string& reason) {
 
 SDL_AudioDeviceID OpenMicrophone(std::string& reason) {
     if (SDL_GetNumAudioDevices(1) == 0) {
-        reason = "no capture device";
+        reason = _("no capture device").utf8_string();
         return 0;
     }
     SDL_AudioSpec want{};
@@ -54,7 +55,7 @@ bool CaptureDeviceAvailable(std::string& reason) {
     bool bAvailable = SDL_GetNumAudioDevices(1) > 0;
     const std::string driver = SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "";
     if (!bAvailable) {
-        reason = "no capture device";
+        reason = _("no capture device").utf8_string();
     } else if (driver != "pulseaudio" && driver != "pipewire") {
         // A sound server lists the microphones there are, and opening one only to look would
         // light the desktop's microphone indicator or switch a headset to its call mode.

@@ -9,6 +9,10 @@
 // Where an installed program's shipped data lies, relative to the executable's folder.
 extern const char* const SHIPPED_DATA_FROM_PROGRAM;
 
+// Where an installed program's translation catalogs lie, relative to the executable's folder
+// (a built or unpacked copy keeps them in "locale" beside it).
+extern const char* const CATALOGS_FROM_PROGRAM;
+
 // The module that holds the program's own help viewer where the system's viewer comes first
 // (the program itself on Windows, whose HTML Help it stands in for); empty where the viewer
 // module is the program's own already.
@@ -30,6 +34,6 @@ std::string UserDataHome();
 bool IsSharedProgramFolder(const std::string& folder);
 
 // The program's own files, which a portable copy holds beside its data and a user's copy of
-// that data leaves out: the executable, the help viewer module, the import program and the
-// libraries beside them.
+// that data leaves out: the executable, the help viewer module, the import program, the
+// libraries beside them and the folder of translation catalogs.
 std::vector<std::string> ProgramFileNames();

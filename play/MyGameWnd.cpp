@@ -289,7 +289,7 @@ BOOL CMyGameWnd::CreateBackBuffer() {
         return FALSE;
     }
     m_pBackBitmap->Fill(m_crBack);
-    m_pBackBitmap->TextOut(0, 0, LoadString(IDS_QUIT_HINT), m_crBack, m_crText);
+    m_pBackBitmap->TextOut(0, 0, FormatString(IDS_QUIT_HINT, kQuitCodeText), m_crBack, m_crText);
     return TRUE;
 }
 
@@ -516,7 +516,7 @@ BOOL CMyGameWnd::DrawNextPicture() {
         }
         m_pBackBitmap->Fill(m_crBack);
     }
-    m_pBackBitmap->TextOut(0, 0, LoadString(IDS_QUIT_HINT), m_crBack, m_crText);
+    m_pBackBitmap->TextOut(0, 0, FormatString(IDS_QUIT_HINT, kQuitCodeText), m_crBack, m_crText);
 
     m_nCurrent = RandomBelow(m_nPictures);
     const bool bLoaded = m_nCurrent < static_cast<int>(m_pstrPictures.size()) &&

@@ -4,6 +4,9 @@
 // the state as it is.
 #pragma once
 
+// The code as the parent types it, the same in every language.
+constexpr char kQuitCodeText[] = "kolo479";
+
 enum class QuitStep {
     Continue,  // the key moved the machine; the caller goes on to a display
     Quit,      // the last key of the code: the game ends

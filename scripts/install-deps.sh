@@ -13,7 +13,7 @@ packages=(
     python3-xlib x11-utils x11-xserver-utils x11-xkb-utils sway wtype
     libwayland-dev libwayland-bin wayland-protocols python3-gi python3-dbus gir1.2-glib-2.0 dbus
     clang-14 libclang-rt-14-dev
-    desktop-file-utils appstream dpkg-dev fakeroot man-db
+    desktop-file-utils appstream dpkg-dev fakeroot man-db gettext locales
 )
 # The other desktops the lock is tried on, without what their full sessions recommend, and
 # the permission store where GNOME keeps its users' answers.

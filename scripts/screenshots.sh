@@ -46,7 +46,7 @@ shoot() {
     import -window "$id" "$out/$file"
 }
 
-dialog=$(window '^Welcome to Plinkapad !$')
+dialog=$(window '^Welcome to Plinkapad!$')
 shoot "$dialog" welcome.png
 
 xdotool windowactivate --sync "$dialog"

@@ -11,6 +11,7 @@
 
 #include "common/DataExchange.h"
 #include "common/DialogColours.h"
+#include "common/DialogLayout.h"
 #include "common/FolderFiles.h"
 #include "common/HtmlHelp.h"
 #include "common/Settings.h"
@@ -53,7 +54,7 @@ wxBEGIN_EVENT_TABLE(CSetupDialog, wxDialog)
     EVT_HELP(wxID_ANY, CSetupDialog::OnHelpInfo)
 wxEND_EVENT_TABLE()
 
-CSetupDialog::CSetupDialog(wxWindow* parent) : wxDialog(parent, IDD_SETUP, "Setup") {
+CSetupDialog::CSetupDialog(wxWindow* parent) : wxDialog(parent, IDD_SETUP, _("Setup")) {
     SendHelpOnF1(this);
     CreateControls();
     OnInitDialog();
@@ -66,22 +67,22 @@ void CSetupDialog::CreateControls() {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* options = new wxBoxSizer(wxHORIZONTAL);
 
-    auto* background = new wxStaticBoxSizer(wxVERTICAL, this, "Background");
+    auto* background = new wxStaticBoxSizer(wxVERTICAL, this, _("Background"));
     wxWindow* box = background->GetStaticBox();
-    background->Add(new wxCheckBox(box, IDC_CLEAR_BACKGROUND, "Cl&ear BackGround"),
+    background->Add(new wxCheckBox(box, IDC_CLEAR_BACKGROUND, _("Cl&ear Background")),
                     wxSizerFlags().Border(wxALL, 4));
-    background->Add(new wxCheckBox(box, IDC_RANDOM_COLOR, "Change the Color &Randomly"),
+    background->Add(new wxCheckBox(box, IDC_RANDOM_COLOR, _("Change the Color &Randomly")),
                     wxSizerFlags().Border(wxALL, 4));
-    background->Add(
-        new COwnerDrawButton(box, IDC_COLOR_BUTTON, "Selcet the Color of BackGround", du(148, 11)),
-        wxSizerFlags().Expand().Border(wxALL, 4));
+    background->Add(new COwnerDrawButton(box, IDC_COLOR_BUTTON, _("Select the Color of Background"),
+                                         du(148, 11)),
+                    wxSizerFlags().Expand().Border(wxALL, 4));
     options->Add(background, wxSizerFlags(1).Expand().Border(wxRIGHT, 6));
 
-    auto* time = new wxStaticBoxSizer(wxVERTICAL, this, "Time");
+    auto* time = new wxStaticBoxSizer(wxVERTICAL, this, _("Time"));
     wxWindow* timeBox = time->GetStaticBox();
     auto* rows = new wxFlexGridSizer(5, 4, 6);
-    auto addRow = [&](int checkId, const char* check, const char* label, int editId, int spinId,
-                      const char* unit, CSpinButtonCtrl*& spin) {
+    auto addRow = [&](int checkId, const wxString& check, const wxString& label, int editId,
+                      int spinId, const wxString& unit, CSpinButtonCtrl*& spin) {
         rows->Add(new wxCheckBox(timeBox, checkId, check), wxSizerFlags().CenterVertical());
         rows->Add(new wxStaticText(timeBox, wxID_ANY, label), wxSizerFlags().CenterVertical());
         auto* edit = new wxTextCtrl(timeBox, editId, "", wxDefaultPosition, wxDefaultSize);
@@ -91,12 +92,12 @@ void CSetupDialog::CreateControls() {
         rows->Add(spin, wxSizerFlags().CenterVertical());
         rows->Add(new wxStaticText(timeBox, wxID_ANY, unit), wxSizerFlags().CenterVertical());
     };
-    addRow(IDC_TIME_LIMIT, "Time &Limit:", "&Time:", IDC_TIME_LIMIT_EDIT, IDC_TIME_LIMIT_SPIN,
-           "Min", m_spinTimeLimit);
-    addRow(IDC_KEY_DELAY, "Key &Delay", "T&ime:", IDC_KEY_DELAY_EDIT, IDC_KEY_DELAY_SPIN, "ms",
-           m_spinKeyDelay);
-    addRow(IDC_AUTO_DISPLAY, "Aut&o Display", "Ti&me:", IDC_AUTO_DISPLAY_EDIT,
-           IDC_AUTO_DISPLAY_SPIN, "s", m_spinAutoDisplay);
+    addRow(IDC_TIME_LIMIT, _("Time &Limit:"), _("&Time:"), IDC_TIME_LIMIT_EDIT, IDC_TIME_LIMIT_SPIN,
+           _("Min"), m_spinTimeLimit);
+    addRow(IDC_KEY_DELAY, _("Key &Delay"), _("T&ime:"), IDC_KEY_DELAY_EDIT, IDC_KEY_DELAY_SPIN,
+           _("ms"), m_spinKeyDelay);
+    addRow(IDC_AUTO_DISPLAY, _("Aut&o Display"), _("Ti&me:"), IDC_AUTO_DISPLAY_EDIT,
+           IDC_AUTO_DISPLAY_SPIN, wxGETTEXT_IN_CONTEXT("seconds", "s"), m_spinAutoDisplay);
     time->Add(rows, wxSizerFlags().Border(wxALL, 4));
     options->Add(time, wxSizerFlags(1).Expand());
     top->Add(options, wxSizerFlags().Expand().Border(wxALL, 8));
@@ -107,24 +108,24 @@ void CSetupDialog::CreateControls() {
         auto* lock = new wxBoxSizer(wxHORIZONTAL);
         lock->Add(new wxStaticText(this, wxID_ANY, LoadString(IDS_KEYBOARD_LOCK_NOTE)),
                   wxSizerFlags(1).CenterVertical().Border(wxRIGHT, 6));
-        lock->Add(new wxButton(this, IDC_ALLOW_KEYBOARD_LOCK, "Allow the &Keyboard Lock"),
+        lock->Add(new wxButton(this, IDC_ALLOW_KEYBOARD_LOCK, _("Allow the &Keyboard Lock")),
                   wxSizerFlags().CenterVertical());
         top->Add(lock, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 8));
     }
 
-    auto* library = new wxStaticBoxSizer(wxVERTICAL, this, "Sounds and Pictures");
+    auto* library = new wxStaticBoxSizer(wxVERTICAL, this, _("Sounds and Pictures"));
     wxWindow* libraryBox = library->GetStaticBox();
     auto* libraryRow = new wxBoxSizer(wxHORIZONTAL);
     auto* buttons = new wxBoxSizer(wxVERTICAL);
     const std::pair<int, const char*> libraryButtons[] = {
-        {IDC_MANAGE_SOUNDS, "Manage Default &Sounds..."},
-        {IDC_MANAGE_GROUP, "Ma&nage Picture Group..."},
-        {IDC_ADD_GROUP, "&Add Pictures Group..."},
-        {IDC_DELETE_GROUP, "Delete &Pictures Group..."},
+        {IDC_MANAGE_SOUNDS, wxTRANSLATE("Manage Default &Sounds...")},
+        {IDC_MANAGE_GROUP, wxTRANSLATE("Ma&nage Picture Group...")},
+        {IDC_ADD_GROUP, wxTRANSLATE("&Add Pictures Group...")},
+        {IDC_DELETE_GROUP, wxTRANSLATE("Delete &Pictures Group...")},
     };
     for (const auto& [id, label] : libraryButtons) {
-        auto* button = new wxButton(libraryBox, id, label);
-        button->SetMinSize(wxSize(du(115, 14).x, -1));
+        auto* button = new wxButton(libraryBox, id, wxGetTranslation(label));
+        SetMinSizeForText(button, wxSize(du(115, 14).x, -1));
         buttons->Add(button, wxSizerFlags().Expand().Border(wxBOTTOM, 4));
     }
     libraryRow->Add(buttons, wxSizerFlags().Border(wxRIGHT, 6));
@@ -139,11 +140,13 @@ void CSetupDialog::CreateControls() {
     top->Add(library, wxSizerFlags(1).Expand().Border(wxLEFT | wxRIGHT, 8));
 
     auto* bottom = new wxGridSizer(3, 0, 16);
-    auto* ok = new wxButton(this, wxID_OK, "&OK");
+    auto* ok = new wxButton(this, wxID_OK, wxGETTEXT_IN_CONTEXT("button", "&OK"));
     ok->SetDefault();
     bottom->Add(ok, wxSizerFlags().Expand());
-    bottom->Add(new wxButton(this, wxID_CANCEL, "&Cancel"), wxSizerFlags().Expand());
-    bottom->Add(new wxButton(this, wxID_HELP, "&Help"), wxSizerFlags().Expand());
+    bottom->Add(new wxButton(this, wxID_CANCEL, wxGETTEXT_IN_CONTEXT("button", "&Cancel")),
+                wxSizerFlags().Expand());
+    bottom->Add(new wxButton(this, wxID_HELP, wxGETTEXT_IN_CONTEXT("button", "&Help")),
+                wxSizerFlags().Expand());
     top->Add(bottom, wxSizerFlags().Expand().Border(wxALL, 8));
 
     SetMinSize(du(342, 191));
@@ -348,9 +351,9 @@ void CSetupDialog::OnManageGroupEvent(wxCommandEvent&) {
 void CSetupDialog::OnDeleteGroup() {
     const int g = FindRowGroup(m_listGroups->GetSelection());
     if (g >= 0) {
-        const std::string question = FormatStringS(
-            IDS_DELETE_GROUP,
-            {m_groupNames[g], m_groupNames[g], theSettings.m_strAppDir, m_groupFolders[g]});
+        const std::string question =
+            FormatString(IDS_DELETE_GROUP, m_groupNames[g], m_groupNames[g],
+                         theSettings.m_strAppDir, m_groupFolders[g]);
         if (MessageBox(this, question, LoadString(IDS_WARNING),
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES) {
             DeleteGroupFiles(PathJoin(theSettings.m_strAppDir, m_groupFolders[g]),

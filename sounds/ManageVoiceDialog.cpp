@@ -41,7 +41,7 @@ constexpr int kMaxSoundName = 60;
 }  // namespace
 
 CManageVoiceDialog::CManageVoiceDialog(wxWindow* parent)
-    : wxDialog(parent, IDD_MANAGE_VOICE, "Manage Default Sounds") {
+    : wxDialog(parent, IDD_MANAGE_VOICE, _("Manage Default Sounds")) {
     SendHelpOnF1(this);
     CreateControls();
     OnInitDialog();
@@ -54,17 +54,17 @@ void CManageVoiceDialog::CreateControls() {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* text = new wxStaticText(
         this, wxID_ANY,
-        "If you have not specified a sound for the picture you will display, the picture will "
-        "be displayed going with the sound chosen random from the sounds below.");
+        _("If you have not specified a sound for the picture you will display, the picture "
+          "will be displayed with a sound chosen at random from the sounds below."));
     text->Wrap(du(300, 21).x);
     top->Add(text, wxSizerFlags().Expand().Border(wxALL, 8));
     auto* buttons = new wxGridSizer(5, 0, 8);
-    for (const auto& [id, label] : {std::pair<int, const char*>{IDC_PLAY, "&Play"},
-                                    {IDC_STOP, "&Stop"},
-                                    {IDC_ADD_SOUNDS, "&Add..."},
-                                    {IDC_RECORD_DEFAULT_SOUND, "&Record..."},
-                                    {IDC_DELETE_SOUNDS, "&Delete..."}}) {
-        buttons->Add(new wxButton(this, id, label), wxSizerFlags().Expand());
+    for (const auto& [id, label] : {std::pair<int, const char*>{IDC_PLAY, wxTRANSLATE("&Play")},
+                                    {IDC_STOP, wxTRANSLATE("&Stop")},
+                                    {IDC_ADD_SOUNDS, wxTRANSLATE("&Add...")},
+                                    {IDC_RECORD_DEFAULT_SOUND, wxTRANSLATE("&Record...")},
+                                    {IDC_DELETE_SOUNDS, wxTRANSLATE("&Delete...")}}) {
+        buttons->Add(new wxButton(this, id, wxGetTranslation(label)), wxSizerFlags().Expand());
     }
     top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT, 8));
     m_listSounds = new wxListCtrl(this, IDC_SOUND_LIST, wxDefaultPosition, du(300, 101),
@@ -73,10 +73,11 @@ void CManageVoiceDialog::CreateControls() {
                     [this](const std::vector<std::string>& dropped) { AddSoundFiles(dropped); });
     top->Add(m_listSounds, wxSizerFlags(1).Expand().Border(wxALL, 8));
     auto* bottom = new wxGridSizer(2, 0, 24);
-    auto* close = new wxButton(this, wxID_OK, "&Close");
+    auto* close = new wxButton(this, wxID_OK, _("&Close"));
     close->SetDefault();
     bottom->Add(close, wxSizerFlags().Expand());
-    bottom->Add(new wxButton(this, wxID_HELP, "&Help"), wxSizerFlags().Expand());
+    bottom->Add(new wxButton(this, wxID_HELP, wxGETTEXT_IN_CONTEXT("button", "&Help")),
+                wxSizerFlags().Expand());
     top->Add(bottom, wxSizerFlags().Center().Border(wxLEFT | wxRIGHT | wxBOTTOM, 8));
     SetEscapeId(wxID_OK);
     SetMinSize(du(314, 175));
@@ -144,7 +145,7 @@ void CManageVoiceDialog::AddSoundFiles(const std::vector<std::string>& chosen) {
 void CManageVoiceDialog::OnRecord() {
     CRecordSoundDialog record(this, [this](wxWindow* owner, const CSoundRecorder& recorder) {
         wxTextEntryDialog ask(owner, wxString::FromUTF8(LoadString(IDS_RECORDING_NAME)),
-                              "Record Sound");
+                              _("Record Sound"));
         ask.SetMaxLength(kMaxSoundName);
         std::string name;
         while (name.empty()) {
@@ -158,7 +159,7 @@ void CManageVoiceDialog::OnRecord() {
             }
         }
         const std::string target = SoundPath(name);
-        return SaveRecordingAs(owner, recorder, target, FormatStringS(IDS_SOUND_EXISTS, {target}));
+        return SaveRecordingAs(owner, recorder, target, FormatString(IDS_SOUND_EXISTS, target));
     });
     record.ShowModal();
     FillSoundList();
@@ -171,7 +172,8 @@ void CManageVoiceDialog::OnDelete() {
     if (m_nSelected == 0) {
         return;
     }
-    const std::string question = FormatStringS(IDS_DELETE_SOUNDS, {std::to_string(m_nSelected)});
+    const std::string question = FormatCountString(
+        IDS_DELETE_SOUNDS, static_cast<std::size_t>(m_nSelected), std::to_string(m_nSelected));
     if (MessageBox(this, question, LoadString(IDS_WARNING),
                    MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         return;

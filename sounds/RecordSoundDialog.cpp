@@ -29,7 +29,9 @@ constexpr int kPollMs = 50;
 }  // namespace
 
 CRecordSoundDialog::CRecordSoundDialog(wxWindow* parent, Keeper keep)
-    : wxDialog(parent, IDD_RECORD_SOUND, "Record Sound"), m_keep(std::move(keep)), m_timer(this) {
+    : wxDialog(parent, IDD_RECORD_SOUND, _("Record Sound")),
+      m_keep(std::move(keep)),
+      m_timer(this) {
     CreateControls();
     UpdateControls();
     ApplyDialogColours(this);
@@ -45,8 +47,8 @@ void CRecordSoundDialog::CreateControls() {
     auto du = [this](int x, int y) { return ConvertDialogToPixels(wxSize(x, y)); };
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* text = new wxStaticText(this, wxID_ANY,
-                                  "Press Record and speak. The recording stops by itself after "
-                                  "ten seconds; the silence before and after it is left out.");
+                                  _("Press Record and speak. The recording stops by itself after "
+                                    "ten seconds; the silence before and after it is left out."));
     text->Wrap(du(230, 20).x);
     top->Add(text, wxSizerFlags().Expand().Border(wxALL, 8));
     m_level = new wxGauge(this, IDC_RECORD_LEVEL, 100, wxDefaultPosition, du(230, 10));
@@ -57,12 +59,12 @@ void CRecordSoundDialog::CreateControls() {
                               wxST_NO_AUTORESIZE);
     top->Add(m_time, wxSizerFlags().Expand().Border(wxALL, 8));
     auto* buttons = new wxGridSizer(5, 0, 6);
-    for (const auto& [id, label] : {std::pair<int, const char*>{IDC_RECORD, "&Record"},
-                                    {IDC_RECORD_STOP, "&Stop"},
-                                    {IDC_RECORD_PLAY, "&Play"},
-                                    {IDC_RECORD_KEEP, "&Keep"},
-                                    {wxID_CANCEL, "&Discard"}}) {
-        buttons->Add(new wxButton(this, id, label), wxSizerFlags().Expand());
+    for (const auto& [id, label] : {std::pair<int, const char*>{IDC_RECORD, wxTRANSLATE("&Record")},
+                                    {IDC_RECORD_STOP, wxTRANSLATE("&Stop")},
+                                    {IDC_RECORD_PLAY, wxTRANSLATE("&Play")},
+                                    {IDC_RECORD_KEEP, wxTRANSLATE("&Keep")},
+                                    {wxID_CANCEL, wxTRANSLATE("&Discard")}}) {
+        buttons->Add(new wxButton(this, id, wxGetTranslation(label)), wxSizerFlags().Expand());
     }
     top->Add(buttons, wxSizerFlags().Expand().Border(wxLEFT | wxRIGHT | wxBOTTOM, 8));
     SetSizerAndFit(top);
@@ -82,9 +84,9 @@ void CRecordSoundDialog::UpdateControls() {
     std::snprintf(seconds, sizeof seconds, "%.1f", m_recorder.Seconds());
     const bool bSilent = !bRecording && !bRecorded && m_recorder.Seconds() > 0;
     m_time->SetLabel(wxString::FromUTF8(
-        bSilent
-            ? LoadString(IDS_NOTHING_HEARD)
-            : FormatString(IDS_RECORDED_SECONDS, seconds, std::to_string(kMaxRecordingSeconds))));
+        bSilent ? LoadString(IDS_NOTHING_HEARD)
+                : FormatCountString(IDS_RECORDED_SECONDS, kMaxRecordingSeconds, seconds,
+                                    std::to_string(kMaxRecordingSeconds))));
     m_time->Wrap(m_time->GetClientSize().x);
 }
 

@@ -18,15 +18,15 @@ wxBEGIN_EVENT_TABLE(CHelpViewerFrame, wxFrame)
 wxEND_EVENT_TABLE()
 
 CHelpViewerFrame::CHelpViewerFrame()
-    : wxFrame(nullptr, wxID_ANY, "Plinkapad Help", wxDefaultPosition, wxSize(760, 600)) {
+    : wxFrame(nullptr, wxID_ANY, _("Plinkapad Help"), wxDefaultPosition, wxSize(760, 600)) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* bar = new wxBoxSizer(wxHORIZONTAL);
-    bar->Add(new wxButton(this, wxID_BACKWARD, "&Back"), wxSizerFlags().Border(wxALL, 4));
-    bar->Add(new wxButton(this, wxID_FORWARD, "&Forward"), wxSizerFlags().Border(wxALL, 4));
-    bar->Add(new wxButton(this, wxID_HOME, "&Contents"), wxSizerFlags().Border(wxALL, 4));
+    bar->Add(new wxButton(this, wxID_BACKWARD, _("&Back")), wxSizerFlags().Border(wxALL, 4));
+    bar->Add(new wxButton(this, wxID_FORWARD, _("&Forward")), wxSizerFlags().Border(wxALL, 4));
+    bar->Add(new wxButton(this, wxID_HOME, _("&Contents")), wxSizerFlags().Border(wxALL, 4));
     top->Add(bar);
     m_html = new wxHtmlWindow(this, wxID_ANY);
-    m_html->SetRelatedFrame(this, "Plinkapad Help - %s");
+    m_html->SetRelatedFrame(this, _("Plinkapad Help - %s"));
     top->Add(m_html, wxSizerFlags(1).Expand());
     SetSizer(top);
     // Help is asked for from modal dialogs; the viewer must still take input beside them, and

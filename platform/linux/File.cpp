@@ -5,6 +5,7 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <wx/translation.h>
 
 #include <algorithm>
 #include <cctype>
@@ -337,7 +338,7 @@ void CFile::Abort() {
 
 std::string CFile::ErrorText() const {
     if (m_nError == kNotRegularFile) {
-        return "Not a regular file";
+        return _("Not a regular file").utf8_string();
     }
     return m_nError == 0 ? std::string() : std::string(std::strerror(m_nError));
 }

@@ -40,7 +40,7 @@ std::string ToolkitFilter(const std::string& filter) {
 bool RunOpenDialog(wxWindow* parent, const std::string& filter, bool bMultiple,
                    std::vector<std::string>& paths) {
     wxFileDialog dialog(
-        parent, "Open", wxEmptyString, wxEmptyString, wxString::FromUTF8(ToolkitFilter(filter)),
+        parent, _("Open"), wxEmptyString, wxEmptyString, wxString::FromUTF8(ToolkitFilter(filter)),
         wxFD_OPEN | (bMultiple ? wxFD_MULTIPLE : 0) | wxFD_FILE_MUST_EXIST | wxRESIZE_BORDER);
     GtkWidget* widget = dialog.GetHandle();
     const bool bChooser = widget != nullptr && GTK_IS_FILE_CHOOSER(widget);

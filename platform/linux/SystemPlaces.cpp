@@ -10,6 +10,11 @@
 
 const char* const SHIPPED_DATA_FROM_PROGRAM = PLINKAPAD_DATA_FROM_PROGRAM;
 
+#ifndef PLINKAPAD_LOCALE_FROM_PROGRAM
+#define PLINKAPAD_LOCALE_FROM_PROGRAM "../../share/locale"
+#endif
+const char* const CATALOGS_FROM_PROGRAM = PLINKAPAD_LOCALE_FROM_PROGRAM;
+
 const char* const APP_DIR_NAME = "plinkapad";
 
 const char* const HELP_VIEWER_MODULE = "libhelpviewer.so";
@@ -28,5 +33,5 @@ bool IsSharedProgramFolder(const std::string&) {
 }
 
 std::vector<std::string> ProgramFileNames() {
-    return {"plinkapad", HELP_VIEWER_MODULE, "plinkapad-import"};
+    return {"plinkapad", HELP_VIEWER_MODULE, "plinkapad-import", "locale"};
 }

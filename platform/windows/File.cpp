@@ -4,6 +4,8 @@
 #include <io.h>
 #include <sys/stat.h>
 
+#include <wx/translation.h>
+
 #include <cerrno>
 #include <cstring>
 
@@ -262,7 +264,7 @@ void CFile::Abort() {
 
 std::string CFile::ErrorText() const {
     if (m_nError == kNotRegularFile) {
-        return "Not a regular file";
+        return _("Not a regular file").utf8_string();
     }
     return m_nError == 0 ? std::string() : std::string(std::strerror(m_nError));
 }

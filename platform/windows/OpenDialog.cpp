@@ -24,7 +24,7 @@ std::string ToolkitFilter(const std::string& filter) {
 
 bool RunOpenDialog(wxWindow* parent, const std::string& filter, bool bMultiple,
                    std::vector<std::string>& paths) {
-    wxFileDialog dialog(parent, "Open", wxString::FromUTF8(LastOpenFolder()), wxEmptyString,
+    wxFileDialog dialog(parent, _("Open"), wxString::FromUTF8(LastOpenFolder()), wxEmptyString,
                         wxString::FromUTF8(ToolkitFilter(filter)),
                         wxFD_OPEN | (bMultiple ? wxFD_MULTIPLE : 0) | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK) {

@@ -12,6 +12,8 @@
 // A Windows program keeps what it ships beside its executable, in its application directory.
 const char* const SHIPPED_DATA_FROM_PROGRAM = ".";
 
+const char* const CATALOGS_FROM_PROGRAM = "locale";
+
 const char* const APP_DIR_NAME = "Plinkapad";
 
 const char* const HELP_VIEWER_MODULE = "hhctrl.ocx";
@@ -60,7 +62,7 @@ bool IsSharedProgramFolder(const std::string& folder) {
 // The executable, the import program and every library beside them, whatever FFmpeg's
 // libraries are named in this build.
 std::vector<std::string> ProgramFileNames() {
-    std::vector<std::string> names;
+    std::vector<std::string> names = {"locale"};  // the catalogs
     std::string exe;
     if (!GetModuleFileName(exe)) {
         return names;

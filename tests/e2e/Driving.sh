@@ -33,3 +33,23 @@ close_program() {
     wait "$pid" || fail "the program ended with status $?"
     pid=
 }
+
+# The text $3 as the program's catalog for the language $2, in the locale folder $1, has it.
+translated() {
+    python3 -c 'import gettext, sys
+print(gettext.translation("plinkapad", sys.argv[1], [sys.argv[2]]).gettext(sys.argv[3]))' "$@"
+}
+
+# "id title" of every visible window, the title in UTF-8 as the program spells it (xdotool
+# matches only titles the locale can spell).
+window_titles() { /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/../tools/xprobe.py" titles; }
+
+# Waits up to ten seconds for a visible window whose whole title matches the grep pattern
+# $1, and prints its id.
+await_title() {
+    for _ in $(seq 50); do
+        window_titles | grep -x -- "[0-9]* $1" | cut -d' ' -f1 | grep . && return 0
+        sleep 0.2
+    done
+    return 1
+}

@@ -23,7 +23,9 @@ for file in lib/plinkapad/plinkapad lib/plinkapad/libhelpviewer.so lib/plinkapad
     share/plinkapad/Nuv.ini share/plinkapad/NUV2Help.chm share/plinkapad/Hello.wav \
     share/plinkapad/GoodBye.wav share/plinkapad/DefVoice/Pop.wav \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml share/man/man6/plinkapad.6.gz \
-    share/doc/plinkapad/LICENSE; do
+    share/doc/plinkapad/LICENSE share/plinkapad/NUV2Help.fr.chm share/plinkapad/NUV2Help.de.chm \
+    share/plinkapad/NUV2Help.es.chm share/locale/fr/LC_MESSAGES/plinkapad.mo \
+    share/locale/zh_CN/LC_MESSAGES/plinkapad.mo share/man/de/man6/plinkapad.6.gz; do
     [ -e "$prefix/$file" ] || fail "$file is not installed"
 done
 [ "$(find "$prefix/share/plinkapad" -name '*-*-*-*-*.ini' | wc -l)" = 2 ] ||
@@ -54,6 +56,16 @@ grep -q "<project_license>GPL-3.0-or-later</project_license>" "$prefix/share/met
     fail "the licence"
 warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man6/plinkapad.6.gz" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "manual page: $warnings"
+# In the parent's language: the entry's name and comment, the metainfo's summary, the manual
+# page's short description.
+grep -q '^Comment\[de\]=' "$prefix/share/applications/$id.desktop" &&
+    grep -q '^GenericName\[ru\]=' "$prefix/share/applications/$id.desktop" ||
+    fail "the desktop entry is not translated"
+grep -q '<summary xml:lang="fr">' "$prefix/share/metainfo/$id.metainfo.xml" ||
+    fail "the metainfo is not translated"
+name=$(zcat "$prefix/share/man/de/man6/plinkapad.6.gz" | sed -n '/^\.SH NAME/{n;p}')
+[[ $name == 'plinkapad \- '* && $name != *toddlers* ]] ||
+    fail "the German manual page's short description is not German"
 
 icon=$(sed -n 's/^Icon=//p' "$prefix/share/applications/$id.desktop")
 count=0

@@ -369,7 +369,7 @@ weston_suite() {
     pids+=($!)
     await socket_there weston-1 || fail "weston did not start"
     WAYLAND_DISPLAY=weston-1 launch
-    await titled_at_least 'Welcome to Plinkapad !' 1 || fail "the welcome dialog did not open"
+    await titled_at_least 'Welcome to Plinkapad!' 1 || fail "the welcome dialog did not open"
     sleep 1
     press_start
     await titled_at_least Warning 1 || fail "no message at Start on a desktop that holds no shortcuts"
@@ -385,17 +385,17 @@ weston_suite() {
     # weston's kiosk shell gives the focus back to no window: a new program is started.
     kill "$app"
     WAYLAND_DISPLAY=weston-1 launch
-    await titled_at_least 'Welcome to Plinkapad !' 1 || fail "the welcome dialog did not open again"
+    await titled_at_least 'Welcome to Plinkapad!' 1 || fail "the welcome dialog did not open again"
     sleep 1
     press_start
     await titled_at_least Warning 1 || fail "no message at the second Start"
     local welcomes
-    welcomes=$(titled 'Welcome to Plinkapad !')
+    welcomes=$(titled 'Welcome to Plinkapad!')
     typing -M alt -k y -m alt  # Yes: play anyway
     await titled_at_least Plinkapad 1 || fail "playing anyway started no game"
     sleep 1
     typing kolo479
-    await titled_at_least 'Welcome to Plinkapad !' $((welcomes + 1)) ||
+    await titled_at_least 'Welcome to Plinkapad!' $((welcomes + 1)) ||
         fail "the welcome dialog is not back after the quit code"
     ok "playing anyway starts the game, and the quit code ends it"
 }
@@ -454,7 +454,7 @@ mutter_suite() {
             fail "the typist is stuck"
     }
     launch
-    await titled_at_least 'Welcome to Plinkapad !' 1 || fail "the welcome dialog did not open"
+    await titled_at_least 'Welcome to Plinkapad!' 1 || fail "the welcome dialog did not open"
     sleep 1
     if [ "$compositor" = gnome-shell ]; then
         keys chord Escape  # the shell starts in its overview
@@ -488,7 +488,7 @@ mutter_suite() {
 
     keys type kolo479
     await grep -q -- "-> $play\.destroy()" "$work/app.log" || fail "the quit code did not end the game"
-    await titled_at_least 'Welcome to Plinkapad !' 2 || fail "the welcome dialog is not back"
+    await titled_at_least 'Welcome to Plinkapad!' 2 || fail "the welcome dialog is not back"
     sleep 1
     kill -0 "$app" || fail "the program ended"
     ok "the quit code ends the game, the welcome dialog is back and the program runs on"

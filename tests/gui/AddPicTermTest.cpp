@@ -69,8 +69,8 @@ TEST_F(AddGroup, AnEmptyNameIsRefusedThenTheGroupIsMadeInTheFolderShown) {
     long style = 0;
     EXPECT_FALSE(PressOK(&message, &style));
     EXPECT_EQ(message,
-              "You must enter the picture group name into \"group name\". \n Please go on "
-              "entering after having pressed the button OK.");
+              "You must enter the picture group's name in \"Group Name\".\nPress OK, then go on "
+              "typing it.");
     EXPECT_TRUE(style & wxICON_EXCLAMATION);
     EXPECT_FALSE(std::filesystem::exists(m_dialog->m_strGroupPath));
 

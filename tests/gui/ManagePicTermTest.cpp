@@ -136,7 +136,7 @@ constexpr char kBitmaps[] =
     "*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
     "*.bmp;*.jpg;*.jpeg;*.png;*.gif;*.tif;*.tiff;*.webp;*.heic;*.heif;*.wav;*.m4a;*.aac;*.mp3;"
     "*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp |"
-    "Bitmap file (*.bmp) | *.bmp||";
+    "Bitmap files (*.bmp) | *.bmp||";
 constexpr char kWaves[] =
     "All sounds (*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp) | "
     "*.wav;*.m4a;*.aac;*.mp3;*.ogg;*.oga;*.opus;*.flac;*.amr;*.3gp |"
@@ -260,7 +260,7 @@ TEST_F(ManageGroup, AddingAsksBeforeEachOverwriteAndCancelStopsTheRest) {
     std::string question;
     long style = 0;
     wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_CANCEL, &question, &style));
-    EXPECT_EQ(question, "File " + m_group + "/Apple.bmp has existed. Overwrite it?");
+    EXPECT_EQ(question, "The file " + m_group + "/Apple.bmp already exists. Overwrite it?");
     EXPECT_TRUE(style & wxICON_QUESTION);
     EXPECT_TRUE(style & wxNO_DEFAULT);
     EXPECT_TRUE(fs::exists(m_group + "/Cat.bmp"));
@@ -312,7 +312,7 @@ TEST_F(ManageGroup, PhotosBecomeBitmapsThatFitTheirClipsTheirSoundsAndWhatIsNeit
     std::string question, message, alone;
     wxTEST_DIALOG(m_dialog->OnAddPictures(), ExpectMessage(wxID_NO, &question),
                   ExpectMessage(wxID_OK, &message), ExpectMessage(wxID_OK, &alone));
-    EXPECT_EQ(question, "File " + m_group + "/Apple.bmp has existed. Overwrite it?");
+    EXPECT_EQ(question, "The file " + m_group + "/Apple.bmp already exists. Overwrite it?");
     EXPECT_EQ(message,
               "These files are not pictures or sounds Plinkapad can read, and were not added:\n" +
                   m_dir / "Broken.jpg\n" + m_dir / "Holiday\n" + m_dir / "Apple.txt" +
@@ -339,8 +339,8 @@ TEST_F(ManageGroup, DeletingAPictureTakesItsSoundAndNeverWhatALinkNames) {
     std::string question;
     wxTEST_DIALOG(m_dialog->OnDeletePicture(), ExpectMessage(wxID_NO, &question));
     EXPECT_EQ(question,
-              "Assure that you want to delete the picture file Dog.bmp and the sound "
-              "corresponding to it.");
+              "Are you sure you want to delete the picture file Dog.bmp and the sound that "
+              "goes with it?");
     EXPECT_TRUE(fs::exists(m_group + "/Dog.bmp"));
     EXPECT_EQ(Selected(), -1);
 
@@ -368,7 +368,7 @@ TEST_F(ManageGroup, DeletingAPictureTakesItsSoundAndNeverWhatALinkNames) {
 
     Select(0);  // Apple has no sound
     wxTEST_DIALOG(m_dialog->OnDeletePicture(), ExpectMessage(wxID_YES, &question));
-    EXPECT_EQ(question, "Do you assure that you want to delete the picture file Apple.bmp?");
+    EXPECT_EQ(question, "Are you sure you want to delete the picture file Apple.bmp?");
     EXPECT_EQ(Rows(), std::vector<std::string>{"Zebra.bmp 3654 No"});
     EXPECT_EQ(Text(IDC_TOTAL_PICTURES), "1");
 }
@@ -412,7 +412,7 @@ TEST_F(ManageGroup, APictureGetsChangesAndLosesItsOwnSound) {
 
     Select(2);
     wxTEST_DIALOG(m_dialog->OnDeleteSounds(), ExpectMessage(wxID_YES, &question));
-    EXPECT_EQ(question, "Are you sure to delete the sound file Zebra.wav?");
+    EXPECT_EQ(question, "Are you sure you want to delete the sound file Zebra.wav?");
     EXPECT_FALSE(fs::exists(m_group + "/Zebra.wav"));
     EXPECT_TRUE(fs::exists(m_group + "/Zebra.bmp"));
     EXPECT_TRUE(fs::exists(m_group + "/Dog.wav"));

@@ -107,7 +107,7 @@ TEST_F(DefaultSounds, AddingAsksBeforeEachOverwriteAndNeverEmptiesAFile) {
     long style = 0;
     wxTEST_DIALOG(m_dialog->OnAdd(), ExpectMessage(wxID_NO, &first, &style),
                   ExpectMessage(wxID_CANCEL, &second));
-    EXPECT_EQ(first, "File " + m_folder + "/b.wav has existed. Overwrite it?");
+    EXPECT_EQ(first, "The file " + m_folder + "/b.wav already exists. Overwrite it?");
     EXPECT_TRUE(style & wxNO_DEFAULT);
     EXPECT_TRUE(style & wxCANCEL);
     EXPECT_EQ(ReadBytes(m_folder + "/a.wav"), Bytes(5, 2));  // new: copied without a question
@@ -166,9 +166,9 @@ TEST_F(DefaultSounds, ARecordingBecomesADefaultSoundUnderTheNameTyped) {
                   ExpectMessage(wxID_YES, &question));
     EXPECT_TRUE(kept);
     EXPECT_EQ(warning,
-              "A sound's name may not be empty, begin with a dot or hold \"/\". Please type "
-              "another name.");
-    EXPECT_EQ(question, "File " + m_folder + "/Grandma.wav has existed. Overwrite it?");
+              "A sound's name may not be empty, begin with a dot or hold any of / \\ : * ? \" < > "
+              "|. Please type another name.");
+    EXPECT_EQ(question, "The file " + m_folder + "/Grandma.wav already exists. Overwrite it?");
     EXPECT_NEAR(ReadWave(m_folder + "/Grandma.wav").Seconds(), 0.5, 0.02);
     EXPECT_FALSE(std::filesystem::exists(theSettings.m_strAppDir + "/Grandma.wav"));
     EXPECT_EQ(Rows().size(), 1u);
@@ -219,7 +219,7 @@ TEST_F(DefaultSounds, DeletingAsksWithTheCountAndKeepsTheRowsOfFilesThatStay) {
     Select({0, 1, 2});
     std::string question;
     wxTEST_DIALOG(m_dialog->OnDelete(), ExpectMessage(wxID_NO, &question));
-    EXPECT_EQ(question, "Delete the chosen 3 sounds files?");
+    EXPECT_EQ(question, "Delete the 3 chosen sound files?");
     EXPECT_EQ(Rows().size(), 3u);
 
     std::string failure;
@@ -247,7 +247,7 @@ TEST_F(DefaultSounds, TheSelectionIsCountedAgainAfterEveryChange) {
     EXPECT_FALSE(m_dialog->FindWindow(IDC_DELETE_SOUNDS)->IsEnabled());
     Select({0});
     wxTEST_DIALOG(m_dialog->OnDelete(), ExpectMessage(wxID_NO, &question));
-    EXPECT_EQ(question, "Delete the chosen 1 sounds files?");
+    EXPECT_EQ(question, "Delete the 1 chosen sound file?");
 
     WriteBytes(m_folder + "/e.wav", {1});
     Choose({m_folder + "/e.wav"});

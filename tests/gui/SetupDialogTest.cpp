@@ -389,9 +389,8 @@ TEST_F(GroupList, DeletingAGroupRemovesOnlyItsOwnFilesThenSaysTheListIsEmpty) {
     long style = 0;
     wxTEST_DIALOG(d->OnDeleteGroup(), ExpectMessage(wxID_NO, &question, &style));
     EXPECT_EQ(question,
-              "Assure that you want to delete the pictures group Farm and the path of "
-              "Farm is \n" +
-                  theSettings.m_strAppDir + "/" + kFolderA + "?");
+              "Are you sure you want to delete the picture group Farm? The path of Farm is\n" +
+                  theSettings.m_strAppDir + "/" + kFolderA + ".");
     EXPECT_TRUE(style & wxNO_DEFAULT);
     EXPECT_TRUE(std::filesystem::exists(file));
 
@@ -399,7 +398,7 @@ TEST_F(GroupList, DeletingAGroupRemovesOnlyItsOwnFilesThenSaysTheListIsEmpty) {
     EXPECT_FALSE(std::filesystem::exists(folder));
     EXPECT_EQ(ReadBytes(elsewhere / "precious.bmp"), (Bytes{1, 2, 3}));
     EXPECT_EQ(d->m_listGroups->GetCount(), 0u);
-    EXPECT_EQ(d->m_strStatus, "No pictures group temporarily.");
+    EXPECT_EQ(d->m_strStatus, "There is no picture group yet.");
     EXPECT_FALSE(d->FindWindow(IDC_MANAGE_GROUP)->IsEnabled());
     EXPECT_FALSE(d->FindWindow(IDC_DELETE_GROUP)->IsEnabled());
 }
@@ -479,7 +478,7 @@ TEST_F(GroupList, FoldersThatDifferOnlyInCaseAreTwoGroups) {
     Select(*d, 0);
     std::string question;
     wxTEST_DIALOG(d->OnDeleteGroup(), ExpectMessage(wxID_YES, &question));
-    EXPECT_NE(question.find(theSettings.m_strAppDir + "/abc?"), std::string::npos) << question;
+    EXPECT_NE(question.find(theSettings.m_strAppDir + "/abc."), std::string::npos) << question;
     EXPECT_FALSE(std::filesystem::exists(theSettings.m_strAppDir + "/abc"));
     EXPECT_EQ(ReadBytes(upperFile), upper);
     EXPECT_EQ(Rows(*d), std::vector<std::string>{"Upper  [ABC] +"});

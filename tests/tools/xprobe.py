@@ -13,6 +13,9 @@
                                    screen, as a notification would, and writes to FILE how
                                    many key presses and clicks reached it once FILE.stop
                                    exists
+  xprobe.py titles                 prints the id and the UTF-8 title of each mapped window,
+                                   a line each, whatever the locale (xdotool matches only
+                                   titles the locale can spell)
 """
 import os
 import sys
@@ -120,6 +123,21 @@ def witness(path):
         out.write("%d\n" % count)
 
 
+def titles():
+    d = display.Display()
+    name, utf8 = d.intern_atom("_NET_WM_NAME"), d.intern_atom("UTF8_STRING")
+
+    def visit(window):
+        for child in window.query_tree().children:
+            if child.get_attributes().map_state == X.IsViewable:
+                title = child.get_full_property(name, utf8)
+                if title is not None:
+                    print("%d %s" % (child.id, title.value.decode("utf-8", "replace")))
+            visit(child)
+
+    visit(d.screen().root)
+
+
 if __name__ == "__main__":
     command, args = sys.argv[1], sys.argv[2:]
     if command == "keys":
@@ -130,5 +148,7 @@ if __name__ == "__main__":
         record_deliveries(args[0])
     elif command == "witness":
         witness(args[0])
+    elif command == "titles":
+        titles()
     else:
         sys.exit(__doc__)

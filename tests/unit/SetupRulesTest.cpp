@@ -54,7 +54,7 @@ TEST(DataExchange, ReadsNumbersTheWayPercentDDoes) {
 TEST(StringTable, FrameworkMessagesTakeTheirBounds) {
     EXPECT_EQ(FormatString(AFX_IDP_PARSE_INT_RANGE, "1", "1200"),
               "Please enter an integer between 1 and 1200.");
-    EXPECT_EQ(FormatString(AFX_IDP_PARSE_STRING_SIZE, "200"),
+    EXPECT_EQ(FormatCountString(AFX_IDP_PARSE_STRING_SIZE, 200, "200"),
               "Please enter no more than 200 characters.");
     EXPECT_EQ(LoadString(AFX_IDP_PARSE_INT), "Please enter an integer.");
     EXPECT_EQ(LoadString(IDS_ABOUTBOX), "&About Plinkapad...");

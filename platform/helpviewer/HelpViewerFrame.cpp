@@ -21,8 +21,12 @@ CHelpViewerFrame::CHelpViewerFrame()
     : wxFrame(nullptr, wxID_ANY, _("Plinkapad Help"), wxDefaultPosition, wxSize(760, 600)) {
     auto* top = new wxBoxSizer(wxVERTICAL);
     auto* bar = new wxBoxSizer(wxHORIZONTAL);
-    bar->Add(new wxButton(this, wxID_BACKWARD, _("&Back")), wxSizerFlags().Border(wxALL, 4));
-    bar->Add(new wxButton(this, wxID_FORWARD, _("&Forward")), wxSizerFlags().Border(wxALL, 4));
+    // Labels in a context of their own: the framework's stock labels would make the buttons
+    // the toolkit's, in the toolkit's language.
+    bar->Add(new wxButton(this, wxID_BACKWARD, wxGETTEXT_IN_CONTEXT("button", "&Back")),
+             wxSizerFlags().Border(wxALL, 4));
+    bar->Add(new wxButton(this, wxID_FORWARD, wxGETTEXT_IN_CONTEXT("button", "&Forward")),
+             wxSizerFlags().Border(wxALL, 4));
     bar->Add(new wxButton(this, wxID_HOME, _("&Contents")), wxSizerFlags().Border(wxALL, 4));
     top->Add(bar);
     m_html = new wxHtmlWindow(this, wxID_ANY);

@@ -38,3 +38,22 @@ xdotool mousemove --window "$dialog" 20 20 click 1 key F1
 await_window '^Plinkapad Help - Welcome to Plinkapad$' ||
     fail "without HTML Help, F1 did not open the program's own viewer at the index page"
 echo "ok: without HTML Help, F1 opens the program's own viewer at the index page"
+
+# In French, as a parent's Windows set to French starts it: the welcome dialog and help.
+wineserver -k 2>/dev/null || true
+title=$(translated "$work/Plinkapad/locale" fr 'Welcome to Plinkapad!')
+[ "$title" != 'Welcome to Plinkapad!' ] || fail "no French catalog in the folder"
+# wine takes the user's language from the locale, which the machine need not have made.
+mkdir -p "$work/locales"
+localedef -i fr_FR -f UTF-8 "$work/locales/fr_FR.UTF-8" || fail "the French locale could not be made"
+(cd "$work/Plinkapad" && LC_ALL= LOCPATH=$work/locales LANG=fr_FR.UTF-8 exec wine plinkapad.exe \
+    >"$work/wine.log" 2>&1) &
+for _ in $(seq 12); do
+    dialog=$(await_title "$title" | head -n 1) && break
+done
+[ -n "$dialog" ] || fail "the welcome dialog did not open in French"
+xdotool mousemove --window "$dialog" 20 20 click 1 key F1
+help=$(translated "$work/Plinkapad/locale" fr 'Plinkapad Help - %s')
+await_title "${help/\%s/.*}" >/dev/null || fail "help did not open in French"
+! window_titles | grep -q ' - Welcome to Plinkapad$' || fail "the French help shows the English pages"
+echo "ok: in French, the welcome dialog and help speak French"

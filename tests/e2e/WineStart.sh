@@ -69,11 +69,13 @@ SDL_DISKAUDIOFILE=$(winepath -w "$work/played.raw")
 dialog=$(timeout 180 xdotool search --sync --onlyvisible --name "Welcome to Plinkapad" | head -n 1) ||
     fail "the welcome dialog did not open: $(tail -n 5 "$work/wine.log")"
 ok "the welcome dialog opens"
-for entry in .plinkapad-filled Hello.wav GoodBye.wav DefVoice NUV2Help.chm \
+for entry in .plinkapad-filled Hello.wav GoodBye.wav DefVoice NUV2Help.chm NUV2Help.fr.chm \
     6F1C2A40-8B0E-4C11-9E3A-5D7B2C1A0F01; do
     [ -e "$user/$entry" ] || fail "the first start did not put $entry in the user's folder"
 done
-[ -e "$user/plinkapad.exe" ] && fail "the program's own files were copied to the user's folder"
+[ -e "$user/plinkapad.exe" ] || [ -e "$user/locale" ] &&
+    fail "the program's own files were copied to the user's folder"
+[ -e "$program/locale/fr/LC_MESSAGES/plinkapad.mo" ] || fail "the catalogs are not installed"
 [ "$(md5sum <"$program/Nuv.ini")" = "$shipped" ] || fail "the installed settings were written"
 ok "the first start fills the user's folder and leaves the program's alone"
 

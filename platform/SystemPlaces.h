@@ -18,6 +18,11 @@ extern const char* const CATALOGS_FROM_PROGRAM;
 // module is the program's own already.
 std::string BuiltInHelpViewer();
 
+// The languages the user reads, best first, as the system names them ("fr", "de_DE.UTF-8",
+// "pt-BR"): on Linux LANGUAGE's list and then the locale's language, as gettext takes them;
+// on Windows the display languages.
+std::vector<std::string> PreferredLanguages();
+
 // The per-user application directory's name in the data home.
 extern const char* const APP_DIR_NAME;
 

@@ -2,11 +2,9 @@
 
 #include <wx/arrstr.h>
 #include <wx/translation.h>
-#include <wx/uilocale.h>
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <memory>
 
 #include "platform/FileSystem.h"
@@ -72,23 +70,7 @@ void UseParentsLanguage() {
                 wxString::FromUTF8(PathJoin(FolderOf(exe), relative)));
         }
     }
-    // As gettext does, LANGUAGE comes before the locale's own language.
-    std::vector<std::string> preferred;
-    if (const char* list = std::getenv("LANGUAGE")) {
-        const std::string languages = list;
-        for (std::size_t at = 0; at <= languages.size();) {
-            const std::size_t end = std::min(languages.find(':', at), languages.size());
-            preferred.push_back(languages.substr(at, end - at));
-            at = end + 1;
-        }
-    }
-    for (const wxString& language : wxUILocale::GetPreferredUILanguages()) {
-        preferred.push_back(language.utf8_string());
-    }
-    // Before Windows 10 the framework finds no display languages (it takes the user
-    // locale's success for a failure): the system's language stands behind the list.
-    preferred.push_back(
-        wxUILocale::GetLanguageCanonicalName(wxUILocale::GetSystemLanguage()).utf8_string());
+    const std::vector<std::string> preferred = PreferredLanguages();
     auto translations = std::make_unique<wxTranslations>();
     std::vector<std::string> available;
     for (const wxString& language : translations->GetAvailableTranslations(CATALOG_NAME)) {

@@ -1,5 +1,8 @@
 #include "platform/SystemPlaces.h"
 
+#include <cstdlib>
+#include <sstream>
+
 #include "platform/FileSystem.h"
 
 // The install rules give the path of the shipped data relative to the executable's folder:
@@ -34,4 +37,25 @@ bool IsSharedProgramFolder(const std::string&) {
 
 std::vector<std::string> ProgramFileNames() {
     return {"plinkapad", HELP_VIEWER_MODULE, "plinkapad-import", "locale"};
+}
+
+std::vector<std::string> PreferredLanguages() {
+    std::vector<std::string> languages;
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0' ? value : nullptr;
+    };
+    if (const char* list = set("LANGUAGE")) {
+        std::stringstream stream(list);
+        for (std::string language; std::getline(stream, language, ':');) {
+            languages.push_back(language);
+        }
+    }
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (const char* locale = set(name)) {
+            languages.push_back(locale);
+            break;
+        }
+    }
+    return languages;
 }

@@ -4,6 +4,7 @@
 #include "platform/windows/WideText.h"
 
 #include <shlobj.h>
+#include <wx/uilocale.h>
 
 #include <filesystem>
 
@@ -75,4 +76,16 @@ std::vector<std::string> ProgramFileNames() {
         }
     }
     return names;
+}
+
+std::vector<std::string> PreferredLanguages() {
+    std::vector<std::string> languages;
+    for (const wxString& language : wxUILocale::GetPreferredUILanguages()) {
+        languages.push_back(language.utf8_string());
+    }
+    // Before Windows 10 the framework finds no display languages (it takes the user
+    // locale's success for a failure): the system's language stands behind the list.
+    languages.push_back(
+        wxUILocale::GetLanguageCanonicalName(wxUILocale::GetSystemLanguage()).utf8_string());
+    return languages;
 }

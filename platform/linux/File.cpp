@@ -5,7 +5,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <wx/translation.h>
 
 #include <algorithm>
 #include <cctype>
@@ -338,7 +337,7 @@ void CFile::Abort() {
 
 std::string CFile::ErrorText() const {
     if (m_nError == kNotRegularFile) {
-        return _("Not a regular file").utf8_string();
+        return "Not a regular file";
     }
     return m_nError == 0 ? std::string() : std::string(std::strerror(m_nError));
 }

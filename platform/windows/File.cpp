@@ -4,8 +4,6 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include <wx/translation.h>
-
 #include <cerrno>
 #include <cstring>
 
@@ -264,7 +262,7 @@ void CFile::Abort() {
 
 std::string CFile::ErrorText() const {
     if (m_nError == kNotRegularFile) {
-        return _("Not a regular file").utf8_string();
+        return "Not a regular file";
     }
     return m_nError == 0 ? std::string() : std::string(std::strerror(m_nError));
 }

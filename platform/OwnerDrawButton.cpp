@@ -2,7 +2,7 @@
 
 #include <wx/dcbuffer.h>
 
-#include <algorithm>
+#include "platform/DialogLayout.h"
 
 wxDEFINE_EVENT(wxEVT_DRAW_ITEM, CDrawItemEvent);
 
@@ -20,9 +20,7 @@ COwnerDrawButton::COwnerDrawButton(wxWindow* parent, int id, const wxString& lab
     : wxControl(parent, id, wxDefaultPosition, size, wxBORDER_NONE | wxWANTS_CHARS) {
     SetLabel(label);  // never drawn by the button: the owner draws it, text and all
     SetBackgroundStyle(wxBG_STYLE_PAINT);
-    // At least the size asked for, and room for the text in any language.
-    const wxSize best = GetBestSize();
-    SetMinSize(wxSize(std::max(size.x, best.x), std::max(size.y, best.y)));
+    SetMinSizeForText(this, size);
 }
 
 wxSize COwnerDrawButton::DoGetBestSize() const {

@@ -4,7 +4,6 @@
 #include <wx/translation.h>
 
 #include <algorithm>
-#include <cctype>
 #include <memory>
 
 #include "platform/FileSystem.h"
@@ -13,17 +12,11 @@
 const char* const CATALOG_NAME = "plinkapad";
 
 namespace {
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
-// "de_DE.UTF-8@euro" and "pt-BR" as "de_de" and "pt_br".
+// "de_DE.UTF-8@euro" and "pt-br" as "DE_DE" and "PT_BR".
 std::string Normalized(std::string name) {
     name = name.substr(0, name.find_first_of(".@"));
     std::replace(name.begin(), name.end(), '-', '_');
-    return Lower(name);
+    return ToUpper(name);
 }
 
 std::string g_language;
@@ -40,10 +33,10 @@ std::string ChooseLanguage(const std::vector<std::string>& available,
     for (const std::string& wanted : preferred) {
         const std::string name = Normalized(wanted);
         const std::string language = name.substr(0, name.find('_'));
-        if (language == "en") {
+        if (language == "EN") {
             return {};
         }
-        if (language.empty() || name == "c" || name == "posix") {
+        if (language.empty() || name == "C" || name == "POSIX") {
             continue;
         }
         std::string found = find([&](const std::string& c) { return c == name; });
@@ -64,8 +57,12 @@ void UseParentsLanguage() {
     std::string exe;
     if (GetModuleFileName(exe)) {
         // A built or unpacked copy keeps its catalogs beside the executable; an installed one
-        // in the system's locale folder.
-        for (const char* relative : {"locale", CATALOGS_FROM_PROGRAM}) {
+        // in the system's locale folder (on Windows the same one).
+        std::vector<std::string> folders = {"locale"};
+        if (folders.front() != CATALOGS_FROM_PROGRAM) {
+            folders.push_back(CATALOGS_FROM_PROGRAM);
+        }
+        for (const std::string& relative : folders) {
             wxFileTranslationsLoader::AddCatalogLookupPathPrefix(
                 wxString::FromUTF8(PathJoin(FolderOf(exe), relative)));
         }

@@ -34,13 +34,22 @@ namespace {
 const wxString kOpen = wxString::FromUTF8("\xE2\x9F\xA6"),
                kClose = wxString::FromUTF8("\xE2\x9F\xA7");
 
+// The program's texts in `language`, from the built catalogs and the test's own, until
+// wxTranslations::Set(nullptr).
+void UseCatalog(const std::string& language) {
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(PSEUDO_LOCALE_DIR);
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(std::string(APP_DIR) + "/locale");
+    auto translations = std::make_unique<wxTranslations>();
+    translations->SetLanguage(language);
+    ASSERT_TRUE(translations->AddCatalog(CATALOG_NAME)) << language;
+    wxTranslations::Set(translations.release());
+}
+
 // The program's texts in `language` until the end of the test.
 class Language : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        wxFileTranslationsLoader::AddCatalogLookupPathPrefix(PSEUDO_LOCALE_DIR);
-        wxFileTranslationsLoader::AddCatalogLookupPathPrefix(std::string(APP_DIR) + "/locale");
-        Use(GetParam());
+        UseCatalog(GetParam());
         theSettings.Load();
         theSettings.m_strAppDir = m_dir.Path();
         MakeFolder(m_dir / "DefVoice");
@@ -48,12 +57,6 @@ protected:
     void TearDown() override {
         wxTranslations::Set(nullptr);
         theSettings.Load();
-    }
-    static void Use(const std::string& language) {
-        auto translations = std::make_unique<wxTranslations>();
-        translations->SetLanguage(language);
-        ASSERT_TRUE(translations->AddCatalog(CATALOG_NAME)) << language;
-        wxTranslations::Set(translations.release());
     }
 
     TestFolder m_dir;
@@ -144,16 +147,12 @@ INSTANTIATE_TEST_SUITE_P(Catalogs, Language, ::testing::Values("xx", "de", "ru",
 
 // A language's forms for a count, with the count where the language puts it.
 TEST(LanguageForms, EachCountTakesItsForm) {
-    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(std::string(APP_DIR) + "/locale");
     struct Case {
         const char* language;
         std::vector<std::size_t> counts;  // each takes a form of its own
     };
     for (const Case& c : {Case{"ru", {1, 3, 5}}, Case{"pl", {1, 3, 5}}, Case{"fr", {1, 2}}}) {
-        auto translations = std::make_unique<wxTranslations>();
-        translations->SetLanguage(c.language);
-        ASSERT_TRUE(translations->AddCatalog(CATALOG_NAME)) << c.language;
-        wxTranslations::Set(translations.release());
+        UseCatalog(c.language);
         std::set<std::string> forms;
         for (std::size_t n : c.counts) {
             const std::string number = std::to_string(n);

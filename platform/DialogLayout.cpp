@@ -1,4 +1,4 @@
-#include "common/DialogLayout.h"
+#include "platform/DialogLayout.h"
 
 #include <wx/window.h>
 
